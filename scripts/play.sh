@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Builds the game and starts it. Installs missing packages first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh build
+build=${QUELLAN_BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELLAN_BENCHMARKS=OFF
+cmake --build "$build" -j"$(nproc)" --target quellan
+exec "$build/game/quellan" "$@"

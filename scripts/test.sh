@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the game and runs every test. Installs missing packages first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh test
+build=${QUELLAN_BUILD_DIR:-build}
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"$(nproc)"
+# Tests never touch the user's settings or sound card, and need no display.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/run"
+mkdir -p "$HOME" "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=offscreen SDL_AUDIODRIVER=dummy
+ctest --test-dir "$build" --output-on-failure -j"$(nproc)"
+for extra in scripts/test.d/*.sh; do
+  [ -e "$extra" ] || continue
+  bash "$extra" "$build"
+done

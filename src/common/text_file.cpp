@@ -1,0 +1,99 @@
+#include "common/text_file.h"
+
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#include "common/text_codec.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace quellan {
+
+std::filesystem::path pathFromUtf8(std::string_view utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
+bool isRegularFile(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+std::vector<std::string> splitLines(std::string_view bytes) {
+    std::vector<std::string> lines;
+    size_t start = 0;
+    size_t i = 0;
+    while (i < bytes.size()) {
+        char c = bytes[i];
+        if (c == '\r' || c == '\n') {
+            lines.emplace_back(bytes.substr(start, i - start));
+            if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n') ++i;
+            start = ++i;
+        } else {
+            ++i;
+        }
+    }
+    if (start < bytes.size()) lines.emplace_back(bytes.substr(start));
+    return lines;
+}
+
+std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path) {
+    auto bytes = readFileBytes(path);
+    if (!bytes) return std::nullopt;
+    // No GB18030 sequence holds a CR or LF byte, so decoding before
+    // splitting is safe.
+    return splitLines(gb18030ToUtf8(*bytes));
+}
+
+namespace {
+
+// Moves `from` over `to`, replacing it in one step.
+bool moveReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+#ifdef _WIN32
+    return MoveFileExW(from.c_str(), to.c_str(),
+                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+#else
+    std::error_code ec;
+    std::filesystem::rename(from, to, ec);
+    return !ec;
+#endif
+}
+
+}  // namespace
+
+bool replaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
+    std::filesystem::path temp = path;
+    temp += ".new";
+    bool written = false;
+    {
+        std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+        if (out) {
+            out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+            out.close();  // a full disk may only show at close
+            written = !out.fail();
+        }
+    }
+    if (!written) {
+        std::error_code ec;
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    if (!moveReplacing(temp, path)) {
+        std::error_code ec;
+        std::filesystem::remove(temp, ec);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace quellan

@@ -1,0 +1,31 @@
+#include "play/win_sequence.h"
+
+#include "common/texts.h"
+#include "play/record_file.h"
+
+namespace quellan {
+
+bool isNewRecord(const GameState& state, const GamePaths& paths) {
+    if (!readRecordFile(paths.recordFile(state.currentMap))) return true;
+    return state.stepCount < state.bestSteps;
+}
+
+void runWinSequence(GameState& state, GameHost& host, const GamePaths& paths) {
+    if (host.musicOption() == music::kOn) host.setMusicOption(music::kSuspended);
+    host.playEffect(effects::kSolved);
+    host.showMessage(texts::kSolved, MessageIcon::None, texts::kAppTitle);
+    if (!isNewRecord(state, paths)) return;
+
+    // The player cannot leave the box without a name: cancelling gives an
+    // empty answer, and an empty answer asks again.
+    std::string name;
+    while (name.empty()) name = cleanPlayerName(host.askText(texts::kRecordPrompt, texts::kRecordTitle));
+
+    state.bestSteps = state.stepCount;
+    state.labels.bestSteps = std::to_string(state.bestSteps);
+    state.labels.holder = name;
+    state.labels.holderTip = name;
+    writeRecordFile(paths.recordFile(state.currentMap), name, state.history);
+}
+
+}  // namespace quellan

@@ -1,0 +1,47 @@
+#include "setup/layout_loader.h"
+
+#include "common/text_file.h"
+#include "common/texts.h"
+#include "play/record_file.h"
+#include "setup/layout_reader.h"
+
+namespace quellan {
+
+void loadRecordInfo(GameState& state, const GamePaths& paths, const std::string& name) {
+    state.labels.bestSteps = texts::kNoRecord;
+    state.labels.holder = texts::kNoRecord;
+    state.labels.holderTip.clear();
+    state.bestSteps = 0;
+    // A record file that exists but cannot be read counts as no record.
+    auto record = readRecordFile(paths.recordFile(name));
+    if (!record) return;
+    if (record->holder) {
+        state.labels.holder = *record->holder;
+        state.labels.holderTip = *record->holder;
+    }
+    state.bestSteps = record->bestSteps();
+    state.labels.bestSteps = std::to_string(state.bestSteps);
+}
+
+bool InitMap(GameState& state, GameHost& host, const GamePaths& paths, const std::string& name) {
+    state.board.setAllVisible(false);
+    state.history.clear();
+    state.selectedQZ = 0;
+    loadRecordInfo(state, paths, name);
+    state.stepCount = 0;
+
+    auto bytes = readFileBytes(paths.layoutFile(name));
+    if (!bytes || !applyLayoutBytes(state.board, *bytes)) {
+        host.showMessage(texts::kLoadFailed, MessageIcon::Stop, texts::kAppTitle);
+        return false;
+    }
+
+    state.board.setAllVisible(true);
+    state.history.append(state.board.positionEntry());
+    state.labels.steps = "0";
+    host.playEffect(effects::kInit);
+    if (host.musicOption() == music::kSuspended) host.setMusicOption(music::kOn);
+    return true;
+}
+
+}  // namespace quellan
