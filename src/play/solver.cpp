@@ -1,6 +1,7 @@
 #include "play/solver.h"
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <limits>
 
@@ -11,10 +12,11 @@ namespace quellan {
 namespace {
 
 // A position packs the 20 cells into 3 bits each, row by row. A cell holds
-// the kind of the piece whose top-left cell it is, or kCovered for the other
-// cells of a piece, or kEmpty. Naming kinds instead of pieces makes pieces of
-// one kind interchangeable; marking only the top-left cell keeps two lying
-// generals side by side apart from one another.
+// the kind of the piece whose top-left cell it is; another cell of a piece
+// says where that top-left cell is (left of it, above it, or both). Naming
+// kinds instead of pieces makes pieces of one kind interchangeable; marking
+// the top-left cell keeps two lying generals side by side apart, and the
+// pointers let a free cell find the piece beside it at once.
 using Position = std::uint64_t;
 
 enum Code : int {
@@ -23,7 +25,9 @@ enum Code : int {
     kLyingCode = 2,
     kUprightCode = 3,
     kSoldierCode = 4,
-    kCovered = 5,
+    kRightPart = 5,       // the top-left cell is one to the left
+    kLowerPart = 6,       // the top-left cell is one above
+    kLowerRightPart = 7,  // the top-left cell is one up and one to the left
 };
 inline constexpr int kKindCodes = 5;  // kEmpty .. kSoldierCode
 inline constexpr int kBitsPerCell = 3;
@@ -68,10 +72,14 @@ struct StepRule {
 struct Tables {
     std::array<std::array<Placement, kCellCount>, kKindCodes> place{};
     std::array<std::array<std::array<StepRule, kDirections>, kCellCount>, kKindCodes> step{};
+    // For a free cell and a direction: the cell beside it from which a piece
+    // stepping that way would enter it, or -1 past the edge.
+    std::array<std::array<int, kDirections>, kCellCount> enteringFrom{};
 };
 
 constexpr Tables makeTables() {
     Tables t;
+    for (auto& from : t.enteringFrom) from.fill(-1);
     for (int code = kCommanderCode; code <= kSoldierCode; ++code) {
         const Footprint fp = footprintOfCode(code);
         for (int cell = 0; cell < kCellCount; ++cell) {
@@ -83,8 +91,9 @@ constexpr Tables makeTables() {
                 for (int dx = 0; dx < fp.w; ++dx) {
                     const int c = cell + dy * kColumns + dx;
                     p.mask |= kCellMask << shiftOf(c);
-                    p.bits |= Position{c == cell ? Position(code) : Position(kCovered)}
-                              << shiftOf(c);
+                    const int part = dx == 0 ? (dy == 0 ? code : kLowerPart)
+                                             : (dy == 0 ? kRightPart : kLowerRightPart);
+                    p.bits |= Position(part) << shiftOf(c);
                 }
             }
         }
@@ -98,6 +107,7 @@ constexpr Tables makeTables() {
                 if (col < 0 || row < 0 || col >= kColumns || row >= kRows) continue;
                 const int to = row * kColumns + col;
                 if (!t.place[code][to].fits) continue;
+                t.enteringFrom[to][d] = cell;
                 StepRule& rule = t.step[code][cell][d];
                 rule.fits = true;
                 rule.to = to;
@@ -111,6 +121,19 @@ constexpr Tables makeTables() {
 constexpr Tables kTables = makeTables();
 
 int codeAt(Position pos, int cell) { return static_cast<int>((pos >> shiftOf(cell)) & kCellMask); }
+
+// How far back from a cell of each code its piece's top-left cell lies.
+constexpr std::array<int, 8> kBackToTopLeft = {0, 0, 0, 0, 0, 1, kColumns, kColumns + 1};
+
+// The lowest bit of every cell's field.
+constexpr Position kFieldBases = [] {
+    Position bases = 0;
+    for (int cell = 0; cell < kCellCount; ++cell) bases |= Position{1} << shiftOf(cell);
+    return bases;
+}();
+
+// One bit, at the field's lowest bit, for each free cell.
+Position freeCells(Position pos) { return ~(pos | pos >> 1 | pos >> 2) & kFieldBases; }
 
 bool isHome(Position pos) { return codeAt(pos, kHomeCell) == kCommanderCode; }
 
@@ -172,7 +195,7 @@ class PositionSet {
 
     // Adds `pos`; false when it was already there.
     bool insert(Position pos) {
-        if (2 * (m_size + 1) > m_slots.size()) grow();
+        if (4 * (m_size + 1) > 3 * m_slots.size()) grow();
         return place(pos);
     }
 
@@ -232,15 +255,20 @@ Search explore(Position start, bool stopAtHome) {
         search.home = 0;
         return search;
     }
-    PositionSet seen(4 * kUsualPositions);
+    PositionSet seen(2 * kUsualPositions);
     seen.insert(start);
     for (std::size_t next = 0; next < search.positions.size(); ++next) {
         const Position pos = search.positions[next];
-        for (int cell = 0; cell < kCellCount; ++cell) {
-            const int code = codeAt(pos, cell);
-            if (code == kEmpty || code == kCovered) continue;
+        // Only a piece beside a free cell can step, into that cell.
+        for (Position free = freeCells(pos); free != 0; free &= free - 1) {
+            const int cell = std::countr_zero(free) / kBitsPerCell;
             for (int d = 0; d < kDirections; ++d) {
-                const Position after = stepped(pos, code, cell, d);
+                const int beside = kTables.enteringFrom[cell][d];
+                if (beside < 0) continue;
+                const int part = codeAt(pos, beside);
+                if (part == kEmpty) continue;
+                const int topLeft = beside - kBackToTopLeft[part];
+                const Position after = stepped(pos, codeAt(pos, topLeft), topLeft, d);
                 if (after == 0 || !seen.insert(after)) continue;
                 search.positions.push_back(after);
                 search.parents.push_back(static_cast<std::uint32_t>(next));
