@@ -1,0 +1,45 @@
+#include "media/sdl_effect_player.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include "media/default_sound.h"
+
+namespace quellan {
+
+SdlEffectPlayer::SdlEffectPlayer(const AudioDevice& device) : m_device(device) {}
+
+SdlEffectPlayer::~SdlEffectPlayer() {
+    dropCurrent();
+    if (m_default) Mix_FreeChunk(m_default);
+}
+
+void SdlEffectPlayer::play(const std::string& path) {
+    if (!m_device.isOpen()) return;
+    Mix_HaltChannel(AudioDevice::kEffectChannel);
+    dropCurrent();
+    m_current = Mix_LoadWAV(path.c_str());
+    m_lastWasDefault = m_current == nullptr;
+    Mix_Chunk* chunk = m_current;
+    if (!chunk) {
+        if (!m_default) {
+            const auto wav = defaultSoundWav();
+            m_default =
+                Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);
+        }
+        chunk = m_default;
+    }
+    if (chunk) Mix_PlayChannel(AudioDevice::kEffectChannel, chunk, 0);
+}
+
+bool SdlEffectPlayer::isPlaying() const {
+    return m_device.isOpen() && Mix_Playing(AudioDevice::kEffectChannel) != 0;
+}
+
+void SdlEffectPlayer::dropCurrent() {
+    // Freeing a chunk also stops the channel that still plays it.
+    if (m_current) Mix_FreeChunk(m_current);
+    m_current = nullptr;
+}
+
+}  // namespace quellan
