@@ -1,0 +1,86 @@
+// Draws every picture the game shows and writes them as PNG files:
+//   make_art OUTPUT_DIR [--preview PREVIEW_DIR]
+// Run with QT_QPA_PLATFORM=offscreen; the output is the same on every run.
+#include <QDir>
+#include <QGuiApplication>
+#include <QTextStream>
+#include <cstdio>
+
+#include "icons.h"
+#include "panel.h"
+#include "preview.h"
+#include "tiles.h"
+
+namespace {
+
+constexpr int kLong = 108;  // a picture fills its piece less a 6-pixel margin
+constexpr int kShort = 48;
+
+art::PieceArt drawPieces() {
+    art::PieceArt pieces;
+    const QColor red(168, 22, 26), ink(46, 22, 10);
+    pieces.commander =
+        art::carvedTile(kLong, kLong, art::kCommanderName, {art::kPaleWood, red, true, 1u});
+    for (size_t g = 0; g < pieces.upright.size(); ++g) {
+        const art::TileStyle style{art::kHoneyWood, ink, false, 100u + std::uint32_t(g)};
+        pieces.upright[g] = art::carvedTile(kShort, kLong, art::kGeneralNames[g], style);
+        pieces.lying[g] = art::carvedTile(kLong, kShort, art::kGeneralNames[g], style);
+    }
+    pieces.soldier = art::carvedTile(kShort, kShort, art::kSoldierName,
+                                     {art::kPaleWood, QColor(40, 60, 30), false, 200u});
+    return pieces;
+}
+
+bool save(const QImage& image, const QDir& dir, const QString& name) {
+    const QString path = dir.filePath(name);
+    if (image.save(path, "PNG")) return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QGuiApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    QString previewDir;
+    if (const qsizetype at = args.indexOf(QStringLiteral("--preview"));
+        at >= 0 && at + 1 < args.size()) {
+        previewDir = args.takeAt(at + 1);
+        args.removeAt(at);
+    }
+    if (args.size() != 1) {
+        std::fprintf(stderr, "usage: make_art OUTPUT_DIR [--preview PREVIEW_DIR]\n");
+        return 2;
+    }
+    QDir out(args.front());
+    out.mkpath(QStringLiteral("."));
+
+    const art::PieceArt pieces = drawPieces();
+    const QImage board = art::boardPanel();
+    const QImage cursor = art::handCursor();
+    const QImage undo = art::undoArrow();
+    bool ok = save(board, out, QStringLiteral("board.png")) &&
+              save(pieces.commander, out, QStringLiteral("commander.png")) &&
+              save(pieces.soldier, out, QStringLiteral("soldier.png")) &&
+              save(cursor, out, QStringLiteral("cursor.png")) &&
+              save(undo, out, QStringLiteral("undo.png")) &&
+              save(art::windowIcon(32), out, QStringLiteral("icon.png")) &&
+              save(art::windowIcon(16), out, QStringLiteral("icon16.png"));
+    for (size_t g = 0; ok && g < pieces.upright.size(); ++g) {
+        const QString n = QString::number(g + 2);
+        ok = save(pieces.upright[g], out, QStringLiteral("general%1_upright.png").arg(n)) &&
+             save(pieces.lying[g], out, QStringLiteral("general%1_lying.png").arg(n));
+    }
+    if (ok && !previewDir.isEmpty()) {
+        QDir preview(previewDir);
+        preview.mkpath(QStringLiteral("."));
+        ok = save(art::gamePreview(board, pieces, undo, cursor), preview,
+                  QStringLiteral("preview.png")) &&
+             save(art::magnified({cursor, undo, art::windowIcon(32), art::windowIcon(16)}, 8),
+                  preview, QStringLiteral("small.png")) &&
+             save(art::gamePreview(board, pieces, undo, cursor).scaled(912, 720), preview,
+                  QStringLiteral("preview2x.png"));
+    }
+    return ok ? 0 : 1;
+}
