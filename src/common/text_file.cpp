@@ -40,6 +40,7 @@ std::vector<std::string> splitLines(std::string_view bytes) {
 }
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+    if (!isRegularFile(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
     std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());

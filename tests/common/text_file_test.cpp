@@ -1,0 +1,79 @@
+#include "common/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "support/temp_dir.h"
+
+namespace quellan {
+namespace {
+
+using testing::TempDir;
+
+TEST(SplitLines, EveryLineEndingEndsALine) {
+    using V = std::vector<std::string>;
+    EXPECT_EQ(splitLines("a\r\nb\r\n"), (V{"a", "b"}));
+    EXPECT_EQ(splitLines("a\rb\nc"), (V{"a", "b", "c"}));
+    EXPECT_EQ(splitLines("a\r\n\r\nb"), (V{"a", "", "b"}));
+    EXPECT_EQ(splitLines("\n"), (V{""}));
+    EXPECT_EQ(splitLines(""), V{});
+    EXPECT_EQ(splitLines("last"), (V{"last"}));
+}
+
+TEST(TextFile, ReadsChineseFileNamesAndContents) {
+    TempDir dir;
+    auto path = dir.write(pathFromUtf8("横刀立马.qlp"), "\xBA\xE1\r\n1,0,2");
+    ASSERT_TRUE(isRegularFile(path));
+    auto lines = readTextLines(dir.path() / pathFromUtf8("横刀立马.qlp"));
+    ASSERT_TRUE(lines);
+    EXPECT_EQ(*lines, (std::vector<std::string>{"横", "1,0,2"}));
+}
+
+TEST(TextFile, MissingFilesAndFoldersAreNotReadable) {
+    TempDir dir;
+    EXPECT_FALSE(readTextLines(dir.path() / "none.qlp"));
+    EXPECT_FALSE(isRegularFile(dir.path()));
+    EXPECT_FALSE(readFileBytes(dir.path()));  // a folder is not a file
+}
+
+TEST(TextFile, ReplaceWritesTheWholeNewContents) {
+    TempDir dir;
+    auto path = dir.write("r.log", "old");
+    ASSERT_TRUE(replaceFileContents(path, "new contents"));
+    EXPECT_EQ(testing::readAll(path), "new contents");
+    EXPECT_FALSE(std::filesystem::exists(path.string() + ".new"));
+}
+
+TEST(TextFile, ReplaceInAReadOnlyFolderFailsAndKeepsTheOldFile) {
+    TempDir dir;
+    auto path = dir.write("log/r.log", "old record");
+    std::filesystem::permissions(dir.path() / "log", std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::owner_exec);
+    {
+        std::ofstream probe(dir.path() / "log" / "probe");
+        if (probe) GTEST_SKIP() << "running with rights that ignore folder permissions";
+    }
+    EXPECT_FALSE(replaceFileContents(path, "new"));
+    EXPECT_EQ(testing::readAll(path), "old record");
+}
+
+TEST(TextFile, ReplaceIntoAMissingFolderFails) {
+    TempDir dir;
+    EXPECT_FALSE(replaceFileContents(dir.path() / "no-such-folder" / "r.log", "x"));
+}
+
+#ifdef __linux__
+TEST(TextFile, ReplaceOnAFullDiskFailsAndKeepsTheOldFile) {
+    // /dev/full accepts opening and fails every write with "no space".
+    if (!std::filesystem::exists("/dev/full")) GTEST_SKIP();
+    TempDir dir;
+    auto path = dir.write("r.log", "old record");
+    std::filesystem::create_symlink("/dev/full", dir.path() / "r.log.new");
+    EXPECT_FALSE(replaceFileContents(path, std::string(1 << 16, 'x')));
+    EXPECT_EQ(testing::readAll(path), "old record");
+}
+#endif
+
+}  // namespace
+}  // namespace quellan
