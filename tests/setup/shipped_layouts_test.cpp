@@ -1,0 +1,262 @@
+// Every layout the game ships must load, be a legal arrangement and be
+// solvable in exactly the number of steps the classic table gives for it.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <array>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "play/solver.h"
+#include "setup/board.h"
+#include "setup/layout_reader.h"
+#include "support/temp_dir.h"
+
+namespace quellan {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kAssets = QUELLAN_ASSETS_DIR;
+const fs::path kMapDir = kAssets / "map";
+// The table the layout files are made from; its figures are facts about the
+// puzzle, found by an independent search.
+const fs::path kTable = kAssets.parent_path() / "tools" / "data" / "classic-layouts.tsv";
+
+struct ClassicLayout {
+    std::string lines;  // "index,flag,cell;..." with generals in cell order
+    int minSteps = 0;
+    std::size_t reachable = 0;
+};
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::stringstream stream(text);
+    for (std::string part; std::getline(stream, part, separator);) parts.push_back(part);
+    return parts;
+}
+
+const std::map<std::string, ClassicLayout>& classicTable() {
+    static const std::map<std::string, ClassicLayout> table = [] {
+        std::map<std::string, ClassicLayout> rows;
+        std::vector<std::string> lines = split(testing::readAll(kTable), '\n');
+        if (lines.empty()) return rows;
+        std::vector<std::string> header = split(lines.front(), '\t');
+        auto column = [&](const std::string& name) {
+            return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) -
+                                            header.begin());
+        };
+        const std::size_t name = column("name"), layout = column("layout_lines"),
+                          steps = column("min_cell_steps"), states = column("reachable_states");
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            std::string line = lines[i];
+            if (!line.empty() && line.back() == '\r') line.pop_back();
+            std::vector<std::string> fields = split(line, '\t');
+            if (fields.size() < header.size()) continue;
+            rows[fields[name]] = {fields[layout], std::stoi(fields[steps]),
+                                  static_cast<std::size_t>(std::stoul(fields[states]))};
+        }
+        return rows;
+    }();
+    return table;
+}
+
+std::vector<std::string> shippedNames() {
+    std::vector<std::string> names;
+    if (!fs::is_directory(kMapDir)) return names;
+    for (const auto& entry : fs::directory_iterator(kMapDir)) {
+        if (entry.path().extension() == ".qlp") names.push_back(entry.path().stem().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// What stands with its top-left corner on each cell, by shape only: the
+// arrangement as the player sees it, whatever the generals' numbers.
+enum class Shape { None, Commander, Upright, Lying, Soldier };
+using ShapeGrid = std::array<Shape, kCellCount>;
+
+Shape shapeOf(int index, int flag) {
+    switch (kindOf(index)) {
+        case PieceKind::Commander:
+            return Shape::Commander;
+        case PieceKind::General:
+            return flag == 1 ? Shape::Upright : Shape::Lying;
+        case PieceKind::Soldier:
+            return Shape::Soldier;
+    }
+    return Shape::None;
+}
+
+ShapeGrid shapesOfTable(const std::string& layoutLines) {
+    ShapeGrid grid{};
+    for (const std::string& line : split(layoutLines, ';')) {
+        std::vector<std::string> f = split(line, ',');
+        grid.at(static_cast<std::size_t>(std::stoi(f.at(2)) - 1)) =
+            shapeOf(std::stoi(f.at(0)), std::stoi(f.at(1)));
+    }
+    return grid;
+}
+
+int cellIndexOf(const Piece& p) {
+    return ((p.top - kBoardTop) / kCell) * kColumns + (p.left - kBoardLeft) / kCell;
+}
+
+ShapeGrid shapesOfBoard(const Board& board) {
+    ShapeGrid grid{};
+    for (int i = 1; i <= kPieceCount; ++i) {
+        const Piece& p = board.piece(i);
+        const Footprint fp = footprintOf(i, p);
+        grid.at(static_cast<std::size_t>(cellIndexOf(p))) = shapeOf(i, fp.h == 2 && fp.w == 1);
+    }
+    return grid;
+}
+
+// Which piece covers each cell; 0 for a free cell. Fails the test on a piece
+// off the grid, past the edge, or on top of another.
+std::optional<std::array<int, kCellCount>> occupancy(const Board& board) {
+    std::array<int, kCellCount> cells{};
+    for (int i = 1; i <= kPieceCount; ++i) {
+        const Piece& p = board.piece(i);
+        const Footprint fp = footprintOf(i, p);
+        const bool onGrid = (p.left - kBoardLeft) % kCell == 0 && (p.top - kBoardTop) % kCell == 0;
+        const int column = (p.left - kBoardLeft) / kCell, row = (p.top - kBoardTop) / kCell;
+        if (!onGrid || fp.w == 0 || column < 0 || row < 0 || column + fp.w > kColumns ||
+            row + fp.h > kRows) {
+            ADD_FAILURE() << "piece " << i << " is not inside the board at (" << p.left << ", "
+                          << p.top << ")";
+            return std::nullopt;
+        }
+        for (int r = row; r < row + fp.h; ++r) {
+            for (int c = column; c < column + fp.w; ++c) {
+                int& cell = cells.at(static_cast<std::size_t>(r * kColumns + c));
+                if (cell != 0) {
+                    ADD_FAILURE() << "pieces " << cell << " and " << i << " overlap";
+                    return std::nullopt;
+                }
+                cell = i;
+            }
+        }
+    }
+    return cells;
+}
+
+// A board whose pieces stand nowhere, so that a piece the file forgets is
+// caught instead of silently keeping its start-up place.
+Board emptiedBoard() {
+    Board board;
+    for (int i = 1; i <= kPieceCount; ++i) {
+        board.piece(i).left = -kCell;
+        board.piece(i).top = -kCell;
+        board.piece(i).picture = {};
+    }
+    return board;
+}
+
+std::optional<Board> loadShipped(const std::string& name) {
+    Board board = emptiedBoard();
+    if (!applyLayoutBytes(board, testing::readAll(kMapDir / (name + ".qlp")))) return std::nullopt;
+    return board;
+}
+
+// Plays one solver step on the board the way the move engine would: the
+// piece goes one cell in the direction, into cells that must be free.
+bool playStep(Board& board, const SolverStep& step) {
+    if (!isPieceIndex(step.piece)) return false;
+    Piece& p = board.piece(step.piece);
+    const Piece before = p;
+    switch (step.direction) {
+        case Direction::Up:
+            p.top -= kCell;
+            break;
+        case Direction::Down:
+            p.top += kCell;
+            break;
+        case Direction::Left:
+            p.left -= kCell;
+            break;
+        case Direction::Right:
+            p.left += kCell;
+            break;
+    }
+    if (occupancy(board)) return true;
+    p = before;
+    return false;
+}
+
+TEST(ShippedLayoutsTest, OneFilePerClassicLayout) {
+    std::vector<std::string> expected;
+    for (const auto& [name, row] : classicTable()) expected.push_back(name);
+    ASSERT_EQ(expected.size(), 40u) << kTable;
+    EXPECT_EQ(shippedNames(), expected);
+}
+
+TEST(ShippedLayoutsTest, HengDaoLiMaIsTheStartUpArrangement) {
+    auto board = loadShipped("横刀立马");
+    ASSERT_TRUE(board);
+    Board startUp;
+    for (int i = 1; i <= kPieceCount; ++i) {
+        EXPECT_EQ(board->piece(i).left, startUp.piece(i).left) << "piece " << i;
+        EXPECT_EQ(board->piece(i).top, startUp.piece(i).top) << "piece " << i;
+        EXPECT_EQ(board->piece(i).width, startUp.piece(i).width) << "piece " << i;
+        EXPECT_EQ(board->piece(i).height, startUp.piece(i).height) << "piece " << i;
+    }
+}
+
+class ShippedLayout : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(ShippedLayout, LoadsAsALegalArrangementOfTheClassic) {
+    const auto row = classicTable().find(GetParam());
+    ASSERT_NE(row, classicTable().end()) << "not in the classic table";
+    auto board = loadShipped(GetParam());
+    ASSERT_TRUE(board) << "the layout reader refused the file";
+
+    for (int i = 1; i <= kPieceCount; ++i) {
+        const Piece& p = board->piece(i);
+        const Footprint fp = footprintOf(i, p);
+        EXPECT_NE(p.picture, PictureRef{}) << "piece " << i << " was never dressed";
+        if (kindOf(i) == PieceKind::General) {
+            EXPECT_EQ(p.picture, (PictureRef{i, fp.h == 2 ? 1 : 2})) << "general " << i;
+        }
+    }
+    const auto cells = occupancy(*board);
+    ASSERT_TRUE(cells);
+    EXPECT_EQ(std::count(cells->begin(), cells->end(), 0), 2) << "free cells";
+    EXPECT_EQ(shapesOfBoard(*board), shapesOfTable(row->second.lines));
+    EXPECT_FALSE(isSolved(*board));
+}
+
+TEST_P(ShippedLayout, SolvesInTheClassicNumberOfSteps) {
+    const auto row = classicTable().find(GetParam());
+    ASSERT_NE(row, classicTable().end());
+    auto board = loadShipped(GetParam());
+    ASSERT_TRUE(board);
+
+    EXPECT_EQ(countReachable(*board), row->second.reachable);
+    const std::optional<Solution> solution = solve(*board);
+    ASSERT_TRUE(solution) << "no solution found";
+    EXPECT_EQ(solution->steps, row->second.minSteps);
+    ASSERT_EQ(solution->path.size(), static_cast<std::size_t>(solution->steps));
+
+    Board played = *board;
+    for (std::size_t i = 0; i < solution->path.size(); ++i) {
+        ASSERT_TRUE(playStep(played, solution->path[i])) << "step " << i + 1 << " is not a move";
+        if (i + 1 < solution->path.size()) {
+            ASSERT_FALSE(isSolved(played)) << "solved early after step " << i + 1;
+        }
+    }
+    EXPECT_TRUE(isSolved(played));
+}
+
+std::string testName(const ::testing::TestParamInfo<std::string>& info) {
+    return "layout" + std::to_string(info.index);
+}
+
+INSTANTIATE_TEST_SUITE_P(AllShipped, ShippedLayout, ::testing::ValuesIn(shippedNames()), testName);
+
+}  // namespace
+}  // namespace quellan
