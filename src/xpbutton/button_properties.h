@@ -1,0 +1,123 @@
+#pragma once
+// The stored properties of one XPButton and the rules of assigning them:
+// ranges (out-of-range values are ignored silently), the couplings between
+// properties (hover colours following the face and text colours, picture
+// alignment forcing a centred caption) and the access key of the caption.
+// The widget runs what a change sets off (layout, colours, repaint); this
+// class only decides what is stored.
+#include <QPixmap>
+#include <QString>
+
+#include "xpbutton/ole_color.h"
+
+namespace quellan::xp {
+
+// Ranges of the enumerated properties.
+inline constexpr int kButtonStyleCount = 8;   // 0..7, the looks
+inline constexpr int kModeCount = 3;          // 0 command, 1 toggle, 2 option
+inline constexpr int kCaptionAlignCount = 3;  // 0 left, 1 right, 2 centre
+inline constexpr int kCaptionStyleCount = 3;  // 0 plain, 1 engraved, 2 raised
+inline constexpr int kButtonShapeCount = 7;   // 0 rectangle .. 6 ellipse with wide rim
+inline constexpr int kPictureAlignCount = 6;  // 0..3 beside, 4 above, 5 below the caption
+inline constexpr int kPictureSizeCount = 5;   // index 0..4 = 16, 24, 32, 40, 48 pixels
+inline constexpr int kGradientModeCount = 5;  // 0 none, 1..4 band directions
+
+enum Mode : int { kModeCommand = 0, kModeToggle = 1, kModeOption = 2 };
+enum CaptionAlign : int { kAlignLeft = 0, kAlignRight = 1, kAlignCenter = 2 };
+
+// Stored picture sizes in pixels; 40 and 48 are the two scaling modes.
+inline constexpr int kPictureSizeStretch = 40;
+inline constexpr int kPictureSizeFit = 48;
+
+// Hover colour locks: set when the hover colour was chosen on its own and
+// no longer follows the face or text colour.
+inline constexpr int kLockHoverBack = 1;
+inline constexpr int kLockHoverFore = 2;
+
+class ButtonProperties {
+public:
+    // Every setter returns true when the value was stored (for the "only if
+    // different" properties: when it changed), false when it was refused.
+    bool setButtonStyle(int style);
+    bool setMode(int mode);  // leaving the command mode keeps value; entering it clears value
+    bool setValue(bool on);  // True is refused for a command button
+    bool setCaption(const QString& caption);
+    bool setCaptionAlign(int align);
+    bool setCaptionStyle(int style);
+    bool setButtonShape(int shape);  // shape 3 (both edges slanted) forces a centred caption
+    bool setPicture(const QPixmap& picture);
+    bool setPictureAlign(int align);  // 4 and 5 centre the caption
+    bool setPictureSize(int index);
+    bool setShowFocusRect(bool show);
+    bool setBackColor(quint32 value);  // stores the resolved RGB, see ToRGB
+    bool setForeColor(quint32 value);
+    bool setGradientColor(quint32 value);
+    bool setGradientMode(int mode);
+    bool setHoverColorLocks(int locks);
+    bool setHoverForeColor(quint32 value);
+    bool setHoverBackColor(quint32 value);
+
+    // Resets the colours to the system button colours (the design-time
+    // "reset default colours" command).
+    void resetDefaultColors();
+
+    int buttonStyle() const { return m_buttonStyle; }
+    int mode() const { return m_mode; }
+    bool value() const { return m_value; }
+    const QString& caption() const { return m_caption; }
+    // The character after the last single "&" of a caption; a caption
+    // without one keeps the access key of the caption before it.
+    const QString& accessKey() const { return m_accessKey; }
+    int captionAlign() const { return m_captionAlign; }
+    int captionStyle() const { return m_captionStyle; }
+    int buttonShape() const { return m_buttonShape; }
+    const QPixmap& picture() const { return m_picture; }
+    bool hasPicture() const { return m_picture.width() + m_picture.height() > 0; }
+    int pictureAlign() const { return m_pictureAlign; }
+    int pictureSizeIndex() const;
+    int storedPictureSize() const { return m_pictureSize == 0 ? 16 : m_pictureSize; }
+    bool showFocusRect() const { return m_showFocusRect; }
+    quint32 backColor() const { return m_backColor; }
+    quint32 foreColor() const { return m_foreColor; }
+    quint32 gradientColor() const { return m_gradientColor; }
+    int gradientMode() const { return m_gradientMode; }
+    int hoverColorLocks() const { return m_hoverColorLocks; }
+    quint32 hoverForeColor() const { return m_hoverForeColor; }
+    quint32 hoverBackColor() const { return m_hoverBackColor; }
+
+    // Stored picture size in pixels, for restoring a saved set (0 reads as 16).
+    void setStoredPictureSize(int pixels) { m_pictureSize = pixels; }
+
+private:
+    // The hover colours follow the face and text colours unless their lock
+    // is set; any lock value other than 0..3 counts as both locked.
+    bool hoverBackFollows() const { return m_hoverColorLocks == 0 || m_hoverColorLocks == kLockHoverFore; }
+    bool hoverForeFollows() const { return m_hoverColorLocks == 0 || m_hoverColorLocks == kLockHoverBack; }
+
+    QString m_caption;
+    QString m_accessKey;
+    int m_captionAlign = kAlignCenter;
+    int m_captionStyle = 0;
+    int m_buttonStyle = 0;
+    int m_buttonShape = 0;
+    int m_mode = kModeCommand;
+    int m_pictureAlign = 0;
+    int m_gradientMode = 0;
+    int m_hoverColorLocks = 0;
+    bool m_value = false;
+    bool m_showFocusRect = true;
+    QPixmap m_picture;
+    int m_pictureSize = 16;
+    quint32 m_backColor = kButtonFace;
+    quint32 m_foreColor = kButtonText;
+    quint32 m_gradientColor = kButtonFace;
+    quint32 m_hoverForeColor = kButtonText;
+    quint32 m_hoverBackColor = kButtonFace;
+};
+
+// The access key a caption assigns, scanning from its end for an "&" that
+// is not half of a doubled "&&". found is false when there is none; an "&"
+// at the very end gives an empty key.
+QString accessKeyOf(const QString& caption, bool& found);
+
+}  // namespace quellan::xp

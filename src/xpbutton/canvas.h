@@ -1,0 +1,63 @@
+#pragma once
+// A drawing surface over a QImage with the pixel rules the looks are written
+// for: boxes cover x1..x2-1 by y1..y2-1, a line leaves out its end pixel, and
+// single pixels are set directly. Text, pictures and curves go through
+// QPainter on the same image.
+#include <QImage>
+#include <QPoint>
+#include <QRegion>
+#include <vector>
+
+#include "xpbutton/ole_color.h"
+
+class QFont;
+class QPixmap;
+class QRect;
+class QString;
+
+namespace quellan::xp {
+
+enum class PenStyle { Solid, Dotted };
+
+class Canvas {
+public:
+    explicit Canvas(QImage& image);
+
+    int width() const { return m_image.width(); }
+    int height() const { return m_image.height(); }
+    QImage& image() { return m_image; }
+
+    // Paints exactly the pixels x1..x2-1, y1..y2-1; nothing when the box is
+    // empty. Pixels outside the image or the clip are skipped.
+    void FillBox(int x1, int y1, int x2, int y2, Rgb colour);
+
+    // Draws the open polyline through points with a 1-pixel pen: every
+    // segment runs from its start pixel up to, but not including, its end
+    // pixel. A dotted pen sets every other pixel, counted along the line.
+    void Polyline(const std::vector<QPoint>& points, Rgb colour, PenStyle style = PenStyle::Solid);
+    void Line(QPoint from, QPoint to, Rgb colour, PenStyle style = PenStyle::Solid);
+
+    void SetPixel(int x, int y, Rgb colour);
+    Rgb pixel(int x, int y) const;
+
+    // Drawing is restricted to this region while it is set (elliptic shapes).
+    void setClip(const QRegion& region);
+    void clearClip();
+    bool hasClip() const { return m_clipped; }
+
+    // Text in a box, wrapped at word breaks, "&" marking the access key.
+    void drawText(const QRect& box, int alignment, const QString& text, const QFont& font,
+                  Rgb colour);
+    // Draws the picture unscaled at (x, y), blended by its own alpha.
+    void drawPicture(int x, int y, const QImage& picture);
+
+private:
+    bool visible(int x, int y) const;
+
+    QImage& m_image;
+    QRegion m_clip;
+    bool m_clipped = false;
+    int m_dotPhase = 0;
+};
+
+}  // namespace quellan::xp

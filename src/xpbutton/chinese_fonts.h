@@ -1,0 +1,11 @@
+#pragma once
+// The widgets ask for the Windows Song faces by name ("宋体", SimSun). This
+// maps those names to the Song-style faces installed on the system, so that
+// captions keep their look where the Windows fonts are missing.
+
+namespace quellan {
+
+// Installs the font substitutions once per process; safe to call again.
+void installChineseFontSubstitutes();
+
+}  // namespace quellan

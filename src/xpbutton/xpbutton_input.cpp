@@ -1,0 +1,204 @@
+// XPButton: mouse, keyboard, hover and focus. A left press (or space) holds
+// the button down; the click comes from a left release on the widget after a
+// left press on it, or from releasing space.
+#include <QApplication>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QTimer>
+
+#include "xpbutton/platform_codes.h"
+#include "xpbutton/xpbutton.h"
+
+namespace quellan {
+
+namespace {
+
+constexpr float kTwipsPerPixel = 15.0f;
+
+float twips(qreal pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
+
+bool isArrow(int vk) { return vk >= xp::kKeyLeft && vk <= xp::kKeyDown; }
+
+}  // namespace
+
+void XPButton::pressLeft(int shift, QPointF pos) {
+    m_state.set(xp::kIsButtonDown, true);
+    m_state.isPressed = true;
+    m_delayDrawing = false;
+    Redraw();
+    emit MouseDown(xp::kLeftButton, shift, twips(pos.x()), twips(pos.y()));
+}
+
+void XPButton::mousePressEvent(QMouseEvent* event) {
+    const int button = xp::buttonCode(event->button());
+    m_lastButton = button;
+    if (button != xp::kLeftButton) {
+        emit MouseDown(button, xp::shiftCode(event->modifiers()), twips(event->position().x()),
+                       twips(event->position().y()));
+        return;
+    }
+    // The piece is selected by taking the focus, before the owner hears of
+    // the press.
+    setFocus(Qt::MouseFocusReason);
+    m_clickArmed = true;
+    pressLeft(xp::shiftCode(event->modifiers()), event->position());
+}
+
+void XPButton::mouseMoveEvent(QMouseEvent* event) {
+    const QPointF pos = event->position();
+    const bool outside = pos.x() < 0 || pos.y() < 0 || pos.x() > width() || pos.y() > height();
+    if (!m_state.isHovering && !outside) beginHover(event->buttons() & Qt::LeftButton);
+    emit MouseMove(xp::buttonsCode(event->buttons()), xp::shiftCode(event->modifiers()),
+                   twips(pos.x()), twips(pos.y()));
+}
+
+void XPButton::mouseReleaseEvent(QMouseEvent* event) {
+    const int button = xp::buttonCode(event->button());
+    const QPointF pos = event->position();
+    m_state.isPressed = false;
+    if (button == xp::kLeftButton) {
+        m_state.set(xp::kIsButtonDown, false);
+        m_delayDrawing = false;
+        // Toggle and option buttons repaint through their value instead.
+        if (m_state.props.mode() == xp::kModeCommand) Redraw();
+    }
+    emit MouseUp(button, xp::shiftCode(event->modifiers()), twips(pos.x()), twips(pos.y()));
+    m_lastButton = button;
+    if (button != xp::kLeftButton || !m_clickArmed) return;
+    m_clickArmed = false;
+    const QPoint at = pos.toPoint();
+    if (rect().contains(at) && (mask().isEmpty() || mask().contains(at))) performClick();
+}
+
+void XPButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    // The second press of a double-click: it shows the pressed look and is
+    // reported as a press, but no second Click follows.
+    emit DoubleClick(m_lastButton);
+    if (m_lastButton == xp::kLeftButton) {
+        pressLeft(0, event->position());
+        m_lastButton = -1;
+    } else {
+        emit MouseDown(xp::kLeftButton, 0, twips(event->position().x()),
+                       twips(event->position().y()));
+    }
+    m_clickArmed = false;
+}
+
+void XPButton::enterEvent(QEnterEvent*) {
+    if (!m_state.isHovering) beginHover(QApplication::mouseButtons() & Qt::LeftButton);
+}
+
+void XPButton::leaveEvent(QEvent*) {
+    if (m_state.isHovering) endHover();
+}
+
+void XPButton::beginHover(bool leftHeld) {
+    m_state.set(xp::kIsMouseOver, true);
+    emit MouseOnButton(true);
+    m_hoverTimer->start();
+    m_state.isHovering = true;
+    m_delayDrawing = false;
+    if (leftHeld) m_state.isPressed = true;
+    Redraw();
+}
+
+void XPButton::checkHover() {
+    if (QApplication::widgetAt(QCursor::pos()) == this) return;
+    endHover();
+}
+
+void XPButton::endHover() {
+    m_hoverTimer->stop();
+    m_state.set(xp::kIsMouseOver, false);
+    m_state.isHovering = false;
+    m_delayDrawing = false;
+    m_state.isPressed = false;
+    emit MouseOnButton(false);
+    Redraw();
+}
+
+void XPButton::performClick() {
+    if (m_lastButton != xp::kLeftButton) return;
+    switch (m_state.props.mode()) {
+        case xp::kModeToggle:
+            setValue(!m_state.props.value());
+            emit Click();
+            break;
+        case xp::kModeOption:
+            if (m_state.props.value()) return;
+            setValue(true);
+            emit Click();
+            break;
+        default:
+            emit Click();
+            break;
+    }
+}
+
+void XPButton::keyPressEvent(QKeyEvent* event) {
+    const int vk = xp::virtualKeyCode(event->key());
+    const int shift = xp::shiftCode(event->modifiers());
+    if (isArrow(vk)) {
+        // Arrow keys belong to the container, not to the button.
+        if (parentWidget()) {
+            QCoreApplication::postEvent(parentWidget(),
+                                        new QKeyEvent(QEvent::KeyPress, event->key(),
+                                                      event->modifiers(), event->text()));
+        }
+        return;
+    }
+    if (vk == xp::kKeySpace && !m_state.has(xp::kIsButtonDown)) {
+        m_state.set(xp::kIsMouseOver, true);
+        m_state.set(xp::kIsButtonDown, true);
+        m_state.isPressed = true;
+        Redraw();
+        if (!m_state.isHovering) m_state.set(xp::kIsMouseOver, false);
+    }
+    emit KeyDown(vk, shift);
+    if (!event->text().isEmpty()) emit KeyPress(event->text().at(0).unicode());
+}
+
+void XPButton::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    const int vk = xp::virtualKeyCode(event->key());
+    const int shift = xp::shiftCode(event->modifiers());
+    m_state.isPressed = false;
+    if (vk == xp::kKeySpace && m_state.has(xp::kIsButtonDown)) {
+        m_state.set(xp::kIsButtonDown, false);
+        m_lastButton = xp::kLeftButton;
+        if (m_state.props.mode() == xp::kModeCommand) {
+            Redraw();
+            performClick();
+            emit KeyUp(vk, shift);
+        } else {
+            emit KeyUp(vk, shift);
+            performClick();
+        }
+        return;
+    }
+    if (isArrow(vk)) {
+        if (m_state.props.mode() == xp::kModeOption && !m_state.props.value()) {
+            m_lastButton = xp::kLeftButton;
+            performClick();
+        }
+        return;
+    }
+    if (vk == xp::kKeyShift) return;
+    emit KeyUp(vk, shift);
+}
+
+void XPButton::focusInEvent(QFocusEvent* event) {
+    // The focused button is the one Enter would press: it shows as default.
+    setDisplayAsDefault(true);
+    emit GotFocus();
+    QWidget::focusInEvent(event);
+}
+
+void XPButton::focusOutEvent(QFocusEvent* event) {
+    setDisplayAsDefault(false);
+    emit LostFocus();
+    QWidget::focusOutEvent(event);
+}
+
+}  // namespace quellan

@@ -1,0 +1,99 @@
+#include "xpbutton/canvas.h"
+
+#include <gtest/gtest.h>
+
+namespace quellan::xp {
+namespace {
+
+constexpr Rgb kRed = packRgb(255, 0, 0);
+constexpr Rgb kWhite = 0xFFFFFF;
+
+class CanvasTest : public ::testing::Test {
+protected:
+    CanvasTest() : image(10, 8, QImage::Format_RGB32), canvas(image) { image.fill(Qt::white); }
+    int countOf(Rgb c) const {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) n += canvas.pixel(x, y) == c;
+        return n;
+    }
+    QImage image;
+    Canvas canvas;
+};
+
+TEST_F(CanvasTest, FillBoxCoversRightAndBottomExclusive) {
+    canvas.FillBox(2, 1, 5, 4, kRed);
+    EXPECT_EQ(canvas.pixel(2, 1), kRed);
+    EXPECT_EQ(canvas.pixel(4, 3), kRed);
+    EXPECT_EQ(canvas.pixel(5, 3), kWhite);
+    EXPECT_EQ(canvas.pixel(4, 4), kWhite);
+    EXPECT_EQ(canvas.pixel(1, 1), kWhite);
+    EXPECT_EQ(countOf(kRed), 9);
+}
+
+TEST_F(CanvasTest, FillBoxOfOneRowAndEmptyBoxes) {
+    canvas.FillBox(1, 5, 9, 6, kRed);  // the shape of one face row
+    EXPECT_EQ(countOf(kRed), 8);
+    canvas.FillBox(3, 3, 3, 7, 0);
+    canvas.FillBox(6, 2, 4, 4, 0);
+    EXPECT_EQ(countOf(0), 0);
+}
+
+TEST_F(CanvasTest, FillBoxClipsToTheImage) {
+    canvas.FillBox(-3, -3, 2, 2, kRed);
+    EXPECT_EQ(countOf(kRed), 4);
+    canvas.FillBox(8, 6, 30, 30, 0);
+    EXPECT_EQ(countOf(0), 4);
+}
+
+TEST_F(CanvasTest, TwoPointPolylineLeavesOutItsEndPixel) {
+    canvas.Polyline({{1, 2}, {6, 2}}, kRed);
+    EXPECT_EQ(countOf(kRed), 5);
+    EXPECT_EQ(canvas.pixel(1, 2), kRed);
+    EXPECT_EQ(canvas.pixel(5, 2), kRed);
+    EXPECT_EQ(canvas.pixel(6, 2), kWhite);
+}
+
+TEST_F(CanvasTest, UpwardVerticalLineStartsAtItsFirstPoint) {
+    canvas.Polyline({{3, 6}, {3, 1}}, kRed);
+    EXPECT_EQ(canvas.pixel(3, 6), kRed);
+    EXPECT_EQ(canvas.pixel(3, 2), kRed);
+    EXPECT_EQ(canvas.pixel(3, 1), kWhite);
+    EXPECT_EQ(countOf(kRed), 5);
+}
+
+TEST_F(CanvasTest, DiagonalLineSetsOnePixelPerStep) {
+    canvas.Line({0, 0}, {4, 4}, kRed);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(canvas.pixel(i, i), kRed) << i;
+    EXPECT_EQ(canvas.pixel(4, 4), kWhite);
+    EXPECT_EQ(countOf(kRed), 4);
+}
+
+TEST_F(CanvasTest, ClosedPolylineDrawsEveryCornerOnce) {
+    canvas.Polyline({{1, 1}, {5, 1}, {5, 4}, {1, 4}, {1, 1}}, kRed);
+    // The outline of a 5 x 4 box: 2*5 + 2*4 - 4 pixels.
+    EXPECT_EQ(countOf(kRed), 14);
+    EXPECT_EQ(canvas.pixel(5, 4), kRed);
+    EXPECT_EQ(canvas.pixel(3, 2), kWhite);
+}
+
+TEST_F(CanvasTest, DottedLineSetsEveryOtherPixel) {
+    canvas.Line({0, 0}, {8, 0}, kRed, PenStyle::Dotted);
+    EXPECT_EQ(canvas.pixel(0, 0), kRed);
+    EXPECT_EQ(canvas.pixel(1, 0), kWhite);
+    EXPECT_EQ(canvas.pixel(2, 0), kRed);
+    EXPECT_EQ(countOf(kRed), 4);
+}
+
+TEST_F(CanvasTest, SetPixelAndClip) {
+    canvas.SetPixel(9, 7, kRed);
+    canvas.SetPixel(10, 7, kRed);  // outside: ignored
+    EXPECT_EQ(canvas.pixel(9, 7), kRed);
+    canvas.setClip(QRegion(0, 0, 3, 3));
+    canvas.FillBox(0, 0, 10, 8, 0);
+    canvas.clearClip();
+    EXPECT_EQ(countOf(0), 9);
+}
+
+}  // namespace
+}  // namespace quellan::xp
