@@ -1,42 +1,12 @@
 #include "setup/layout_reader.h"
 
-#include <cmath>
-#include <cstdlib>
-
+#include "common/numbers.h"
 #include "common/text_codec.h"
 #include "common/text_file.h"
 
 namespace quellan {
 
 namespace {
-
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-// Accepts [sign] digits [. digits] [e|E [sign] digits], with at least one
-// digit in the mantissa; returns its value or nullopt.
-std::optional<double> parseDecimal(std::string_view s) {
-    size_t i = 0;
-    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-    size_t digits = 0;
-    while (i < s.size() && isDigit(s[i])) ++i, ++digits;
-    if (i < s.size() && s[i] == '.') {
-        ++i;
-        while (i < s.size() && isDigit(s[i])) ++i, ++digits;
-    }
-    if (digits == 0) return std::nullopt;
-    if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
-        ++i;
-        if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
-        size_t expDigits = 0;
-        while (i < s.size() && isDigit(s[i])) ++i, ++expDigits;
-        if (expDigits == 0) return std::nullopt;
-    }
-    if (i != s.size()) return std::nullopt;
-    // strtod needs a terminated string; the text is short and ASCII only.
-    std::string copy(s);
-    return std::strtod(copy.c_str(), nullptr);
-}
 
 // The fields of one cleaned layout line, split at every ",".
 class Fields {
@@ -99,17 +69,6 @@ bool applyLayoutLine(Board& board, std::string_view line) {
 }
 
 }  // namespace
-
-std::optional<std::int16_t> toInteger16(std::string_view text) {
-    size_t b = 0, e = text.size();
-    while (b < e && isBlank(text[b])) ++b;
-    while (e > b && isBlank(text[e - 1])) --e;
-    auto value = parseDecimal(text.substr(b, e - b));
-    if (!value) return std::nullopt;
-    double rounded = std::nearbyint(*value);  // the default mode rounds halves to even
-    if (!(rounded >= -32768.0 && rounded <= 32767.0)) return std::nullopt;
-    return static_cast<std::int16_t>(rounded);
-}
 
 std::optional<std::string> cleanLayoutLine(std::string_view line) {
     static constexpr std::string_view kFullWidthComma = "，";

@@ -9,15 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "common/numbers.h"
 #include "setup/board.h"
 
 namespace quellan {
-
-// The numeric conversion of a layout field to a 16-bit whole number: blanks
-// around the number are allowed, a fraction rounds to the nearest whole
-// number with halves going to the even neighbour. Empty text, text that is
-// not a number, and results outside -32768..32767 give nullopt.
-std::optional<std::int16_t> toInteger16(std::string_view text);
 
 // Cleans one UTF-8 line: deletes every double quote and turns full-width
 // commas into ",". Returns nullopt for a line to skip (empty after cleaning,

@@ -1,0 +1,335 @@
+#include "app/frm_main.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QDir>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+
+#include "app/board_panel.h"
+#include "app/game_panel_layout.h"
+#include "common/text_file.h"
+#include "common/texts.h"
+#include "media/game_audio.h"
+#include "media/music_check_box.h"
+#include "platform/dialogs.h"
+#include "platform/shell_open.h"
+#include "play/move_engine.h"
+#include "play/selection.h"
+#include "play/undo.h"
+#include "setup/layout_catalogue.h"
+#include "setup/layout_loader.h"
+#include "setup/startup_settings.h"
+#include "xpbutton/xpbutton.h"
+
+#ifndef QUELLAN_VERSION
+#define QUELLAN_VERSION "1.0.2"
+#endif
+
+namespace quellan {
+
+namespace {
+
+constexpr quint32 kButtonFace = 0x8000000F;
+constexpr const char* kDownloadPage = "https://www.quellan.example/download.html";
+
+// The hover hints of the pieces: the characters carved on pieces 1..6, and
+// the four soldiers.
+constexpr const char* kPieceHints[kPieceCount] = {"曹操", "关羽", "张飞", "赵云", "马超",
+                                                   "黄忠", "兵1",  "兵2",  "兵3",  "兵4"};
+
+QString fromUtf8(std::string_view s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+QString withoutTrailingSlash(QString path) {
+    while (path.size() > 1 && (path.endsWith('/') || path.endsWith('\\'))) path.chop(1);
+    return path;
+}
+
+QLabel* makeLabel(QWidget* parent, const layout::TwipsRect& at, const QString& text) {
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(layout::pixels(at));
+    label->setMinimumWidth(layout::toPixels(at.width));
+    label->adjustSize();
+    return label;
+}
+
+void setTextColor(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, color);
+    w->setPalette(p);
+}
+
+// A label grows with its text, like an auto-sized label, from its left edge.
+void setLabelText(QLabel* label, const QString& text) {
+    if (label->text() == text) return;
+    label->setText(text);
+    label->adjustSize();
+}
+
+}  // namespace
+
+frmMain::frmMain(const QString& appPath, QWidget* parent)
+    : QWidget(parent),
+      m_appPathText(withoutTrailingSlash(appPath.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                           : appPath)),
+      m_settings(fromUtf8(texts::kAppTitle), QString::fromLatin1(settings_keys::kSection)) {
+    m_paths.appPath = pathFromUtf8(m_appPathText.toStdString());
+    setObjectName("frmMain");
+    setWindowIcon(m_pictures.windowIcon());
+    buildControls();
+    buildPieces();
+    m_audio = std::make_unique<GameAudio>(m_appPathText);
+    m_audio->attach(m_Check1, m_Check2);
+}
+
+frmMain::~frmMain() {
+    if (m_audio) m_audio->shutDown();
+}
+
+void frmMain::buildControls() {
+    // A dark frame colour around the board, so the white notice reads on it.
+    QPalette framePalette = palette();
+    framePalette.setColor(QPalette::Window, QColor(92, 58, 30));
+    setPalette(framePalette);
+    setAutoFillBackground(true);
+
+    m_Picture1 = new BoardPanel(this);
+    m_Picture1->setObjectName("Picture1");
+    m_Picture1->setBackground(m_pictures.board());
+    connect(m_Picture1, &BoardPanel::MouseDown, this, &frmMain::Picture1_MouseDown);
+    connect(m_Picture1, &BoardPanel::MouseMove, this, &frmMain::Picture1_MouseMove);
+
+    struct LabelSpec {
+        layout::TwipsRect at;
+        const char* text;
+    };
+    const LabelSpec specs[7] = {{layout::kLabel1, "当前阵型："}, {layout::kLabel2, "最佳步数记录："},
+                                {layout::kLabel3, "记录创造者："}, {layout::kLabel4, "当前的步数："},
+                                {layout::kLabel5, "无记录"},     {layout::kLabel6, "无记录"},
+                                {layout::kLabel7, "0"}};
+    for (int i = 0; i < 7; ++i) {
+        m_labels[static_cast<size_t>(i)] = makeLabel(m_Picture1, specs[i].at, QString::fromUtf8(specs[i].text));
+        m_labels[static_cast<size_t>(i)]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
+    }
+    setTextColor(Label(5), QColor(255, 0, 0));
+    setTextColor(Label(7), QColor(0, 0, 255));
+
+    m_Combo1 = new QComboBox(m_Picture1);
+    m_Combo1->setObjectName("Combo1");
+    m_Combo1->setEditable(true);
+    m_Combo1->setInsertPolicy(QComboBox::NoInsert);
+    m_Combo1->setGeometry(layout::pixels(layout::kCombo1));
+    m_Combo1->setEditText("Combo1");
+    // Picking an entry, also the one already selected, sets its layout up.
+    connect(m_Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+
+    m_XPButton1 = new XPButton(m_Picture1);
+    m_XPButton1->setObjectName("XPButton1");
+    m_XPButton1->setGeometry(layout::pixels(layout::kXPButton1));
+    m_XPButton1->setButtonStyle(2);
+    m_XPButton1->setBackColor(kButtonFace);
+    m_XPButton1->setCaptionAlign(2);
+    m_XPButton1->setPictureAlign(0);
+    m_XPButton1->setPicture(m_pictures.undoIcon());
+    m_XPButton1->setCaption(QStringLiteral("撤消一步"));
+    connect(m_XPButton1, &XPButton::Click, this, &frmMain::XPButton1_Click);
+
+    m_Check2 = new QCheckBox(QStringLiteral("游戏音效"), m_Picture1);
+    m_Check2->setObjectName("Check2");
+    m_Check2->setToolTip(QStringLiteral("游戏音效开关"));
+    m_Check2->setGeometry(layout::pixels(layout::kCheck2));
+    m_Check1 = new MusicCheckBox(m_Picture1);
+    m_Check1->setObjectName("Check1");
+    m_Check1->setText(QStringLiteral("背景音乐"));
+    m_Check1->setToolTip(QStringLiteral("背景音乐开关"));
+    m_Check1->setGeometry(layout::pixels(layout::kCheck1));
+
+    m_LbBR = new QLabel(QStringLiteral("Quellan 制作组 出品"), this);
+    m_LbBR->setObjectName("LbBR");
+    setTextColor(m_LbBR, QColor(255, 255, 255));
+}
+
+void frmMain::buildPieces() {
+    for (int i = 1; i <= kPieceCount; ++i) {
+        auto* piece = new XPButton(m_Picture1);
+        piece->setObjectName(QStringLiteral("QZ%1").arg(i));
+        piece->setButtonStyle(2);
+        piece->setMode(0);
+        piece->setValue(false);
+        piece->setCaptionAlign(2);
+        piece->setPictureAlign(4);
+        piece->setPictureSize(4);
+        piece->setBackColor(kButtonFace);
+        piece->setGradientColor(0);
+        piece->setMousePointer(99);
+        piece->setMouseIcon(m_pictures.handCursorPicture(), m_pictures.handHotSpot());
+        piece->setToolTip(QString::fromUtf8(kPieceHints[i - 1]));
+        connect(piece, &XPButton::GotFocus, this, [this, i] { QZ_GotFocus(i); });
+        connect(piece, &XPButton::LostFocus, this, [this, i] { QZ_LostFocus(i); });
+        m_QZ[static_cast<size_t>(i - 1)] = piece;
+    }
+    showPieces();
+}
+
+void frmMain::readSettings() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const QSize screenPixels = screen ? screen->geometry().size() : QSize(1024, 768);
+    const int centredX = centredPosition(screenPixels.width() * kTwipsPerPixel, layout::kWindowWidth);
+    const int centredY = centredPosition(screenPixels.height() * kTwipsPerPixel, layout::kWindowHeight);
+    StartupSettings s = readStartupSettings(
+        [this](const char* key, const std::string& fallback) {
+            return m_settings.value(QString::fromLatin1(key), QString::fromStdString(fallback))
+                .toStdString();
+        },
+        centredX, centredY);
+    m_formX = s.formX;
+    m_formY = s.formY;
+    // Both options go off first, then to their saved values; setting the
+    // music option runs its handler, which schedules the first track.
+    m_Check1->setValue(0);
+    m_Check2->setChecked(false);
+    m_Check1->setValue(s.check1);
+    m_Check2->setChecked(s.check2 == 1);
+    m_state.currentMap = s.currentMap;
+}
+
+bool frmMain::Form_Load() {
+    std::error_code ec;
+    std::filesystem::create_directories(m_paths.logDir(), ec);  // a failure only costs the records
+
+    setFixedSize(layout::toPixels(layout::kWindowWidth), layout::toPixels(layout::kWindowHeight));
+    m_Picture1->setGeometry(layout::pixels(layout::kPicture1));
+    readSettings();
+
+    const std::vector<std::string> names = scanLayoutCatalogue(m_paths.mapDir());
+    if (names.empty()) {
+        showMessageBox(this, QStringLiteral("没有找到阵型文件！请重新下载安装本程序。"),
+                       MessageIcon::Stop, fromUtf8(texts::kAppTitle) + QStringLiteral(" - 文件错误"));
+        openInShell(QString::fromLatin1(kDownloadPage));
+        return false;
+    }
+    for (const std::string& name : names) m_Combo1->addItem(QString::fromStdString(name));
+    m_Combo1->setCurrentIndex(initialSelection(names, m_state.currentMap));
+    Combo1_Click();
+
+    setWindowTitle(fromUtf8(texts::kAppTitle) + " " + QUELLAN_VERSION);
+    m_LbBR->setToolTip(QStringLiteral("查看版权所有者信息"));
+    m_LbBR->adjustSize();
+    m_LbBR->move(width() - m_LbBR->width() - layout::toPixels(120),
+                 height() - m_LbBR->height() - layout::toPixels(75));
+    m_loaded = true;
+    move(m_formX / kTwipsPerPixel, m_formY / kTwipsPerPixel);
+    show();
+    return true;
+}
+
+void frmMain::Form_Unload() {
+    if (m_unloaded || !m_loaded) return;
+    m_unloaded = true;
+    using namespace settings_keys;
+    m_settings.setValue(kFormX, QString::number(x() * kTwipsPerPixel));
+    m_settings.setValue(kFormY, QString::number(y() * kTwipsPerPixel));
+    m_settings.setValue(kMapFileName, QString::fromStdString(m_state.currentMap));
+    m_settings.setValue(kCheck1, QString::number(m_Check1->value()));
+    m_settings.setValue(kCheck2, QString::number(m_Check2->isChecked() ? 1 : 0));
+    m_settings.sync();
+    m_audio->shutDown();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    Form_Unload();
+    event->accept();
+}
+
+void frmMain::Combo1_Click() {
+    const int index = m_Combo1->currentIndex();
+    if (index < 0) return;
+    m_state.currentMap = m_Combo1->itemText(index).toStdString();
+    InitMap(m_state, *this, m_paths, m_state.currentMap);
+    showState();
+}
+
+void frmMain::XPButton1_Click() {
+    undoMove(m_state, *this);
+    showState();
+}
+
+void frmMain::QZ_GotFocus(int index) { ::quellan::QZ_GotFocus(m_state, *this, index); }
+
+void frmMain::QZ_LostFocus(int) { ::quellan::QZ_LostFocus(m_state); }
+
+void frmMain::Picture1_MouseDown(int button, int, float x, float y) {
+    switch (classifyBoardPress(button, x, y)) {
+        case BoardPress::Ignored:
+            return;
+        case BoardPress::DragWindow:
+            m_Picture1->startWindowDrag(QCursor::pos());
+            return;
+        case BoardPress::Move:
+            QZMove(m_state, *this, m_paths, x, y);
+            showState();
+            // Only now does the board take the focus: the piece just moved
+            // loses it, so pressing it again selects it again.
+            m_Picture1->setFocus(Qt::MouseFocusReason);
+            return;
+    }
+}
+
+void frmMain::Picture1_MouseMove(int, int, float x, float y) {
+    if (isOnBoard(x, y)) {
+        m_Picture1->setCursor(m_pictures.handCursor());
+    } else {
+        m_Picture1->setCursor(Qt::ArrowCursor);
+    }
+}
+
+void frmMain::showState() {
+    showPieces();
+    showLabels();
+}
+
+void frmMain::showPieces() {
+    for (int i = 1; i <= kPieceCount; ++i) {
+        const Piece& p = m_state.board.piece(i);
+        XPButton* w = QZ(i);
+        QRect r(p.left / kTwipsPerPixel, p.top / kTwipsPerPixel, p.width / kTwipsPerPixel,
+                p.height / kTwipsPerPixel);
+        if (w->geometry() != r) w->setGeometry(r);
+        QPixmap picture = m_pictures.piece(p.picture);
+        if (w->Picture().cacheKey() != picture.cacheKey()) w->setPicture(picture);
+        w->setVisible(p.visible);
+    }
+}
+
+void frmMain::showLabels() {
+    setLabelText(Label(5), QString::fromStdString(m_state.labels.bestSteps));
+    setLabelText(Label(6), QString::fromStdString(m_state.labels.holder));
+    Label(6)->setToolTip(QString::fromStdString(m_state.labels.holderTip));
+    setLabelText(Label(7), QString::fromStdString(m_state.labels.steps));
+}
+
+void frmMain::playEffect(std::string_view literal) { m_audio->PlayEffect(literal); }
+
+int frmMain::musicOption() const { return m_Check1->value(); }
+
+void frmMain::setMusicOption(int value) { m_Check1->setValue(value); }
+
+void frmMain::showMessage(std::string_view text, MessageIcon icon, std::string_view caption) {
+    showState();  // the box shows over the board as the rules have left it
+    showMessageBox(this, fromUtf8(text), icon, fromUtf8(caption));
+}
+
+std::string frmMain::askText(std::string_view prompt, std::string_view title) {
+    showState();
+    QString shown = fromUtf8(prompt);
+    shown.replace("\r\n", "\n");
+    return askTextBox(this, shown, fromUtf8(title)).toStdString();
+}
+
+}  // namespace quellan

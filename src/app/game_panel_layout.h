@@ -1,0 +1,36 @@
+#pragma once
+// Where everything stands on the main window, in twips (15 per pixel).
+#include <QRect>
+
+#include "setup/board.h"
+
+namespace quellan::layout {
+
+inline constexpr int kWindowWidth = 6960;
+inline constexpr int kWindowHeight = 6165;
+
+struct TwipsRect {
+    int left, top, width, height;
+};
+
+inline constexpr TwipsRect kPicture1{60, 405, 6840, 5400};
+inline constexpr TwipsRect kLabel1{4680, 510, 900, 180};
+inline constexpr TwipsRect kCombo1{4440, 720, 1335, 300};
+inline constexpr TwipsRect kLabel2{4320, 1320, 1260, 180};
+inline constexpr TwipsRect kLabel5{5580, 1320, 540, 180};
+inline constexpr TwipsRect kLabel3{4320, 1680, 1080, 180};
+inline constexpr TwipsRect kLabel6{5400, 1680, 540, 180};
+inline constexpr TwipsRect kLabel4{4320, 2280, 1080, 180};
+inline constexpr TwipsRect kLabel7{5460, 2280, 90, 180};
+inline constexpr TwipsRect kXPButton1{4440, 2640, 1455, 495};
+inline constexpr TwipsRect kCheck2{4680, 3600, 1200, 255};
+inline constexpr TwipsRect kCheck1{4680, 3960, 1200, 255};
+
+inline constexpr int toPixels(int twips) { return twips / kTwipsPerPixel; }
+inline constexpr float toTwips(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
+
+inline QRect pixels(const TwipsRect& r) {
+    return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)};
+}
+
+}  // namespace quellan::layout

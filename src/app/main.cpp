@@ -1,0 +1,25 @@
+// The game's entry: one copy per user, then the main window.
+#include <QApplication>
+#include <QFont>
+
+#include "app/frm_main.h"
+#include "platform/dialogs.h"
+#include "platform/single_instance.h"
+#include "xpbutton/chinese_fonts.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Quellan"));
+
+    // A second copy ends at once and silently.
+    quellan::SingleInstance instance;
+    if (!instance.acquire()) return 0;
+
+    quellan::installChineseTranslation();
+    quellan::installChineseFontSubstitutes();
+    QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
+
+    quellan::frmMain window;
+    if (!window.Form_Load()) return 0;
+    return QApplication::exec();
+}

@@ -1,0 +1,29 @@
+#pragma once
+// The pictures of the game, built into the program: the board, the piece
+// tiles (Image1..Image7), the board's hand cursor (Image99), the undo icon.
+#include <QCursor>
+#include <QPixmap>
+
+#include "setup/board.h"
+
+namespace quellan {
+
+class PictureStore {
+public:
+    PictureStore();
+
+    const QPixmap& board() const { return m_board; }
+    // The picture a piece shows for `ref`; a null pixmap for "no picture".
+    QPixmap piece(PictureRef ref) const;
+    const QPixmap& handCursorPicture() const { return m_hand; }
+    QPoint handHotSpot() const { return {8, 0}; }
+    QCursor handCursor() const { return QCursor(m_hand, handHotSpot().x(), handHotSpot().y()); }
+    const QPixmap& undoIcon() const { return m_undo; }
+    const QPixmap& windowIcon() const { return m_icon; }
+
+private:
+    QPixmap m_board, m_commander, m_soldier, m_hand, m_undo, m_icon;
+    QPixmap m_upright[5], m_lying[5];  // generals 2..6
+};
+
+}  // namespace quellan
