@@ -15,10 +15,10 @@ now() { date +%s.%N; }
 since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.1f", b - a }'; }
 
 t0=$(now)
+mkdir -p "$build"
 cmake -S cmake/windows -B "$build" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" >"$build.configure.log" 2>&1 ||
-  { cat "$build.configure.log"; exit 1; }
-rm -f "$build.configure.log"
+  -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" >"$build/configure.log" 2>&1 ||
+  { cat "$build/configure.log"; exit 1; }
 cmake --build "$build" -j2 --target quellan_core_tests
 exe=$(cat "$build/quellan_core_tests.path")
 echo "windows: cross build took $(since "$t0") s: $exe"
