@@ -35,7 +35,7 @@ inline constexpr int kLockHoverBack = 1;
 inline constexpr int kLockHoverFore = 2;
 
 class ButtonProperties {
-public:
+  public:
     // Every setter returns true when the value was stored (for the "only if
     // different" properties: when it changed), false when it was refused.
     bool setButtonStyle(int style);
@@ -88,11 +88,15 @@ public:
     // Stored picture size in pixels, for restoring a saved set (0 reads as 16).
     void setStoredPictureSize(int pixels) { m_pictureSize = pixels; }
 
-private:
+  private:
     // The hover colours follow the face and text colours unless their lock
     // is set; any lock value other than 0..3 counts as both locked.
-    bool hoverBackFollows() const { return m_hoverColorLocks == 0 || m_hoverColorLocks == kLockHoverFore; }
-    bool hoverForeFollows() const { return m_hoverColorLocks == 0 || m_hoverColorLocks == kLockHoverBack; }
+    bool hoverBackFollows() const {
+        return m_hoverColorLocks == 0 || m_hoverColorLocks == kLockHoverFore;
+    }
+    bool hoverForeFollows() const {
+        return m_hoverColorLocks == 0 || m_hoverColorLocks == kLockHoverBack;
+    }
 
     QString m_caption;
     QString m_accessKey;

@@ -20,7 +20,7 @@ namespace quellan::xp {
 enum class PenStyle { Solid, Dotted };
 
 class Canvas {
-public:
+  public:
     explicit Canvas(QImage& image);
 
     int width() const { return m_image.width(); }
@@ -51,7 +51,7 @@ public:
     // Draws the picture unscaled at (x, y), blended by its own alpha.
     void drawPicture(int x, int y, const QImage& picture);
 
-private:
+  private:
     bool visible(int x, int y) const;
 
     QImage& m_image;

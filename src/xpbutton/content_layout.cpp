@@ -70,10 +70,14 @@ void LayoutContent(ButtonState& state) {
     // scaling sizes (40, 48) take none.
     int pLeft = 0, pRight = 0, pTop = 0, pBottom = 0;
     if (p.hasPicture() && S <= 32) {
-        if (align <= 1) pLeft = S;
-        else if (align <= 3) pRight = S;
-        else if (align == 4) pTop = S;
-        else pBottom = S;
+        if (align <= 1)
+            pLeft = S;
+        else if (align <= 3)
+            pRight = S;
+        else if (align == 4)
+            pTop = S;
+        else
+            pBottom = S;
     }
     const int pSide = pLeft + pRight;
     const int pVert = pTop + pBottom;
@@ -82,7 +86,8 @@ void LayoutContent(ButtonState& state) {
     Box text;
     int th = -3;  // an empty caption counts as -3 high
     if (hasCaption) {
-        const QRect box(0, 0, std::max(span.usableWidth - pSide - 12, 0), std::max(H - 12 - pVert, 0));
+        const QRect box(0, 0, std::max(span.usableWidth - pSide - 12, 0),
+                        std::max(H - 12 - pVert, 0));
         const QRect measured = QFontMetrics(state.surfaceFont)
                                    .boundingRect(box, Qt::TextWordWrap | Qt::TextShowMnemonic,
                                                  displayCaption(p.caption()));
@@ -121,10 +126,18 @@ void LayoutContent(ButtonState& state) {
     } else if (align <= 3) {
         int left = 0;
         switch (align) {
-            case 0: left = span.leftOffset + kContentMargin; break;
-            case 1: left = hasCaption ? text.left - pLeft - kGap : span.leftOffset + kContentMargin; break;
-            case 2: left = span.rightLimit - pRight - kContentMargin; break;
-            default: left = hasCaption ? text.right + kGap : span.rightLimit - pRight - kContentMargin; break;
+            case 0:
+                left = span.leftOffset + kContentMargin;
+                break;
+            case 1:
+                left = hasCaption ? text.left - pLeft - kGap : span.leftOffset + kContentMargin;
+                break;
+            case 2:
+                left = span.rightLimit - pRight - kContentMargin;
+                break;
+            default:
+                left = hasCaption ? text.right + kGap : span.rightLimit - pRight - kContentMargin;
+                break;
         }
         text = text.moved(0, (H - th) / 2);
         picture = {left, (H - S) / 2, 0, 0};

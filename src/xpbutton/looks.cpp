@@ -7,8 +7,12 @@ namespace quellan::xp {
 
 void paintLook(Canvas& canvas, const ButtonState& state) {
     switch (state.props.buttonStyle()) {
-        case 2: paintThemeLook(canvas, state); break;
-        default: paintPlainLook(canvas, state); break;
+        case 2:
+            paintThemeLook(canvas, state);
+            break;
+        default:
+            paintPlainLook(canvas, state);
+            break;
     }
 }
 

@@ -19,37 +19,98 @@ struct PaletteSlot {
 bool slotFor(int index, PaletteSlot& slot) {
     using P = QPalette;
     switch (index) {
-        case kColorScrollBar: slot = {P::Active, P::Button}; return true;
-        case kColorBackground: slot = {P::Active, P::Dark}; return true;
-        case kColorActiveCaption: slot = {P::Active, P::Highlight}; return true;
-        case kColorInactiveCaption: slot = {P::Inactive, P::Mid}; return true;
-        case kColorMenu: slot = {P::Active, P::Window}; return true;
-        case kColorWindow: slot = {P::Active, P::Base}; return true;
-        case kColorWindowFrame: slot = {P::Active, P::Shadow}; return true;
-        case kColorMenuText: slot = {P::Active, P::WindowText}; return true;
-        case kColorWindowText: slot = {P::Active, P::Text}; return true;
-        case kColorCaptionText: slot = {P::Active, P::HighlightedText}; return true;
-        case kColorActiveBorder: slot = {P::Active, P::Button}; return true;
-        case kColorInactiveBorder: slot = {P::Inactive, P::Button}; return true;
-        case kColorAppWorkspace: slot = {P::Active, P::Mid}; return true;
-        case kColorHighlight: slot = {P::Active, P::Highlight}; return true;
-        case kColorHighlightText: slot = {P::Active, P::HighlightedText}; return true;
-        case kColorButtonFace: slot = {P::Active, P::Button}; return true;
-        case kColorButtonShadow: slot = {P::Active, P::Dark}; return true;
-        case kColorGrayText: slot = {P::Disabled, P::Text}; return true;
-        case kColorButtonText: slot = {P::Active, P::ButtonText}; return true;
-        case kColorInactiveCaptionText: slot = {P::Inactive, P::WindowText}; return true;
-        case kColorButtonHighlight: slot = {P::Active, P::Light}; return true;
-        case kColor3DDarkShadow: slot = {P::Active, P::Shadow}; return true;
-        case kColor3DLight: slot = {P::Active, P::Midlight}; return true;
-        case kColorInfoText: slot = {P::Active, P::ToolTipText}; return true;
-        case kColorInfoBackground: slot = {P::Active, P::ToolTipBase}; return true;
-        case kColorHotLight: slot = {P::Active, P::Link}; return true;
-        case kColorGradientActiveCaption: slot = {P::Active, P::Highlight}; return true;
-        case kColorGradientInactiveCaption: slot = {P::Inactive, P::Mid}; return true;
-        case kColorMenuHighlight: slot = {P::Active, P::Highlight}; return true;
-        case kColorMenuBar: slot = {P::Active, P::Window}; return true;
-        default: return false;
+        case kColorScrollBar:
+            slot = {P::Active, P::Button};
+            return true;
+        case kColorBackground:
+            slot = {P::Active, P::Dark};
+            return true;
+        case kColorActiveCaption:
+            slot = {P::Active, P::Highlight};
+            return true;
+        case kColorInactiveCaption:
+            slot = {P::Inactive, P::Mid};
+            return true;
+        case kColorMenu:
+            slot = {P::Active, P::Window};
+            return true;
+        case kColorWindow:
+            slot = {P::Active, P::Base};
+            return true;
+        case kColorWindowFrame:
+            slot = {P::Active, P::Shadow};
+            return true;
+        case kColorMenuText:
+            slot = {P::Active, P::WindowText};
+            return true;
+        case kColorWindowText:
+            slot = {P::Active, P::Text};
+            return true;
+        case kColorCaptionText:
+            slot = {P::Active, P::HighlightedText};
+            return true;
+        case kColorActiveBorder:
+            slot = {P::Active, P::Button};
+            return true;
+        case kColorInactiveBorder:
+            slot = {P::Inactive, P::Button};
+            return true;
+        case kColorAppWorkspace:
+            slot = {P::Active, P::Mid};
+            return true;
+        case kColorHighlight:
+            slot = {P::Active, P::Highlight};
+            return true;
+        case kColorHighlightText:
+            slot = {P::Active, P::HighlightedText};
+            return true;
+        case kColorButtonFace:
+            slot = {P::Active, P::Button};
+            return true;
+        case kColorButtonShadow:
+            slot = {P::Active, P::Dark};
+            return true;
+        case kColorGrayText:
+            slot = {P::Disabled, P::Text};
+            return true;
+        case kColorButtonText:
+            slot = {P::Active, P::ButtonText};
+            return true;
+        case kColorInactiveCaptionText:
+            slot = {P::Inactive, P::WindowText};
+            return true;
+        case kColorButtonHighlight:
+            slot = {P::Active, P::Light};
+            return true;
+        case kColor3DDarkShadow:
+            slot = {P::Active, P::Shadow};
+            return true;
+        case kColor3DLight:
+            slot = {P::Active, P::Midlight};
+            return true;
+        case kColorInfoText:
+            slot = {P::Active, P::ToolTipText};
+            return true;
+        case kColorInfoBackground:
+            slot = {P::Active, P::ToolTipBase};
+            return true;
+        case kColorHotLight:
+            slot = {P::Active, P::Link};
+            return true;
+        case kColorGradientActiveCaption:
+            slot = {P::Active, P::Highlight};
+            return true;
+        case kColorGradientInactiveCaption:
+            slot = {P::Inactive, P::Mid};
+            return true;
+        case kColorMenuHighlight:
+            slot = {P::Active, P::Highlight};
+            return true;
+        case kColorMenuBar:
+            slot = {P::Active, P::Window};
+            return true;
+        default:
+            return false;
     }
 }
 

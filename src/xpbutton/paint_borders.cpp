@@ -20,7 +20,10 @@ void drawFocusRect(Canvas& canvas, const Box& box) {
 }
 
 void closedPolyline(Canvas& canvas, const Box& b, Rgb colour) {
-    canvas.Polyline({{b.left, b.top}, {b.right, b.top}, {b.right, b.bottom}, {b.left, b.bottom},
+    canvas.Polyline({{b.left, b.top},
+                     {b.right, b.top},
+                     {b.right, b.bottom},
+                     {b.left, b.bottom},
                      {b.left, b.top}},
                     colour);
 }

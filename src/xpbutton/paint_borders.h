@@ -23,7 +23,8 @@ std::array<QPoint, 16> borderPoints(const ButtonState& state);
 
 // Draws the twelve lines (each without its end pixel) and finally retraces
 // the bottom outer line from point 14 to point 15.
-void PaintBorders(Canvas& canvas, const BorderTables& tables, PenStyle outerStyle = PenStyle::Solid);
+void PaintBorders(Canvas& canvas, const BorderTables& tables,
+                  PenStyle outerStyle = PenStyle::Solid);
 
 // The focus indicator; drawn only while the widget shows as the default button.
 void PaintFocus(Canvas& canvas, const ButtonState& state, Rgb colour, bool solid,

@@ -13,9 +13,12 @@ constexpr Rgb kGrey = 0x808080;
 
 int captionAlignment(int captionAlign) {
     switch (captionAlign) {
-        case kAlignLeft: return Qt::AlignLeft;
-        case kAlignRight: return Qt::AlignRight;
-        default: return Qt::AlignHCenter;
+        case kAlignLeft:
+            return Qt::AlignLeft;
+        case kAlignRight:
+            return Qt::AlignRight;
+        default:
+            return Qt::AlignHCenter;
     }
 }
 
@@ -61,7 +64,8 @@ QImage withKeyColourTransparent(const QImage& picture) {
     return out;
 }
 
-void PaintPicture(Canvas& canvas, const ButtonState& state, const Box& rect, const UsableSpan& span) {
+void PaintPicture(Canvas& canvas, const ButtonState& state, const Box& rect,
+                  const UsableSpan& span) {
     const int pw = state.pictureWidth;
     const int ph = state.pictureHeight;
     if (pw + ph == 0) return;
@@ -92,9 +96,9 @@ void PaintPicture(Canvas& canvas, const ButtonState& state, const Box& rect, con
     const QImage source = state.props.picture().toImage();
     // Bitmaps scale without blending so that their transparent key colour
     // stays exact; pictures with their own alpha scale smoothly.
-    QImage scaled = source.scaled(cx, cy, Qt::IgnoreAspectRatio,
-                                  state.pictureIsIcon ? Qt::SmoothTransformation
-                                                      : Qt::FastTransformation);
+    QImage scaled =
+        source.scaled(cx, cy, Qt::IgnoreAspectRatio,
+                      state.pictureIsIcon ? Qt::SmoothTransformation : Qt::FastTransformation);
     if (scaled.isNull()) return;
     if (!state.pictureIsIcon) scaled = withKeyColourTransparent(scaled);
 
@@ -132,9 +136,10 @@ void PaintContent(Canvas& canvas, const ButtonState& state, Rgb fill, Rgb textCo
     };
 
     if (state.enabled) {
-        quint32 colour = (state.isHovering && !state.pressedLook()) ? p.hoverForeColor()
-                                                                     : state.foreColor;
-        if (p.buttonStyle() == 7 && p.gradientMode() == 0 && !(state.isHovering && !state.pressedLook())) {
+        quint32 colour =
+            (state.isHovering && !state.pressedLook()) ? p.hoverForeColor() : state.foreColor;
+        if (p.buttonStyle() == 7 && p.gradientMode() == 0 &&
+            !(state.isHovering && !state.pressedLook())) {
             colour = textColour;
         }
         if (p.captionStyle() == 1 || p.captionStyle() == 2) {

@@ -15,7 +15,8 @@ void PaintContent(Canvas& canvas, const ButtonState& state, Rgb fill, Rgb textCo
                   bool valueShift, bool singlePass);
 
 // Draws the picture for the (possibly press-shifted) picture box.
-void PaintPicture(Canvas& canvas, const ButtonState& state, const Box& rect, const UsableSpan& span);
+void PaintPicture(Canvas& canvas, const ButtonState& state, const Box& rect,
+                  const UsableSpan& span);
 
 // A picture without an alpha channel as it is drawn: the colour of its
 // top-left pixel becomes transparent.

@@ -8,8 +8,8 @@ namespace quellan::xp {
 
 struct ShapeRegion {
     QRegion region;
-    int shapeLeftInset = 0;  // x of the bottom-left corner (slanted left edge)
-    int shapeRightEdge = 0;  // x of the top-right corner (slanted right edge)
+    int shapeLeftInset = 0;   // x of the bottom-left corner (slanted left edge)
+    int shapeRightEdge = 0;   // x of the top-right corner (slanted right edge)
     QRegion innerClipRegion;  // elliptic shapes only, empty otherwise
 };
 

@@ -37,7 +37,8 @@ XPButton::XPButton(QWidget* parent) : QWidget(parent) {
     QFont songFont(QStringLiteral("宋体"));
     songFont.setPointSize(9);
     setFont(songFont);
-    if (parent) m_state.containerBackColor = xp::fromQColor(parent->palette().color(QPalette::Window));
+    if (parent)
+        m_state.containerBackColor = xp::fromQColor(parent->palette().color(QPalette::Window));
     m_state.screenSize = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size()
                                                           : QSize(1024, 768);
     RefreshFont();
@@ -317,9 +318,9 @@ void XPButton::BuildShapeRegion() {
 void XPButton::LayoutContent() { xp::LayoutContent(m_state); }
 
 void XPButton::RefreshColors() {
-    m_state.colors = xp::computeFaceColors(m_state.props.buttonStyle(),
-                                           xp::ToRGB(m_state.props.backColor()),
-                                           xp::ToRGB(m_state.props.hoverBackColor()));
+    m_state.colors =
+        xp::computeFaceColors(m_state.props.buttonStyle(), xp::ToRGB(m_state.props.backColor()),
+                              xp::ToRGB(m_state.props.hoverBackColor()));
 }
 
 void XPButton::RefreshFont() {
@@ -327,7 +328,8 @@ void XPButton::RefreshFont() {
     // reference display (20 twips per point, 15 twips per pixel).
     QFont f = font();
     if (f.pointSizeF() > 0) {
-        f.setPixelSize(static_cast<int>(std::lround(f.pointSizeF() * kTwipsPerPoint / kTwipsPerPixel)));
+        f.setPixelSize(
+            static_cast<int>(std::lround(f.pointSizeF() * kTwipsPerPoint / kTwipsPerPixel)));
     }
     m_state.surfaceFont = f;
 }

@@ -21,7 +21,7 @@ namespace quellan {
 class XPButton : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit XPButton(QWidget* parent = nullptr);
     ~XPButton() override;
 
@@ -106,7 +106,7 @@ public:
     const QImage& surface() const { return m_surface; }
     const xp::ButtonState& renderState() const { return m_state; }
 
-signals:
+  signals:
     void Click();
     void DoubleClick(int button);
     void GotFocus();
@@ -121,7 +121,7 @@ signals:
     // The property stored under key changed (for saving the property set).
     void propertyChanged(const QString& key);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -136,7 +136,7 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
-private:
+  private:
     // Rendering pipeline.
     void Redraw();
     void composeSurface();

@@ -75,7 +75,11 @@ void XPButton::mouseDoubleClickEvent(QMouseEvent* event) {
     // The second press of a double-click: it shows the pressed look and is
     // reported as a press, but no second Click follows.
     emit DoubleClick(m_lastButton);
-    if (m_lastButton == xp::kLeftButton) {
+    if (m_state.has(xp::kIsButtonDown)) {
+        // The press of this click was delivered already; only the click that
+        // would follow it is dropped.
+        m_lastButton = -1;
+    } else if (m_lastButton == xp::kLeftButton) {
         pressLeft(0, event->position());
         m_lastButton = -1;
     } else {
@@ -142,9 +146,9 @@ void XPButton::keyPressEvent(QKeyEvent* event) {
     if (isArrow(vk)) {
         // Arrow keys belong to the container, not to the button.
         if (parentWidget()) {
-            QCoreApplication::postEvent(parentWidget(),
-                                        new QKeyEvent(QEvent::KeyPress, event->key(),
-                                                      event->modifiers(), event->text()));
+            QCoreApplication::postEvent(
+                parentWidget(),
+                new QKeyEvent(QEvent::KeyPress, event->key(), event->modifiers(), event->text()));
         }
         return;
     }

@@ -9,7 +9,7 @@ constexpr Rgb kRed = packRgb(255, 0, 0);
 constexpr Rgb kWhite = 0xFFFFFF;
 
 class CanvasTest : public ::testing::Test {
-protected:
+  protected:
     CanvasTest() : image(10, 8, QImage::Format_RGB32), canvas(image) { image.fill(Qt::white); }
     int countOf(Rgb c) const {
         int n = 0;

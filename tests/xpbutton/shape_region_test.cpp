@@ -21,10 +21,10 @@ Pixels missing(const QRegion& region, int w, int h) {
 
 TEST(ShapeRegion, ThemeLookTrimsThreePixelsAtEveryCorner) {
     const ShapeRegion s = BuildShapeRegion(60, 60, 0, 2, true);
-    const Pixels expected{{0, 0},  {1, 0},  {0, 1},           // top left
-                          {58, 0}, {59, 0}, {59, 1},          // top right
-                          {0, 58}, {0, 59}, {1, 59},          // bottom left
-                          {59, 58}, {58, 59}, {59, 59}};      // bottom right
+    const Pixels expected{{0, 0},   {1, 0},   {0, 1},     // top left
+                          {58, 0},  {59, 0},  {59, 1},    // top right
+                          {0, 58},  {0, 59},  {1, 59},    // bottom left
+                          {59, 58}, {58, 59}, {59, 59}};  // bottom right
     EXPECT_EQ(missing(s.region, 60, 60), expected);
     EXPECT_EQ(s.shapeLeftInset, 0);
     EXPECT_EQ(s.shapeRightEdge, 60);

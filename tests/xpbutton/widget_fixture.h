@@ -11,7 +11,7 @@ namespace quellan::testing {
 inline constexpr quint32 kClassicFace = 0x00C8D0D4;  // RGB(212, 208, 200)
 
 class HostedButton {
-public:
+  public:
     explicit HostedButton(QSize size = {60, 60}) {
         // Keep the pointer off the widget unless a test moves it there.
         QCursor::setPos(QPoint(2000, 2000));
