@@ -25,7 +25,9 @@ bool openShared() {
     if (SDL_WasInit(0) == 0 && SDL_Init(0) != 0) return false;
     if (!openOutput()) {
         // No real output: the dummy driver keeps every player working, silently.
-        SDL_SetHint(SDL_HINT_AUDIODRIVER, "dummy");
+        // The override also wins over an SDL_AUDIODRIVER naming a driver
+        // that does not work here.
+        SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
         if (!openOutput()) return false;
     }
     Mix_AllocateChannels(8);

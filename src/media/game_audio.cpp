@@ -1,5 +1,7 @@
 #include "media/game_audio.h"
 
+#include <algorithm>
+
 #include "media/sdl_effect_player.h"
 #include "media/sdl_music_player.h"
 
@@ -26,7 +28,10 @@ void GameAudio::attach(MusicCheckBox* check1, QCheckBox* check2) {
 
 void GameAudio::PlayEffect(std::string_view literal) {
     if (m_shutDown || !m_check2 || !m_check2->isChecked()) return;
-    m_effects->play(m_appPath + std::string(literal));
+    std::string path = m_appPath + std::string(literal);
+    // The literals name their folders with either separator; SDL wants '/'.
+    std::replace(path.begin(), path.end(), '\\', '/');
+    m_effects->play(path);
 }
 
 void GameAudio::shutDown() {

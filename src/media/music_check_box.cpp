@@ -29,8 +29,13 @@ MusicCheckBox::MusicCheckBox(QWidget* parent) : QCheckBox(parent) {
     setTristate(true);
     // Qt reports every change of the check state here, whether it came from
     // a click or from setCheckState, which is exactly the rule of the box.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 7, 0)
+    connect(this, &QCheckBox::checkStateChanged, this,
+            [this](Qt::CheckState state) { emit valueChanged(valueOf(state)); });
+#else
     connect(this, &QCheckBox::stateChanged, this,
             [this](int state) { emit valueChanged(valueOf(static_cast<Qt::CheckState>(state))); });
+#endif
 }
 
 int MusicCheckBox::value() const { return valueOf(checkState()); }

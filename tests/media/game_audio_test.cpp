@@ -70,6 +70,12 @@ TEST_F(GameAudioTest, EffectsPlayTheFileBelowTheProgramFolder) {
              "effect /games/quellan/sound/move.wav", "effect /games/quellan/sound/overpass.wav"}));
 }
 
+TEST_F(GameAudioTest, ALiteralWithBackslashesNamesTheSameFile) {
+    check2.setChecked(true);
+    audio->PlayEffect("\\sound\\move.wav");
+    EXPECT_EQ(log, (Log{"effect /games/quellan/sound/move.wav"}));
+}
+
 TEST_F(GameAudioTest, SwitchingTheEffectsOptionSoundsNothingByItself) {
     check2.setChecked(true);
     check2.setChecked(false);

@@ -78,9 +78,10 @@ def write_mp3(path, samples, bitrate):
     with tempfile.TemporaryDirectory() as scratch:
         source = os.path.join(scratch, "track.wav")
         write_wav(source, samples)
-        # No tags, so the files depend on the samples alone.
+        # No ID3 tags, so the files depend on the samples alone; the encoder's
+        # own header frame stays, it gives players the exact length.
         subprocess.run(["lame", "--quiet", "-m", "m", "-b", str(bitrate), "--noreplaygain",
-                        "-t", "--id3v2-only", "--tt", "", source, path], check=True)
+                        source, path], check=True)
 
 
 def note_hz(midi):
