@@ -1,0 +1,24 @@
+// The window tests need a QApplication but no display, no sound card and no
+// access to the player's own settings.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFont>
+#include <QStandardPaths>
+
+#include "platform/shell_open.h"
+#include "xpbutton/chinese_fonts.h"
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
+    // Settings go to a test location before anything touches them.
+    QStandardPaths::setTestModeEnabled(true);
+    QApplication app(argc, argv);
+    quellan::installChineseFontSubstitutes();
+    QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
+    // No test may start a web browser.
+    quellan::setShellOpenHandler([](const QString&) {});
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

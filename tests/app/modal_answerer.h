@@ -1,0 +1,59 @@
+#pragma once
+// Answers the game's modal boxes while a test drives the window: every
+// message box is confirmed, every input box gets the next prepared answer.
+// What each box said is kept for the test to check.
+#include <QApplication>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <deque>
+
+namespace quellan::testing {
+
+struct SeenBox {
+    QString caption;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    bool input = false;
+};
+
+class ModalAnswerer {
+public:
+    ModalAnswerer() {
+        m_timer.setInterval(5);
+        QObject::connect(&m_timer, &QTimer::timeout, [this] { answer(); });
+        m_timer.start();
+    }
+
+    std::deque<QString> answers;  // for input boxes; empty: cancel
+    std::vector<SeenBox> seen;
+
+private:
+    void answer() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (!modal || modal == m_last) return;
+        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            m_last = modal;
+            seen.push_back({box->windowTitle(), box->text(), box->icon(), false});
+            box->accept();
+        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+            m_last = modal;
+            seen.push_back({input->windowTitle(), input->labelText(), QMessageBox::NoIcon, true});
+            if (answers.empty()) {
+                input->reject();
+            } else {
+                input->setTextValue(answers.front());
+                answers.pop_front();
+                input->accept();
+            }
+        }
+        // The same dialog object may be reused; forget it once it is gone.
+        QTimer::singleShot(0, [this] { m_last = nullptr; });
+    }
+
+    QTimer m_timer;
+    QWidget* m_last = nullptr;
+};
+
+}  // namespace quellan::testing
