@@ -11,49 +11,46 @@ namespace {
 
 const std::string kSounds = QUELLAN_SOUND_DIR;
 
-TEST(SdlEffectPlayer, PlaysAWavFileOnTheEffectChannel) {
+class SdlEffectPlayerTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(device.isOpen()); }
+
     AudioDevice device;
-    SdlEffectPlayer player(device);
-    player.play(kSounds + "/init.wav");
-    EXPECT_FALSE(player.lastWasDefault());
-    EXPECT_TRUE(player.isPlaying());
+    SdlEffectPlayer player{device};
+};
+
+TEST_F(SdlEffectPlayerTest, PlaysEachEffectFileItself) {
+    for (const char* name : {"init.wav", "select.wav", "move.wav", "overpass.wav"}) {
+        player.play(kSounds + "/" + name);
+        EXPECT_FALSE(player.lastWasDefault()) << name;
+        EXPECT_TRUE(player.isPlaying()) << name;
+    }
 }
 
-TEST(SdlEffectPlayer, ANewEffectReplacesTheOneStillSounding) {
-    AudioDevice device;
-    SdlEffectPlayer player(device);
+TEST_F(SdlEffectPlayerTest, ANewEffectReplacesTheOneStillSounding) {
     player.play(kSounds + "/overpass.wav");
     player.play(kSounds + "/move.wav");
     EXPECT_TRUE(player.isPlaying());
     EXPECT_EQ(Mix_Playing(-1), 1);
 }
 
-TEST(SdlEffectPlayer, AMissingFilePlaysTheDefaultSound) {
-    AudioDevice device;
-    SdlEffectPlayer player(device);
-    player.play(kSounds + "/no-such-effect.wav");
-    EXPECT_TRUE(player.lastWasDefault());
-    EXPECT_TRUE(player.isPlaying());
-}
-
-TEST(SdlEffectPlayer, AnUnreadableFilePlaysTheDefaultSound) {
-    AudioDevice device;
-    SdlEffectPlayer player(device);
+TEST_F(SdlEffectPlayerTest, AMissingOrUnreadableFilePlaysTheDefaultSound) {
     testing::TempDir dir;
-    const std::string path = dir.write("broken.wav", "RIFF but not really a wave file").string();
-    player.play(path);
-    EXPECT_TRUE(player.lastWasDefault());
-    EXPECT_TRUE(player.isPlaying());
+    const std::string broken = dir.write("broken.wav", "RIFF but not really a wave").string();
+    for (const std::string& path : {kSounds + "/no-such-effect.wav", broken}) {
+        player.play(path);
+        EXPECT_TRUE(player.lastWasDefault()) << path;
+        EXPECT_TRUE(player.isPlaying()) << path;
+    }
     // A good file afterwards plays itself again.
     player.play(kSounds + "/select.wav");
     EXPECT_FALSE(player.lastWasDefault());
 }
 
-TEST(SdlEffectPlayer, AClosedDeviceIsSilentAndSafe) {
-    AudioDevice device;
-    SdlEffectPlayer player(device);
+TEST_F(SdlEffectPlayerTest, AClosedDeviceIsSilentAndSafe) {
     device.release();
     player.play(kSounds + "/move.wav");
+    player.play(kSounds + "/no-such-effect.wav");
     EXPECT_FALSE(player.isPlaying());
 }
 
