@@ -4,7 +4,9 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "platform/shell_open.h"
 #include "xpbutton/chinese_fonts.h"
@@ -12,8 +14,12 @@
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER")) qputenv("SDL_AUDIODRIVER", "dummy");
-    // Settings go to a test location before anything touches them.
+    // Settings go to a folder of this test process before anything touches
+    // them, so parallel test processes never share a settings file.
     QStandardPaths::setTestModeEnabled(true);
+    QTemporaryDir settingsDir;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication app(argc, argv);
     quellan::installChineseFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
