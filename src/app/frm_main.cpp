@@ -105,16 +105,16 @@ void frmMain::buildControls() {
     connect(m_Picture1, &BoardPanel::MouseDown, this, &frmMain::Picture1_MouseDown);
     connect(m_Picture1, &BoardPanel::MouseMove, this, &frmMain::Picture1_MouseMove);
 
-    struct LabelSpec {
+    struct LabelPlacement {
         layout::TwipsRect at;
         const char* text;
     };
-    const LabelSpec specs[7] = {{layout::kLabel1, "当前阵型："}, {layout::kLabel2, "最佳步数记录："},
+    const LabelPlacement placements[7] = {{layout::kLabel1, "当前阵型："}, {layout::kLabel2, "最佳步数记录："},
                                 {layout::kLabel3, "记录创造者："}, {layout::kLabel4, "当前的步数："},
                                 {layout::kLabel5, "无记录"},     {layout::kLabel6, "无记录"},
                                 {layout::kLabel7, "0"}};
     for (int i = 0; i < 7; ++i) {
-        m_labels[static_cast<size_t>(i)] = makeLabel(m_Picture1, specs[i].at, QString::fromUtf8(specs[i].text));
+        m_labels[static_cast<size_t>(i)] = makeLabel(m_Picture1, placements[i].at, QString::fromUtf8(placements[i].text));
         m_labels[static_cast<size_t>(i)]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     }
     setTextColor(Label(5), QColor(255, 0, 0));
