@@ -71,6 +71,10 @@ void appendEntryValue(std::string& out, int twips) {
     out += buffer;
 }
 
+// The largest value an entry may hold: far beyond any screen, small enough
+// that position arithmetic in twips never overflows.
+constexpr double kLargestEntryValue = 1'000'000;
+
 }  // namespace
 
 std::string Board::positionEntry() const {
@@ -97,6 +101,8 @@ bool Board::applyPositionEntry(std::string_view entry) {
         double value = 0;
         auto [end, ec] = std::from_chars(part.data(), part.data() + part.size(), value);
         if (ec != std::errc() || end != part.data() + part.size() || part.empty()) return false;
+        // Positions far off any screen (and "nan" or "inf") are not positions.
+        if (!(std::fabs(value) <= kLargestEntryValue)) return false;
         values[count++] = static_cast<int>(std::lround(value * kTwipsPerPixel));
         start = comma + 1;
     }
