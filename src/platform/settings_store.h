@@ -6,7 +6,7 @@
 namespace quellan {
 
 class SettingsStore {
-public:
+  public:
     // Application `application`, section `section`.
     SettingsStore(const QString& application, const QString& section);
 
@@ -15,7 +15,7 @@ public:
     // Writes pending values out; false when the store could not be written.
     bool sync();
 
-private:
+  private:
     QString m_application;
     QString m_section;
 };

@@ -9,7 +9,7 @@
 namespace quellan {
 
 class SingleInstance {
-public:
+  public:
     // `lockPath` empty: a per-user default location.
     explicit SingleInstance(const QString& lockPath = {});
     ~SingleInstance();
@@ -19,7 +19,7 @@ public:
 
     static QString defaultLockPath();
 
-private:
+  private:
     std::unique_ptr<QLockFile> m_lock;
 };
 

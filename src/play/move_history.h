@@ -8,7 +8,7 @@
 namespace quellan {
 
 class MoveHistory {
-public:
+  public:
     void clear() { m_entries.clear(); }
     void append(std::string entry) { m_entries.push_back(std::move(entry)); }
     void removeLast() {
@@ -22,7 +22,7 @@ public:
     // Moves made since the layout was set up.
     int steps() const { return m_entries.empty() ? 0 : size() - 1; }
 
-private:
+  private:
     std::vector<std::string> m_entries;
 };
 

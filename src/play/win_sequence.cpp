@@ -19,7 +19,8 @@ void runWinSequence(GameState& state, GameHost& host, const GamePaths& paths) {
     // The player cannot leave the box without a name: cancelling gives an
     // empty answer, and an empty answer asks again.
     std::string name;
-    while (name.empty()) name = cleanPlayerName(host.askText(texts::kRecordPrompt, texts::kRecordTitle));
+    while (name.empty())
+        name = cleanPlayerName(host.askText(texts::kRecordPrompt, texts::kRecordTitle));
 
     state.bestSteps = state.stepCount;
     state.labels.bestSteps = std::to_string(state.bestSteps);

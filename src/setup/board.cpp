@@ -14,7 +14,8 @@ PieceKind kindOf(int index) {
 
 std::optional<Point> cellPosition(int n) {
     if (n < 1 || n > kCellCount) return std::nullopt;
-    return Point{kBoardLeft + kCell * ((n - 1) % kColumns), kBoardTop + kCell * ((n - 1) / kColumns)};
+    return Point{kBoardLeft + kCell * ((n - 1) % kColumns),
+                 kBoardTop + kCell * ((n - 1) / kColumns)};
 }
 
 Footprint footprintOf(int index, const Piece& piece) {
@@ -37,9 +38,9 @@ Board::Board() {
     };
     // "横刀立马": the arrangement the pieces stand in before any layout loads.
     static constexpr Design kDesign[kPieceCount] = {
-        {1350, 450, 1800, 1800},  {1350, 2250, 1800, 900}, {450, 450, 900, 1800},
-        {3150, 450, 900, 1800},   {450, 2250, 900, 1800},  {3150, 2250, 900, 1800},
-        {1350, 3150, 900, 900},   {2250, 3150, 900, 900},  {450, 4050, 900, 900},
+        {1350, 450, 1800, 1800}, {1350, 2250, 1800, 900}, {450, 450, 900, 1800},
+        {3150, 450, 900, 1800},  {450, 2250, 900, 1800},  {3150, 2250, 900, 1800},
+        {1350, 3150, 900, 900},  {2250, 3150, 900, 900},  {450, 4050, 900, 900},
         {3150, 4050, 900, 900},
     };
     for (int i = 0; i < kPieceCount; ++i) {

@@ -10,8 +10,8 @@
 namespace quellan {
 
 inline constexpr int kTwipsPerPixel = 15;
-inline constexpr int kCell = 900;         // one cell is 900 x 900 twips
-inline constexpr int kBoardLeft = 450;    // the top-left cell's corner
+inline constexpr int kCell = 900;       // one cell is 900 x 900 twips
+inline constexpr int kBoardLeft = 450;  // the top-left cell's corner
 inline constexpr int kBoardTop = 450;
 inline constexpr int kColumns = 4;
 inline constexpr int kRows = 5;
@@ -75,7 +75,7 @@ Footprint footprintOf(int index, const Piece& piece);
 inline constexpr int kGeneralLong = 2 * kCell;
 
 class Board {
-public:
+  public:
     // The design arrangement "横刀立马" with the start-up sizes and no pictures.
     Board();
 
@@ -93,7 +93,7 @@ public:
 
     bool operator==(const Board&) const = default;
 
-private:
+  private:
     std::array<Piece, kPieceCount> m_pieces;
 };
 

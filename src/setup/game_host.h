@@ -25,7 +25,7 @@ inline constexpr int kSuspended = 2;
 }  // namespace music
 
 class GameHost {
-public:
+  public:
     virtual ~GameHost() = default;
     // Plays one of the `effects` when the sound-effects option is on.
     virtual void playEffect(std::string_view literal) = 0;

@@ -10,7 +10,7 @@ namespace {
 
 // The fields of one cleaned layout line, split at every ",".
 class Fields {
-public:
+  public:
     explicit Fields(std::string_view line) {
         size_t start = 0;
         while (true) {
@@ -31,7 +31,7 @@ public:
         return *v;
     }
 
-private:
+  private:
     std::vector<std::string_view> m_fields;
 };
 

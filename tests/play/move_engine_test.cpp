@@ -25,9 +25,17 @@ struct MoveCase {
 const std::vector<MoveCase>& moveCases() {
     static const std::vector<MoveCase> cases = {
         {"commander up", 1, sized(1350, 1350, 1800, 1800), Dir::Up, {{1350, 450}, {2250, 450}}},
-        {"commander down", 1, sized(1350, 1350, 1800, 1800), Dir::Down, {{1350, 3150}, {2250, 3150}}},
+        {"commander down",
+         1,
+         sized(1350, 1350, 1800, 1800),
+         Dir::Down,
+         {{1350, 3150}, {2250, 3150}}},
         {"commander left", 1, sized(1350, 1350, 1800, 1800), Dir::Left, {{450, 1350}, {450, 2250}}},
-        {"commander right", 1, sized(1350, 1350, 1800, 1800), Dir::Right, {{3150, 1350}, {3150, 2250}}},
+        {"commander right",
+         1,
+         sized(1350, 1350, 1800, 1800),
+         Dir::Right,
+         {{3150, 1350}, {3150, 2250}}},
         {"lying up", 2, sized(1350, 2250, 1800, 900), Dir::Up, {{1350, 1350}, {2250, 1350}}},
         {"lying down", 2, sized(1350, 2250, 1800, 900), Dir::Down, {{1350, 3150}, {2250, 3150}}},
         {"lying left", 2, sized(1350, 2250, 1800, 900), Dir::Left, {{450, 2250}}},
@@ -35,7 +43,11 @@ const std::vector<MoveCase>& moveCases() {
         {"upright up", 3, sized(1350, 1350, 900, 1800), Dir::Up, {{1350, 450}}},
         {"upright down", 3, sized(1350, 1350, 900, 1800), Dir::Down, {{1350, 3150}}},
         {"upright left", 3, sized(1350, 1350, 900, 1800), Dir::Left, {{450, 1350}, {450, 2250}}},
-        {"upright right", 3, sized(1350, 1350, 900, 1800), Dir::Right, {{2250, 1350}, {2250, 2250}}},
+        {"upright right",
+         3,
+         sized(1350, 1350, 900, 1800),
+         Dir::Right,
+         {{2250, 1350}, {2250, 2250}}},
         {"soldier up", 7, sized(1350, 2250, 900, 900), Dir::Up, {{1350, 1350}}},
         {"soldier down", 7, sized(1350, 2250, 900, 900), Dir::Down, {{1350, 3150}}},
         {"soldier left", 7, sized(1350, 2250, 900, 900), Dir::Left, {{450, 2250}}},
@@ -48,16 +60,20 @@ const std::vector<MoveCase>& moveCases() {
 std::pair<float, float> bandCentre(const Piece& p, Dir d) {
     const float l = p.left, t = p.top, w = p.width, h = p.height;
     switch (d) {
-        case Dir::Up: return {l + w / 2, t - 450};
-        case Dir::Down: return {l + w / 2, t + h + 450};
-        case Dir::Left: return {l - 450, t + h / 2};
-        case Dir::Right: return {l + w + 450, t + h / 2};
+        case Dir::Up:
+            return {l + w / 2, t - 450};
+        case Dir::Down:
+            return {l + w / 2, t + h + 450};
+        case Dir::Left:
+            return {l - 450, t + h / 2};
+        case Dir::Right:
+            return {l + w + 450, t + h / 2};
     }
     return {0, 0};
 }
 
 class MoveEngine : public GameFixture {
-protected:
+  protected:
     void setUpCase(const MoveCase& c) {
         state.board = emptyBoard();
         state.board.piece(c.index) = c.piece;

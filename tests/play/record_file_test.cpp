@@ -57,7 +57,9 @@ TEST(PlayerName, ControlCharactersGoAndSpacesAreTrimmed) {
     EXPECT_EQ(cleanPlayerName("a\r\nb"), "ab");
     EXPECT_EQ(cleanPlayerName("\t小明\x7f"), "小明");
     EXPECT_EQ(cleanPlayerName(" \r\n "), "");
-    EXPECT_EQ(cleanPlayerName("a\xC2\x85" "b"), "ab");  // U+0085, a C1 line break
+    EXPECT_EQ(cleanPlayerName("a\xC2\x85"
+                              "b"),
+              "ab");  // U+0085, a C1 line break
     EXPECT_EQ(cleanPlayerName("王 小 明"), "王 小 明");
 }
 

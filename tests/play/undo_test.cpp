@@ -12,24 +12,17 @@ namespace {
 using namespace quellan::testing;
 
 class Undo : public GameFixture {
-protected:
-    void SetUp() override {
-        writeLayout("a", classicLayoutLines());
-        ASSERT_TRUE(load("a"));
-        host.clearLog();
-    }
-    // Moves piece `index` by pressing at (x, y), as the board would.
-    void press(int index, float x, float y) {
-        state.selectedQZ = static_cast<std::int16_t>(index);
-        ASSERT_NE(QZMove(state, host, paths, x, y), MoveOutcome::Refused);
-    }
+  protected:
+    void SetUp() override { setUp("a", classicLayoutLines()); }
+    // Moves piece `index` by pressing at (x, y); the move must succeed.
+    void step(int index, float x, float y) { ASSERT_NE(press(index, x, y), MoveOutcome::Refused); }
 };
 
 TEST_F(Undo, ThreeMovesAndThreeUndosRestoreTheLayoutThenRefuse) {
     const Board start = state.board;
-    press(7, 1800, 4500);  // soldier 7 down into cell 18
-    press(8, 2700, 4500);  // soldier 8 down into cell 19
-    press(7, 1800, 3600);  // soldier 7 back up into cell 14
+    step(7, 1800, 4500);  // soldier 7 down into cell 18
+    step(8, 2700, 4500);  // soldier 8 down into cell 19
+    step(7, 1800, 3600);  // soldier 7 back up into cell 14
     ASSERT_EQ(state.stepCount, 3);
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(undoMove(state, host));
     EXPECT_EQ(state.board, start);
@@ -42,7 +35,7 @@ TEST_F(Undo, ThreeMovesAndThreeUndosRestoreTheLayoutThenRefuse) {
 }
 
 TEST_F(Undo, DoesNotTouchTheSelectionOrTheRecord) {
-    press(7, 1800, 4500);
+    step(7, 1800, 4500);
     state.selectedQZ = 5;
     state.bestSteps = 42;
     ASSERT_TRUE(undoMove(state, host));
@@ -51,10 +44,10 @@ TEST_F(Undo, DoesNotTouchTheSelectionOrTheRecord) {
 }
 
 TEST_F(Undo, AMoveAfterAnUndoReplacesTheUndonePosition) {
-    press(7, 1800, 4500);
+    step(7, 1800, 4500);
     const std::string undone = state.history.last();
     ASSERT_TRUE(undoMove(state, host));
-    press(8, 2700, 4500);
+    step(8, 2700, 4500);
     EXPECT_EQ(state.history.size(), 2);
     EXPECT_EQ(state.stepCount, 1);
     for (const auto& e : state.history.entries()) EXPECT_NE(e, undone);
@@ -63,7 +56,7 @@ TEST_F(Undo, AMoveAfterAnUndoReplacesTheUndonePosition) {
 TEST_F(Undo, UndoingTheWinningMovePutsTheCommanderBackWithoutAMessage) {
     writeLayout("near", nearlySolvedLayoutLines());
     ASSERT_TRUE(load("near"));
-    press(1, 1800, 4500);
+    step(1, 1800, 4500);
     ASSERT_TRUE(isSolved(state.board));
     host.clearLog();
     ASSERT_TRUE(undoMove(state, host));

@@ -13,16 +13,8 @@ namespace {
 using namespace quellan::testing;
 
 class WinSequence : public GameFixture {
-protected:
-    void SetUp() override {
-        writeLayout("近", nearlySolvedLayoutLines());
-        ASSERT_TRUE(load("近"));
-        host.clearLog();
-    }
-    MoveOutcome press(int index, float x, float y) {
-        state.selectedQZ = static_cast<std::int16_t>(index);
-        return QZMove(state, host, paths, x, y);
-    }
+  protected:
+    void SetUp() override { setUp("近", nearlySolvedLayoutLines()); }
     MoveOutcome solve() { return press(1, 1800, 4500); }
 };
 
@@ -79,7 +71,7 @@ TEST_F(WinSequence, AFewerStepsResultReplacesTheRecord) {
 }
 
 TEST_F(WinSequence, UndoneMovesAreLeftOutOfTheRecord) {
-    ASSERT_EQ(press(7, 1800, 4500), MoveOutcome::Refused);  // 18 is below the commander
+    ASSERT_EQ(press(7, 1800, 4500), MoveOutcome::Refused);      // 18 is below the commander
     ASSERT_EQ(press(9, 1350 + 450, 4500), MoveOutcome::Moved);  // soldier 9 right into 18
     const std::string undone = state.history.last();
     ASSERT_TRUE(undoMove(state, host));

@@ -67,7 +67,8 @@ TEST_F(InitMapTest, RecordsWithoutPositionLinesShowMinusOne) {
 
 TEST_F(InitMapTest, AnUnreadableRecordCountsAsNone) {
     writeLayout("a", classicLayoutLines());
-    std::filesystem::create_directories(paths.recordFile("a"));  // a folder where the file should be
+    std::filesystem::create_directories(
+        paths.recordFile("a"));  // a folder where the file should be
     ASSERT_TRUE(load("a"));
     EXPECT_EQ(state.labels.bestSteps, "无记录");
     EXPECT_EQ(state.bestSteps, 0);

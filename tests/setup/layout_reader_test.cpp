@@ -7,7 +7,7 @@
 namespace quellan {
 namespace {
 
-constexpr const char* kClassic[] = {"1,0,2", "2,0,10", "3,1,1", "4,1,4",  "5,1,9",
+constexpr const char* kClassic[] = {"1,0,2",  "2,0,10", "3,1,1",  "4,1,4",  "5,1,9",
                                     "6,1,12", "7,0,14", "8,0,15", "9,0,17", "10,0,20"};
 
 std::vector<std::string> classicLines() { return {std::begin(kClassic), std::end(kClassic)}; }
@@ -100,11 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(LineCase{"1,0,2", true}, LineCase{"1,9,2", true}, LineCase{"1,x,2", true},
                       LineCase{"1,,2", true}, LineCase{"2,x,10", false}, LineCase{"2,,10", false},
                       LineCase{"7,0,0", true}, LineCase{"7,0,21", true}, LineCase{"0,0,0", true},
-                      LineCase{"11,0,21", true}, LineCase{"11,0,5", false}, LineCase{"0,0,1", false},
-                      LineCase{"1,0", false}, LineCase{"1", false}, LineCase{"3", false},
-                      LineCase{"x,0,1", false}, LineCase{",0,1", false}, LineCase{"1,0,2,junk,9", true},
-                      LineCase{" // comment", false}, LineCase{"40000,0,1", false},
-                      LineCase{"1,0,99999", false}, LineCase{"1,0, 2 ", true}));
+                      LineCase{"11,0,21", true}, LineCase{"11,0,5", false},
+                      LineCase{"0,0,1", false}, LineCase{"1,0", false}, LineCase{"1", false},
+                      LineCase{"3", false}, LineCase{"x,0,1", false}, LineCase{",0,1", false},
+                      LineCase{"1,0,2,junk,9", true}, LineCase{" // comment", false},
+                      LineCase{"40000,0,1", false}, LineCase{"1,0,99999", false},
+                      LineCase{"1,0, 2 ", true}));
 
 TEST(LayoutReader, FlagsOtherThanOneMakeAGeneralLie) {
     struct Case {
@@ -132,9 +133,9 @@ TEST(LayoutReader, CellsOutsideTheBoardDressButDoNotMove) {
 TEST(LayoutReader, AFaultyLineKeepsTheChangesBeforeItAndDressesItsPiece) {
     Board b;
     EXPECT_FALSE(applyLayoutLines(b, {"1,0,1", "3,0", "4,1,4"}));
-    EXPECT_EQ(b.piece(1).left, 450);       // the first line was applied
-    EXPECT_EQ(b.piece(3).width, 1800);     // the faulty line's piece was dressed (lying)...
-    EXPECT_EQ(b.piece(3).left, 450);       // ...but not moved
+    EXPECT_EQ(b.piece(1).left, 450);         // the first line was applied
+    EXPECT_EQ(b.piece(3).width, 1800);       // the faulty line's piece was dressed (lying)...
+    EXPECT_EQ(b.piece(3).left, 450);         // ...but not moved
     EXPECT_EQ(b.piece(4).picture.image, 0);  // the line after it never ran
 }
 

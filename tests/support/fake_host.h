@@ -10,8 +10,10 @@
 namespace quellan::testing {
 
 class FakeHost : public GameHost {
-public:
-    void playEffect(std::string_view literal) override { log.push_back("effect " + std::string(literal)); }
+  public:
+    void playEffect(std::string_view literal) override {
+        log.push_back("effect " + std::string(literal));
+    }
     int musicOption() const override { return music; }
     void setMusicOption(int value) override {
         music = value;

@@ -8,6 +8,7 @@
 
 #include "common/text_codec.h"
 #include "common/text_file.h"
+#include "play/move_engine.h"
 #include "setup/game_state.h"
 #include "setup/layout_loader.h"
 #include "support/fake_host.h"
@@ -26,14 +27,13 @@ inline const std::vector<std::string>& classicLayoutLines() {
 // one step down solves the puzzle. Soldiers 7 and 8 stand right above the
 // commander, soldier 9 at 17 beside the exit.
 inline const std::vector<std::string>& nearlySolvedLayoutLines() {
-    static const std::vector<std::string> lines = {"1,0,10", "2,0,2",  "3,1,1", "4,1,4",
-                                                   "5,1,9",  "6,1,12", "7,0,6", "8,0,7",
-                                                   "9,0,17", "10,0,20"};
+    static const std::vector<std::string> lines = {"1,0,10", "2,0,2", "3,1,1", "4,1,4",  "5,1,9",
+                                                   "6,1,12", "7,0,6", "8,0,7", "9,0,17", "10,0,20"};
     return lines;
 }
 
 class GameFixture : public ::testing::Test {
-protected:
+  protected:
     GameFixture() {
         paths.appPath = dir.path();
         std::filesystem::create_directories(paths.logDir());
@@ -46,7 +46,8 @@ protected:
         dir.write(std::filesystem::path("map") / pathFromUtf8(name + ".qlp"), utf8ToGb18030(text));
     }
     void writeRecord(const std::string& name, const std::string& utf8Text) {
-        dir.write(std::filesystem::path("log") / pathFromUtf8(name + ".log"), utf8ToGb18030(utf8Text));
+        dir.write(std::filesystem::path("log") / pathFromUtf8(name + ".log"),
+                  utf8ToGb18030(utf8Text));
     }
     std::string recordText(const std::string& name) {
         return gb18030ToUtf8(readAll(paths.recordFile(name)));
@@ -54,6 +55,17 @@ protected:
     bool load(const std::string& name) {
         state.currentMap = name;
         return InitMap(state, host, paths, name);
+    }
+    // Selects piece `index` and presses the board at (x, y), as a player would.
+    MoveOutcome press(int index, float x, float y) {
+        state.selectedQZ = static_cast<std::int16_t>(index);
+        return QZMove(state, host, paths, x, y);
+    }
+    // Sets layout `name` up from `lines` and forgets what the set-up asked for.
+    void setUp(const std::string& name, const std::vector<std::string>& lines) {
+        writeLayout(name, lines);
+        ASSERT_TRUE(load(name));
+        host.clearLog();
     }
 
     TempDir dir;

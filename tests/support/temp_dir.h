@@ -8,16 +8,17 @@
 namespace quellan::testing {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
     TempDir& operator=(const TempDir&) = delete;
     const std::filesystem::path& path() const { return m_path; }
     // Writes raw bytes to a file below the folder, creating folders on the way.
-    std::filesystem::path write(const std::filesystem::path& relative, std::string_view bytes) const;
+    std::filesystem::path write(const std::filesystem::path& relative,
+                                std::string_view bytes) const;
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 
