@@ -27,15 +27,18 @@ exe=$(cat "$build/quellan_core_tests.path")
 echo "windows: cross build took $(since "$t0") s: $exe"
 
 # A prefix of our own: nothing of the user's Wine setup is read or changed.
-# Mono and Gecko are not wanted by console programs, so wineboot does not
-# try to install them.
-prefix=$(mktemp -d "${TMPDIR:-/tmp}/quellan-wine.XXXXXX")
+# Wine's server keeps its socket below TMPDIR, so that goes in the same
+# throw-away folder. Mono and Gecko are not wanted by console programs, so
+# wineboot does not try to install them.
+scratch=$(mktemp -d "${TMPDIR:-/tmp}/quellan-wine.XXXXXX")
+mkdir -p "$scratch/tmp"
+export WINEPREFIX="$scratch/prefix" TMPDIR="$scratch/tmp" WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
 cleanup() {
-  WINEPREFIX="$prefix" "$wineserver" -k 2>/dev/null || true
-  rm -rf "$prefix"
+  "$wineserver" -k 2>/dev/null || true
+  rm -rf "$scratch"
 }
 trap cleanup EXIT
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 unset DISPLAY WAYLAND_DISPLAY
 
 t0=$(now)
