@@ -42,7 +42,7 @@ TEST(TextFile, ReplaceWritesTheWholeNewContents) {
     auto path = dir.write("r.log", "old");
     ASSERT_TRUE(replaceFileContents(path, "new contents"));
     EXPECT_EQ(testing::readAll(path), "new contents");
-    EXPECT_FALSE(std::filesystem::exists(path.string() + ".new"));
+    EXPECT_FALSE(std::filesystem::exists(testing::withSuffix(path, ".new")));
 }
 
 TEST(TextFile, ReplaceInAReadOnlyFolderFailsAndKeepsTheOldFile) {

@@ -69,7 +69,7 @@ TEST(RecordFile, AFailedWriteKeepsTheOldRecordWhole) {
     ASSERT_TRUE(writeRecordFile(path, "Old", historyOf(5)));
     const std::string before = testing::readAll(path);
     // A folder standing where the new file would be written makes the write fail.
-    std::filesystem::create_directory(path.string() + ".new");
+    std::filesystem::create_directory(testing::withSuffix(path, ".new"));
     EXPECT_FALSE(writeRecordFile(path, "New", historyOf(3)));
     EXPECT_EQ(testing::readAll(path), before);
 }

@@ -105,8 +105,7 @@ TEST_F(WinSequence, AnUnwritableLogFolderKeepsTheOldRecordAndTheGameGoesOn) {
     ASSERT_TRUE(load("近"));
     const std::string before = readAll(paths.recordFile("近"));
     // Block the new file's place so the write fails, as on a full disk.
-    std::filesystem::create_directory(paths.recordFile("近").string() + ".new");
-    std::filesystem::create_directory(paths.recordFile("近").string() + ".new/x");
+    std::filesystem::create_directories(withSuffix(paths.recordFile("近"), ".new") / "x");
     host.answers = {"New"};
     ASSERT_EQ(solve(), MoveOutcome::Solved);
     EXPECT_EQ(state.labels.holder, "New");  // shown anyway, nothing reported

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/text_file.h"
 #include "play/solver.h"
 #include "setup/board.h"
 #include "setup/layout_reader.h"
@@ -69,7 +70,10 @@ std::vector<std::string> shippedNames() {
     std::vector<std::string> names;
     if (!fs::is_directory(kMapDir)) return names;
     for (const auto& entry : fs::directory_iterator(kMapDir)) {
-        if (entry.path().extension() == ".qlp") names.push_back(entry.path().stem().string());
+        if (entry.path().extension() == ".qlp") {
+            std::u8string stem = entry.path().stem().u8string();
+            names.emplace_back(stem.begin(), stem.end());
+        }
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -159,7 +163,7 @@ Board emptiedBoard() {
 
 std::optional<Board> loadShipped(const std::string& name) {
     Board board = emptiedBoard();
-    if (!applyLayoutBytes(board, testing::readAll(kMapDir / (name + ".qlp")))) return std::nullopt;
+    if (!applyLayoutBytes(board, testing::readAll(kMapDir / pathFromUtf8(name + ".qlp")))) return std::nullopt;
     return board;
 }
 
