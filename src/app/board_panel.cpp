@@ -2,32 +2,11 @@
 
 #include <QMouseEvent>
 #include <QPainter>
-#include <QWindow>
 
 #include "app/game_panel_layout.h"
+#include "frame/window_drag.h"
 
 namespace quellan {
-
-int buttonValue(Qt::MouseButton button) {
-    switch (button) {
-        case Qt::LeftButton: return 1;
-        case Qt::RightButton: return 2;
-        case Qt::MiddleButton: return 4;
-        default: return 0;
-    }
-}
-
-int shiftValue(Qt::KeyboardModifiers modifiers) {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
-}
-
-namespace {
-int heldButtons(Qt::MouseButtons buttons) {
-    return (buttons & Qt::LeftButton ? 1 : 0) | (buttons & Qt::RightButton ? 2 : 0) |
-           (buttons & Qt::MiddleButton ? 4 : 0);
-}
-}  // namespace
 
 BoardPanel::BoardPanel(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
@@ -41,12 +20,7 @@ void BoardPanel::setBackground(const QPixmap& picture) {
     update();
 }
 
-void BoardPanel::startWindowDrag(QPoint globalPos) {
-    QWidget* top = window();
-    if (QWindow* handle = top->windowHandle(); handle && handle->startSystemMove()) return;
-    m_following = true;
-    m_grabOffset = globalPos - top->frameGeometry().topLeft();
-}
+void BoardPanel::startWindowDrag() { ::quellan::startWindowDrag(this, m_pressedAt); }
 
 void BoardPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
@@ -55,20 +29,15 @@ void BoardPanel::paintEvent(QPaintEvent*) {
 
 void BoardPanel::mousePressEvent(QMouseEvent* e) {
     QPoint pos = e->position().toPoint();
+    m_pressedAt = e->globalPosition().toPoint();
     emit MouseDown(buttonValue(e->button()), shiftValue(e->modifiers()), layout::toTwips(pos.x()),
                    layout::toTwips(pos.y()));
 }
 
 void BoardPanel::mouseMoveEvent(QMouseEvent* e) {
-    if (m_following && (e->buttons() & Qt::LeftButton)) {
-        window()->move(e->globalPosition().toPoint() - m_grabOffset);
-        return;
-    }
     QPoint pos = e->position().toPoint();
     emit MouseMove(heldButtons(e->buttons()), shiftValue(e->modifiers()), layout::toTwips(pos.x()),
                    layout::toTwips(pos.y()));
 }
-
-void BoardPanel::mouseReleaseEvent(QMouseEvent*) { m_following = false; }
 
 }  // namespace quellan

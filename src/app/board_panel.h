@@ -1,10 +1,12 @@
 #pragma once
 // The game panel Picture1: the board picture with every control of the game
-// on it. It reports presses and moves in twips and can drag the window by
-// its margin.
+// on it. It reports presses and moves in twips; a press on its margin drags
+// the window like a press on the frame.
 #include <QPixmap>
 #include <QPoint>
 #include <QWidget>
+
+#include "frame/mouse_values.h"
 
 namespace quellan {
 
@@ -15,9 +17,9 @@ public:
     explicit BoardPanel(QWidget* parent = nullptr);
     void setBackground(const QPixmap& picture);
 
-    // Moves the window with the mouse from the press at `globalPos`, as a
-    // press on a title bar would.
-    void startWindowDrag(QPoint globalPos);
+    // Moves the window with the mouse from the last press, as a press on
+    // the title bar would.
+    void startWindowDrag();
 
 signals:
     void MouseDown(int button, int shift, float x, float y);
@@ -27,17 +29,10 @@ protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
-    void mouseReleaseEvent(QMouseEvent*) override;
 
 private:
     QPixmap m_background;
-    bool m_following = false;  // moving the window by hand (no window manager help)
-    QPoint m_grabOffset;
+    QPoint m_pressedAt;  // on the screen
 };
-
-// The button and shift values of a mouse event as the game counts them:
-// left 1, right 2, middle 4; shift 1, control 2, alt 4.
-int buttonValue(Qt::MouseButton button);
-int shiftValue(Qt::KeyboardModifiers modifiers);
 
 }  // namespace quellan

@@ -14,6 +14,9 @@
 #include "app/game_panel_layout.h"
 #include "common/text_file.h"
 #include "common/texts.h"
+#include "frame/click_label.h"
+#include "frame/help_texts.h"
+#include "frame/image_control.h"
 #include "media/game_audio.h"
 #include "media/music_check_box.h"
 #include "platform/dialogs.h"
@@ -35,7 +38,6 @@ namespace quellan {
 namespace {
 
 constexpr quint32 kButtonFace = 0x8000000F;
-constexpr const char* kDownloadPage = "https://www.quellan.example/download.html";
 
 // The hover hints of the pieces: the characters carved on pieces 1..6, and
 // the four soldiers.
@@ -81,9 +83,13 @@ frmMain::frmMain(const QString& appPath, QWidget* parent)
       m_settings(fromUtf8(texts::kAppTitle), QString::fromLatin1(settings_keys::kSection)) {
     m_paths.appPath = pathFromUtf8(m_appPathText.toStdString());
     setObjectName("frmMain");
+    // The window draws its own frame, title bar and caption buttons.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
     setWindowIcon(m_pictures.windowIcon());
     buildControls();
+    buildHelpIcons();
     buildPieces();
+    buildFrame();
     m_audio = std::make_unique<GameAudio>(m_appPathText);
     m_audio->attach(m_Check1, m_Check2);
 }
@@ -93,11 +99,10 @@ frmMain::~frmMain() {
 }
 
 void frmMain::buildControls() {
-    // A dark frame colour around the board, so the white notice reads on it.
+    // Under the painted frame, should any of it be missing.
     QPalette framePalette = palette();
-    framePalette.setColor(QPalette::Window, QColor(92, 58, 30));
+    framePalette.setColor(QPalette::Window, QColor(64, 20, 10));
     setPalette(framePalette);
-    setAutoFillBackground(true);
 
     m_Picture1 = new BoardPanel(this);
     m_Picture1->setObjectName("Picture1");
@@ -150,9 +155,10 @@ void frmMain::buildControls() {
     m_Check1->setToolTip(QStringLiteral("背景音乐开关"));
     m_Check1->setGeometry(layout::pixels(layout::kCheck1));
 
-    m_LbBR = new QLabel(QStringLiteral("Quellan 制作组 出品"), this);
+    m_LbBR = new ClickLabel(QStringLiteral("Quellan 制作组 出品"), this);
     m_LbBR->setObjectName("LbBR");
-    setTextColor(m_LbBR, QColor(255, 255, 255));
+    m_LbBR->setCursor(m_pictures.handCursor());
+    connect(m_LbBR, &ClickLabel::Click, this, &frmMain::LbBR_Click);
 }
 
 void frmMain::buildPieces() {
@@ -200,6 +206,7 @@ void frmMain::readSettings() {
 }
 
 bool frmMain::Form_Load() {
+    m_helpFile.setHelpFile(m_appPathText + QString::fromUtf8(frame::kHelpFile.data()));
     std::error_code ec;
     std::filesystem::create_directories(m_paths.logDir(), ec);  // a failure only costs the records
 
@@ -211,7 +218,7 @@ bool frmMain::Form_Load() {
     if (names.empty()) {
         showMessageBox(this, QStringLiteral("没有找到阵型文件！请重新下载安装本程序。"),
                        MessageIcon::Stop, fromUtf8(texts::kAppTitle) + QStringLiteral(" - 文件错误"));
-        openInShell(QString::fromLatin1(kDownloadPage));
+        openInShell(fromUtf8(frame::kProductPage));
         return false;
     }
     for (const std::string& name : names) m_Combo1->addItem(QString::fromStdString(name));
@@ -219,12 +226,10 @@ bool frmMain::Form_Load() {
     Combo1_Click();
 
     setWindowTitle(fromUtf8(texts::kAppTitle) + " " + QUELLAN_VERSION);
-    m_LbBR->setToolTip(QStringLiteral("查看版权所有者信息"));
+    m_LbBR->setToolTip(fromUtf8(frame::kNoticeTip));
     m_LbBR->adjustSize();
-    m_LbBR->move(width() - m_LbBR->width() - layout::toPixels(120),
-                 height() - m_LbBR->height() - layout::toPixels(75));
     m_loaded = true;
-    move(m_formX / kTwipsPerPixel, m_formY / kTwipsPerPixel);
+    // Showing the window lays the frame out and moves it to FormX, FormY.
     show();
     return true;
 }
@@ -269,7 +274,7 @@ void frmMain::Picture1_MouseDown(int button, int, float x, float y) {
         case BoardPress::Ignored:
             return;
         case BoardPress::DragWindow:
-            m_Picture1->startWindowDrag(QCursor::pos());
+            m_Picture1->startWindowDrag();
             return;
         case BoardPress::Move:
             QZMove(m_state, *this, m_paths, x, y);

@@ -8,6 +8,9 @@
 #include <memory>
 
 #include "app/picture_store.h"
+#include "frame/caption_button_state.h"
+#include "frame/frame_pictures.h"
+#include "frame/help_file.h"
 #include "platform/settings_store.h"
 #include "setup/game_host.h"
 #include "setup/game_state.h"
@@ -19,7 +22,9 @@ class QLabel;
 namespace quellan {
 
 class BoardPanel;
+class ClickLabel;
 class GameAudio;
+class ImageControl;
 class MusicCheckBox;
 class XPButton;
 
@@ -46,6 +51,29 @@ public:
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
 
+    // The window frame (frm_main_frame.cpp): its layout on every resize,
+    // the outline, dragging and the two caption buttons.
+    void Form_Resize();
+    void Form_MouseDown(int button, int shift, QPoint globalPos);
+    void Form_MouseMove();
+    void IMBar_MouseDown(int button, int shift, QPoint globalPos);
+    void IMBar_MouseMove();
+    void Immin_MouseMove();
+    void Immin_MouseDown();
+    void Immin_MouseUp();
+    void Immin_Click();
+    void Imclose_MouseMove();
+    void Imclose_MouseDown();
+    void Imclose_MouseUp();
+    void Imclose_Click();
+
+    // Help, about and the web pages (frm_main_help.cpp).
+    void Image8_Click();
+    void Image9_Click();
+    void Image10_Click();
+    void LbBR_Click();
+    void showHelp();
+
     // GameHost: what the rules ask of the window.
     void playEffect(std::string_view literal) override;
     int musicOption() const override;
@@ -61,7 +89,19 @@ public:
     BoardPanel* Picture1() const { return m_Picture1; }
     QComboBox* Combo1() const { return m_Combo1; }
     QLabel* Label(int n) const { return m_labels.at(static_cast<size_t>(n - 1)); }
-    QLabel* LbBR() const { return m_LbBR; }
+    ClickLabel* LbBR() const { return m_LbBR; }
+    ImageControl* IMBar() const { return m_IMBar; }
+    ImageControl* Immin() const { return m_Immin; }
+    ImageControl* Imclose() const { return m_Imclose; }
+    // Image8 (description), Image9 (about), Image10 (product page).
+    ImageControl* Image(int n) const { return m_images.at(static_cast<size_t>(n - 8)); }
+    const frame::CaptionButtonState& imminState() const { return m_imminState; }
+    const frame::CaptionButtonState& imcloseState() const { return m_imcloseState; }
+    const FramePictures& framePictures() const { return m_framePictures; }
+    // The frame as painted by the last resize; the window's background.
+    const QImage& frameSurface() const { return m_frameSurface; }
+    const HelpFile& helpFile() const { return m_helpFile; }
+    HelpFile& helpFile() { return m_helpFile; }
     MusicCheckBox* Check1() const { return m_Check1; }
     QCheckBox* Check2() const { return m_Check2; }
     GameAudio* audio() const { return m_audio.get(); }
@@ -71,6 +111,11 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
 
 private:
     void buildControls();
@@ -80,6 +125,14 @@ private:
     void showPieces();
     void showLabels();
     void readSettings();
+    void buildFrame();
+    void buildHelpIcons();
+    // Cuts the window to its outline with rounded corners.
+    void RMe();
+    // Shows the picture of a caption button's current look (Immin or
+    // Imclose), after one step of its look.
+    void showCaptionLook(ImageControl* button);
+    void stepCaption(ImageControl* button, void (frame::CaptionButtonState::*step)());
 
     QString m_appPathText;
     GamePaths m_paths;
@@ -98,7 +151,17 @@ private:
     XPButton* m_XPButton1 = nullptr;
     MusicCheckBox* m_Check1 = nullptr;
     QCheckBox* m_Check2 = nullptr;
-    QLabel* m_LbBR = nullptr;
+    ClickLabel* m_LbBR = nullptr;
+    FramePictures m_framePictures;
+    QImage m_windowIcon16;  // Imico
+    QImage m_frameSurface;
+    ImageControl* m_IMBar = nullptr;
+    ImageControl* m_Immin = nullptr;
+    ImageControl* m_Imclose = nullptr;
+    std::array<ImageControl*, 3> m_images{};
+    frame::CaptionButtonState m_imminState;
+    frame::CaptionButtonState m_imcloseState;
+    HelpFile m_helpFile;
     std::unique_ptr<GameAudio> m_audio;
 };
 

@@ -25,6 +25,10 @@ inline constexpr TwipsRect kLabel7{5460, 2280, 90, 180};
 inline constexpr TwipsRect kXPButton1{4440, 2640, 1455, 495};
 inline constexpr TwipsRect kCheck2{4680, 3600, 1200, 255};
 inline constexpr TwipsRect kCheck1{4680, 3960, 1200, 255};
+// The help, about and web icons in the lower right of the panel.
+inline constexpr TwipsRect kImage8{4680, 4800, 240, 240};
+inline constexpr TwipsRect kImage9{5280, 4800, 240, 240};
+inline constexpr TwipsRect kImage10{5880, 4680, 465, 465};
 
 inline constexpr int toPixels(int twips) { return twips / kTwipsPerPixel; }
 inline constexpr float toTwips(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }

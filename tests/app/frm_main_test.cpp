@@ -7,6 +7,7 @@
 #include <QSettings>
 
 #include "app/board_panel.h"
+#include "frame/click_label.h"
 #include "common/text_codec.h"
 #include "media/game_audio.h"
 #include "media/music_check_box.h"

@@ -1,5 +1,5 @@
 // Draws every picture the game shows and writes them as PNG files:
-//   make_art OUTPUT_DIR [--preview PREVIEW_DIR]
+//   make_art OUTPUT_DIR [--frame FRAME_DIR] [--preview PREVIEW_DIR]
 // Run with QT_QPA_PLATFORM=offscreen; the output is the same on every run.
 #include <QDir>
 #include <QGuiApplication>
@@ -9,6 +9,7 @@
 #include "icons.h"
 #include "panel.h"
 #include "preview.h"
+#include "skin.h"
 #include "tiles.h"
 
 namespace {
@@ -38,19 +39,42 @@ bool save(const QImage& image, const QDir& dir, const QString& name) {
     return false;
 }
 
+// The frame's pictures go into a folder of their own.
+bool saveFramePictures(const QDir& dir) {
+    using art::CaptionKind;
+    using art::CaptionLook;
+    return save(art::skinPicture(), dir, QStringLiteral("skin.png")) &&
+           save(art::captionButton(CaptionKind::Minimise, CaptionLook::Hover), dir,
+                QStringLiteral("min_hover.png")) &&
+           save(art::captionButton(CaptionKind::Minimise, CaptionLook::Pressed), dir,
+                QStringLiteral("min_pressed.png")) &&
+           save(art::captionButton(CaptionKind::Close, CaptionLook::Hover), dir,
+                QStringLiteral("close_hover.png")) &&
+           save(art::captionButton(CaptionKind::Close, CaptionLook::Pressed), dir,
+                QStringLiteral("close_pressed.png")) &&
+           save(art::helpIcon(), dir, QStringLiteral("help.png")) &&
+           save(art::aboutIcon(), dir, QStringLiteral("about.png")) &&
+           save(art::webPicture(), dir, QStringLiteral("web.png"));
+}
+
+// Takes `--name VALUE` out of `args`; empty when absent.
+QString takeOption(QStringList& args, const QString& name) {
+    const qsizetype at = args.indexOf(name);
+    if (at < 0 || at + 1 >= args.size()) return {};
+    const QString value = args.takeAt(at + 1);
+    args.removeAt(at);
+    return value;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     QGuiApplication app(argc, argv);
     QStringList args = app.arguments().mid(1);
-    QString previewDir;
-    if (const qsizetype at = args.indexOf(QStringLiteral("--preview"));
-        at >= 0 && at + 1 < args.size()) {
-        previewDir = args.takeAt(at + 1);
-        args.removeAt(at);
-    }
+    const QString previewDir = takeOption(args, QStringLiteral("--preview"));
+    const QString frameDir = takeOption(args, QStringLiteral("--frame"));
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: make_art OUTPUT_DIR [--preview PREVIEW_DIR]\n");
+        std::fprintf(stderr, "usage: make_art OUTPUT_DIR [--frame FRAME_DIR] [--preview PREVIEW_DIR]\n");
         return 2;
     }
     QDir out(args.front());
@@ -71,6 +95,11 @@ int main(int argc, char** argv) {
         const QString n = QString::number(g + 2);
         ok = save(pieces.upright[g], out, QStringLiteral("general%1_upright.png").arg(n)) &&
              save(pieces.lying[g], out, QStringLiteral("general%1_lying.png").arg(n));
+    }
+    if (ok && !frameDir.isEmpty()) {
+        QDir frame(frameDir);
+        frame.mkpath(QStringLiteral("."));
+        ok = saveFramePictures(frame);
     }
     if (ok && !previewDir.isEmpty()) {
         QDir preview(previewDir);

@@ -1,0 +1,191 @@
+// The main window's own frame: painted from the skin on every resize, cut
+// to its rounded outline, dragged by its surface, its title bar strip or
+// the board's margin, with its own minimise and close buttons.
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScreen>
+
+#include "app/board_panel.h"
+#include "app/frm_main.h"
+#include "common/texts.h"
+#include "frame/click_label.h"
+#include "frame/frame_dialogs.h"
+#include "frame/frame_geometry.h"
+#include "frame/help_texts.h"
+#include "frame/image_control.h"
+#include "frame/skin_painter.h"
+#include "frame/window_drag.h"
+
+namespace quellan {
+
+namespace {
+
+QPoint toPixels(frame::Position twips) {
+    return {frame::toPixels(twips.x), frame::toPixels(twips.y)};
+}
+
+}  // namespace
+
+void frmMain::buildFrame() {
+    m_windowIcon16 = QImage(QStringLiteral(":/pictures/icon16.png"));
+    setMouseTracking(true);
+
+    m_IMBar = new ImageControl(this);
+    m_IMBar->setObjectName("IMBar");
+    connect(m_IMBar, &ImageControl::MouseDown, this, &frmMain::IMBar_MouseDown);
+    connect(m_IMBar, &ImageControl::MouseMove, this, [this] { IMBar_MouseMove(); });
+
+    // Created after the strip, so the buttons lie above it where it
+    // reaches under them.
+    m_Immin = new ImageControl(this);
+    m_Immin->setObjectName("Immin");
+    m_Imclose = new ImageControl(this);
+    m_Imclose->setObjectName("Imclose");
+    for (ImageControl* button : {m_Immin, m_Imclose}) {
+        button->setCursor(m_pictures.handCursor());
+    }
+    connect(m_Immin, &ImageControl::MouseMove, this, [this] { Immin_MouseMove(); });
+    connect(m_Immin, &ImageControl::MouseDown, this, [this] { Immin_MouseDown(); });
+    connect(m_Immin, &ImageControl::MouseUp, this, [this] { Immin_MouseUp(); });
+    connect(m_Immin, &ImageControl::Click, this, &frmMain::Immin_Click);
+    connect(m_Imclose, &ImageControl::MouseMove, this, [this] { Imclose_MouseMove(); });
+    connect(m_Imclose, &ImageControl::MouseDown, this, [this] { Imclose_MouseDown(); });
+    connect(m_Imclose, &ImageControl::MouseUp, this, [this] { Imclose_MouseUp(); });
+    connect(m_Imclose, &ImageControl::Click, this, &frmMain::Imclose_Click);
+}
+
+void frmMain::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    Form_Resize();
+}
+
+void frmMain::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    // Coming back from the task bar is a resize of its own: the frame is
+    // laid out again and the window returns to FormX, FormY.
+    if (event->type() == QEvent::WindowStateChange) {
+        const auto old = static_cast<QWindowStateChangeEvent*>(event)->oldState();
+        if ((old & Qt::WindowMinimized) && !(windowState() & Qt::WindowMinimized)) Form_Resize();
+    }
+}
+
+void frmMain::Form_Resize() {
+    // Nothing of the frame can be laid out while the window is minimised.
+    if (windowState() & Qt::WindowMinimized) return;
+    const int W = width() * kTwipsPerPixel;
+    const int H = height() * kTwipsPerPixel;
+    const frame::FrameLayout f = frame::frameLayout(W, H, m_LbBR->width() * kTwipsPerPixel,
+                                                    m_LbBR->height() * kTwipsPerPixel);
+    m_LbBR->move(toPixels(f.notice));
+    QPalette white = m_LbBR->palette();
+    white.setColor(QPalette::WindowText, QColor(255, 255, 255));
+    m_LbBR->setPalette(white);
+
+    m_IMBar->setGeometry(QRect(toPixels(f.dragStrip), QSize(frame::toPixels(f.dragStripWidth),
+                                                            frame::toPixels(f.dragStripHeight))));
+    const QSize button(frame::toPixels(f.buttonWidth), frame::toPixels(f.buttonHeight));
+    m_Immin->setGeometry(QRect(toPixels(f.minimise), button));
+    m_Imclose->setGeometry(QRect(toPixels(f.close), button));
+
+    // Painted once here and kept: every later repaint shows this picture.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    m_frameSurface =
+        paintFrame(size(), m_framePictures.skin, m_windowIcon16, windowTitle(), captionFont);
+    update();
+
+    RMe();
+
+    const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize screenPixels = s ? s->geometry().size() : QSize(1024, 768);
+    const frame::Position at =
+        frame::keepOnScreen({m_formX, m_formY}, screenPixels.width() * kTwipsPerPixel,
+                            screenPixels.height() * kTwipsPerPixel, W, H);
+    m_formX = at.x;
+    m_formY = at.y;
+    move(m_formX / kTwipsPerPixel, m_formY / kTwipsPerPixel);
+}
+
+void frmMain::RMe() {
+    setMask(
+        toRegion(frame::windowRegionShapes(width() * kTwipsPerPixel, height() * kTwipsPerPixel)));
+}
+
+void frmMain::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    p.fillRect(rect(), palette().color(QPalette::Window));
+    p.drawImage(0, 0, m_frameSurface);
+}
+
+void frmMain::mousePressEvent(QMouseEvent* e) {
+    Form_MouseDown(buttonValue(e->button()), shiftValue(e->modifiers()),
+                   e->globalPosition().toPoint());
+}
+
+void frmMain::mouseMoveEvent(QMouseEvent*) { Form_MouseMove(); }
+
+void frmMain::Form_MouseDown(int button, int, QPoint globalPos) {
+    if (button == 1) startWindowDrag(this, globalPos);
+}
+
+void frmMain::IMBar_MouseDown(int button, int, QPoint globalPos) {
+    if (button == 1) startWindowDrag(m_IMBar, globalPos);
+}
+
+void frmMain::Form_MouseMove() {
+    // Leaving a caption button over the frame takes its hover look away,
+    // the close button first.
+    if (m_imcloseState.reset()) showCaptionLook(m_Imclose);
+    if (m_imminState.reset()) showCaptionLook(m_Immin);
+}
+
+void frmMain::IMBar_MouseMove() { Form_MouseMove(); }
+
+void frmMain::showCaptionLook(ImageControl* button) {
+    const bool close = button == m_Imclose;
+    const frame::CaptionButtonState& state = close ? m_imcloseState : m_imminState;
+    switch (state.look()) {
+        case frame::CaptionLook::Normal:
+            button->setPicture({});  // the skin beneath is the normal look
+            break;
+        case frame::CaptionLook::Hover:
+            button->setPicture(close ? m_framePictures.closeHover : m_framePictures.minimiseHover);
+            break;
+        case frame::CaptionLook::Pressed:
+            button->setPicture(close ? m_framePictures.closePressed
+                                     : m_framePictures.minimisePressed);
+            break;
+    }
+}
+
+void frmMain::stepCaption(ImageControl* button, void (frame::CaptionButtonState::*step)()) {
+    frame::CaptionButtonState& state = button == m_Imclose ? m_imcloseState : m_imminState;
+    (state.*step)();
+    showCaptionLook(button);
+}
+
+void frmMain::Immin_MouseMove() { stepCaption(m_Immin, &frame::CaptionButtonState::mouseMove); }
+void frmMain::Immin_MouseDown() { stepCaption(m_Immin, &frame::CaptionButtonState::mouseDown); }
+void frmMain::Immin_MouseUp() { stepCaption(m_Immin, &frame::CaptionButtonState::mouseUp); }
+void frmMain::Imclose_MouseMove() { stepCaption(m_Imclose, &frame::CaptionButtonState::mouseMove); }
+void frmMain::Imclose_MouseDown() { stepCaption(m_Imclose, &frame::CaptionButtonState::mouseDown); }
+void frmMain::Imclose_MouseUp() { stepCaption(m_Imclose, &frame::CaptionButtonState::mouseUp); }
+
+void frmMain::Immin_Click() {
+    // Restoring brings the window back here, wherever it was dragged to.
+    m_formX = x() * kTwipsPerPixel;
+    m_formY = y() * kTwipsPerPixel;
+    setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
+}
+
+void frmMain::Imclose_Click() {
+    const QString caption =
+        QString::fromUtf8(texts::kAppTitle.data(), static_cast<qsizetype>(texts::kAppTitle.size()));
+    if (!askYesNo(this, QString::fromUtf8(frame::kCloseQuestion.data()), caption)) return;
+    // Closing unloads the window (settings saved, music closed); with the
+    // last window gone the program ends.
+    close();
+}
+
+}  // namespace quellan

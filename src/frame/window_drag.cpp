@@ -1,0 +1,60 @@
+#include "frame/window_drag.h"
+
+#include <QMouseEvent>
+#include <QPointer>
+#include <QWidget>
+#include <QWindow>
+
+namespace quellan {
+
+namespace {
+
+// Watches the pressed widget's mouse events and moves its window with the
+// mouse; removes itself when the left button comes up.
+class MouseFollower : public QObject {
+  public:
+    MouseFollower(QWidget* pressed, QPoint grabOffset)
+        : QObject(pressed), m_window(pressed->window()), m_grabOffset(grabOffset) {}
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseMove) {
+            auto* e = static_cast<QMouseEvent*>(event);
+            if (!(e->buttons() & Qt::LeftButton)) {
+                finish(watched);
+                return false;
+            }
+            if (m_window) m_window->move(e->globalPosition().toPoint() - m_grabOffset);
+            return true;  // a drag is not a move over the control
+        }
+        if (event->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            finish(watched);
+        }
+        return false;
+    }
+
+  private:
+    void finish(QObject* watched) {
+        watched->removeEventFilter(this);
+        deleteLater();
+    }
+
+    QPointer<QWidget> m_window;
+    QPoint m_grabOffset;
+};
+
+}  // namespace
+
+void startWindowDrag(QWidget* pressed, QPoint globalPos) {
+    QWidget* top = pressed->window();
+    if (QWindow* handle = top->windowHandle(); handle && handle->startSystemMove()) return;
+    for (auto* old : pressed->findChildren<MouseFollower*>(Qt::FindDirectChildrenOnly)) {
+        pressed->removeEventFilter(old);
+        delete old;
+    }
+    auto* follower = new MouseFollower(pressed, globalPos - top->frameGeometry().topLeft());
+    pressed->installEventFilter(follower);
+}
+
+}  // namespace quellan

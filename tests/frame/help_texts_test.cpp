@@ -1,0 +1,37 @@
+// The description and about texts say what the player must learn from them.
+#include <gtest/gtest.h>
+
+#include "frame/help_texts.h"
+
+namespace quellan::frame {
+namespace {
+
+TEST(Description, IsOneParagraphWithAllTheRules) {
+    const std::string text(kDescription);
+    EXPECT_EQ(text.find('\n'), std::string::npos);
+    for (const char* part : {"华容道", "曹操", "关羽", "赤壁", "二十个小方格", "两格宽的出口",
+                             "十枚棋子", "五员大将", "四个小兵", "数十种", "“横刀立马”",
+                             "“水泄不通”", "“巧过五关”", "两个小方格", "不能跳过", "最少的步数"}) {
+        EXPECT_NE(text.find(part), std::string::npos) << part;
+    }
+}
+
+TEST(About, ThreeLinesEndingWithTheVersion) {
+    const std::string text = aboutText("Quellan", 1, 2, 3);
+    const size_t first = text.find("\r\n");
+    const size_t second = text.find("\r\n", first + 2);
+    ASSERT_NE(second, std::string::npos);
+    EXPECT_EQ(text.find("\r\n", second + 2), std::string::npos);
+    EXPECT_EQ(text.substr(0, first), "本程序《Quellan》是一款著名的智力游戏。");
+    EXPECT_EQ(text.substr(second + 2), "（当前程序版本为1.2.3）");
+    EXPECT_GT(second - first, 2u);  // a middle line of our own
+    EXPECT_EQ(aboutText("Quellan", 10, 0, 12).substr(second + 2), "（当前程序版本为10.0.12）");
+}
+
+TEST(WebPages, AreOursUnderTheReservedExampleDomain) {
+    EXPECT_EQ(kProductPage, "https://www.quellan.example/download.html");
+    EXPECT_TRUE(kHomePage.starts_with("https://www.quellan.example/"));
+}
+
+}  // namespace
+}  // namespace quellan::frame
