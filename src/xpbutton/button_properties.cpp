@@ -28,20 +28,20 @@ QString accessKeyOf(const QString& caption, bool& found) {
 
 bool ButtonProperties::setButtonStyle(int style) {
     if (!inRange(style, kButtonStyleCount)) return false;
-    m_buttonStyle = style;
+    m_f.buttonStyle = style;
     return true;
 }
 
 bool ButtonProperties::setMode(int mode) {
     if (!inRange(mode, kModeCount)) return false;
-    if (mode == kModeCommand) m_value = false;
-    m_mode = mode;
+    if (mode == kModeCommand) m_f.value = false;
+    m_f.mode = mode;
     return true;
 }
 
 bool ButtonProperties::setValue(bool on) {
-    if (on && m_mode == kModeCommand) return false;
-    m_value = on;
+    if (on && m_f.mode == kModeCommand) return false;
+    m_f.value = on;
     return true;
 }
 
@@ -49,123 +49,126 @@ bool ButtonProperties::setCaption(const QString& caption) {
     bool found = false;
     const QString key = accessKeyOf(caption, found);
     if (found) m_accessKey = key;
-    m_caption = caption;
+    m_f.caption = caption;
     return true;
 }
 
+bool ButtonProperties::captionAlignGuarded(int align) const {
+    return align != kAlignCenter && (m_f.pictureAlign == 4 || m_f.pictureAlign == 5) &&
+           hasPicture();
+}
+
 bool ButtonProperties::setCaptionAlign(int align) {
-    if (!inRange(align, kCaptionAlignCount)) return false;
-    // A picture centred above or below the caption allows only a centred caption.
-    if (align != kAlignCenter && (m_pictureAlign == 4 || m_pictureAlign == 5) && hasPicture()) {
-        return false;
-    }
-    m_captionAlign = align;
+    if (!inRange(align, kCaptionAlignCount) || captionAlignGuarded(align)) return false;
+    m_f.captionAlign = align;
     return true;
 }
 
 bool ButtonProperties::setCaptionStyle(int style) {
     if (!inRange(style, kCaptionStyleCount)) return false;
-    m_captionStyle = style;
+    m_f.captionStyle = style;
     return true;
 }
 
 bool ButtonProperties::setButtonShape(int shape) {
     if (!inRange(shape, kButtonShapeCount)) return false;
-    m_buttonShape = shape;
+    m_f.buttonShape = shape;
     if (shape == 3) setCaptionAlign(kAlignCenter);
     return true;
 }
 
 bool ButtonProperties::setPicture(const QPixmap& picture) {
-    m_picture = picture;
-    if (m_pictureSize == 0) m_pictureSize = 16;
+    m_f.picture = picture;
+    if (m_f.pictureSize == 0) m_f.pictureSize = 16;
     return true;
 }
 
 bool ButtonProperties::setPictureAlign(int align) {
     if (!inRange(align, kPictureAlignCount)) return false;
-    m_pictureAlign = align;
+    m_f.pictureAlign = align;
     if (align == 4 || align == 5) setCaptionAlign(kAlignCenter);
     return true;
 }
 
 bool ButtonProperties::setPictureSize(int index) {
     if (!inRange(index, kPictureSizeCount)) return false;
-    m_pictureSize = (index + 2) * 8;
+    m_f.pictureSize = (index + 2) * 8;
     return true;
 }
 
 int ButtonProperties::pictureSizeIndex() const { return storedPictureSize() / 8 - 2; }
 
 bool ButtonProperties::setShowFocusRect(bool show) {
-    m_showFocusRect = show;
+    m_f.showFocusRect = show;
     return true;
 }
 
 bool ButtonProperties::setBackColor(quint32 value) {
     // A system colour is resolved now; later changes of the desktop colours
     // do not reach a colour assigned this way.
-    m_backColor = ToRGB(value);
+    m_f.backColor = ToRGB(value);
     if (hoverBackFollows()) {
-        m_hoverBackColor = m_gradientMode != 0 ? m_gradientColor : value;
+        m_f.hoverBackColor = m_f.gradientMode != 0 ? m_f.gradientColor : value;
     }
     return true;
 }
 
 bool ButtonProperties::setForeColor(quint32 value) {
-    if (value == m_foreColor) return false;
-    m_foreColor = value;
+    if (value == m_f.foreColor) return false;
+    m_f.foreColor = value;
     if (hoverForeFollows()) setHoverForeColor(value);
     return true;
 }
 
 bool ButtonProperties::setGradientColor(quint32 value) {
-    if (hoverBackFollows() && m_gradientMode > 0) m_hoverBackColor = value;
-    m_gradientColor = value;
+    if (hoverBackFollows() && m_f.gradientMode > 0) m_f.hoverBackColor = value;
+    m_f.gradientColor = value;
     return true;
 }
 
 bool ButtonProperties::setGradientMode(int mode) {
     if (!inRange(mode, kGradientModeCount)) return false;
-    m_gradientMode = mode;
+    m_f.gradientMode = mode;
     if (hoverBackFollows()) {
-        m_hoverBackColor = mode == 0 ? m_backColor : m_gradientColor;
+        m_f.hoverBackColor = mode == 0 ? m_f.backColor : m_f.gradientColor;
     }
     return true;
 }
 
 bool ButtonProperties::setHoverColorLocks(int locks) {
-    m_hoverColorLocks = locks;
+    m_f.hoverColorLocks = locks;
     if (locks == 0 || locks == kLockHoverFore) {
-        m_hoverBackColor = m_gradientMode != 0 ? m_gradientColor : m_backColor;
+        m_f.hoverBackColor = m_f.gradientMode != 0 ? m_f.gradientColor : m_f.backColor;
     }
-    if (locks == 0 || locks == kLockHoverBack) m_hoverForeColor = m_foreColor;
+    if (locks == 0 || locks == kLockHoverBack) m_f.hoverForeColor = m_f.foreColor;
     return true;
 }
 
 bool ButtonProperties::setHoverForeColor(quint32 value) {
-    if (value == m_hoverForeColor) return false;
-    m_hoverForeColor = value;
-    if (value != m_foreColor && (m_hoverColorLocks == 0 || m_hoverColorLocks == kLockHoverBack)) {
-        m_hoverColorLocks |= kLockHoverFore;
+    if (value == m_f.hoverForeColor) return false;
+    m_f.hoverForeColor = value;
+    if (value != m_f.foreColor &&
+        (m_f.hoverColorLocks == 0 || m_f.hoverColorLocks == kLockHoverBack)) {
+        m_f.hoverColorLocks |= kLockHoverFore;
     }
     return true;
 }
 
 bool ButtonProperties::setHoverBackColor(quint32 value) {
-    if (value == m_hoverBackColor) return false;
-    m_hoverBackColor = value;
-    if (value != m_backColor && (m_hoverColorLocks == 0 || m_hoverColorLocks == kLockHoverFore)) {
-        m_hoverColorLocks |= kLockHoverBack;
+    if (value == m_f.hoverBackColor) return false;
+    m_f.hoverBackColor = value;
+    if (value != m_f.backColor &&
+        (m_f.hoverColorLocks == 0 || m_f.hoverColorLocks == kLockHoverFore)) {
+        m_f.hoverColorLocks |= kLockHoverBack;
     }
     return true;
 }
 
 void ButtonProperties::resetDefaultColors() {
-    m_backColor = kButtonFace;
+    m_f.backColor = kButtonFace;
     setForeColor(kButtonText);
-    m_gradientColor = kButtonFace;
-    m_gradientMode = 0;
+    m_f.gradientColor = kButtonFace;
+    m_f.gradientMode = 0;
     setHoverColorLocks(0);
 }
 

@@ -36,6 +36,32 @@ inline constexpr int kLockHoverFore = 2;
 
 class ButtonProperties {
   public:
+    // The stored values as one record: what a saved property set holds.
+    // Restoring a record stores it as it is, without the couplings of the
+    // setters; the caller keeps the values in range.
+    struct Fields {
+        QString caption;
+        int captionAlign = kAlignCenter;
+        int captionStyle = 0;
+        int buttonStyle = 0;
+        int buttonShape = 0;
+        int mode = kModeCommand;
+        int pictureAlign = 0;
+        int gradientMode = 0;
+        int hoverColorLocks = 0;
+        bool value = false;
+        bool showFocusRect = true;
+        QPixmap picture;
+        int pictureSize = 16;  // pixels; 0 reads as 16
+        quint32 backColor = kButtonFace;
+        quint32 foreColor = kButtonText;
+        quint32 gradientColor = kButtonFace;
+        quint32 hoverForeColor = kButtonText;
+        quint32 hoverBackColor = kButtonFace;
+    };
+    const Fields& fields() const { return m_f; }
+    void restoreFields(const Fields& fields) { m_f = fields; }
+
     // Every setter returns true when the value was stored (for the "only if
     // different" properties: when it changed), false when it was refused.
     bool setButtonStyle(int style);
@@ -43,6 +69,9 @@ class ButtonProperties {
     bool setValue(bool on);  // True is refused for a command button
     bool setCaption(const QString& caption);
     bool setCaptionAlign(int align);
+    // True when align is refused because the picture sits above or below
+    // the caption (only a centred caption fits there).
+    bool captionAlignGuarded(int align) const;
     bool setCaptionStyle(int style);
     bool setButtonShape(int shape);  // shape 3 (both edges slanted) forces a centred caption
     bool setPicture(const QPixmap& picture);
@@ -61,62 +90,45 @@ class ButtonProperties {
     // "reset default colours" command).
     void resetDefaultColors();
 
-    int buttonStyle() const { return m_buttonStyle; }
-    int mode() const { return m_mode; }
-    bool value() const { return m_value; }
-    const QString& caption() const { return m_caption; }
+    int buttonStyle() const { return m_f.buttonStyle; }
+    int mode() const { return m_f.mode; }
+    bool value() const { return m_f.value; }
+    const QString& caption() const { return m_f.caption; }
     // The character after the last single "&" of a caption; a caption
     // without one keeps the access key of the caption before it.
     const QString& accessKey() const { return m_accessKey; }
-    int captionAlign() const { return m_captionAlign; }
-    int captionStyle() const { return m_captionStyle; }
-    int buttonShape() const { return m_buttonShape; }
-    const QPixmap& picture() const { return m_picture; }
-    bool hasPicture() const { return m_picture.width() + m_picture.height() > 0; }
-    int pictureAlign() const { return m_pictureAlign; }
+    int captionAlign() const { return m_f.captionAlign; }
+    int captionStyle() const { return m_f.captionStyle; }
+    int buttonShape() const { return m_f.buttonShape; }
+    const QPixmap& picture() const { return m_f.picture; }
+    bool hasPicture() const { return m_f.picture.width() + m_f.picture.height() > 0; }
+    int pictureAlign() const { return m_f.pictureAlign; }
     int pictureSizeIndex() const;
-    int storedPictureSize() const { return m_pictureSize == 0 ? 16 : m_pictureSize; }
-    bool showFocusRect() const { return m_showFocusRect; }
-    quint32 backColor() const { return m_backColor; }
-    quint32 foreColor() const { return m_foreColor; }
-    quint32 gradientColor() const { return m_gradientColor; }
-    int gradientMode() const { return m_gradientMode; }
-    int hoverColorLocks() const { return m_hoverColorLocks; }
-    quint32 hoverForeColor() const { return m_hoverForeColor; }
-    quint32 hoverBackColor() const { return m_hoverBackColor; }
+    int storedPictureSize() const { return m_f.pictureSize == 0 ? 16 : m_f.pictureSize; }
+    bool showFocusRect() const { return m_f.showFocusRect; }
+    quint32 backColor() const { return m_f.backColor; }
+    quint32 foreColor() const { return m_f.foreColor; }
+    quint32 gradientColor() const { return m_f.gradientColor; }
+    int gradientMode() const { return m_f.gradientMode; }
+    int hoverColorLocks() const { return m_f.hoverColorLocks; }
+    quint32 hoverForeColor() const { return m_f.hoverForeColor; }
+    quint32 hoverBackColor() const { return m_f.hoverBackColor; }
 
     // Stored picture size in pixels, for restoring a saved set (0 reads as 16).
-    void setStoredPictureSize(int pixels) { m_pictureSize = pixels; }
+    void setStoredPictureSize(int pixels) { m_f.pictureSize = pixels; }
 
   private:
     // The hover colours follow the face and text colours unless their lock
     // is set; any lock value other than 0..3 counts as both locked.
     bool hoverBackFollows() const {
-        return m_hoverColorLocks == 0 || m_hoverColorLocks == kLockHoverFore;
+        return m_f.hoverColorLocks == 0 || m_f.hoverColorLocks == kLockHoverFore;
     }
     bool hoverForeFollows() const {
-        return m_hoverColorLocks == 0 || m_hoverColorLocks == kLockHoverBack;
+        return m_f.hoverColorLocks == 0 || m_f.hoverColorLocks == kLockHoverBack;
     }
 
-    QString m_caption;
     QString m_accessKey;
-    int m_captionAlign = kAlignCenter;
-    int m_captionStyle = 0;
-    int m_buttonStyle = 0;
-    int m_buttonShape = 0;
-    int m_mode = kModeCommand;
-    int m_pictureAlign = 0;
-    int m_gradientMode = 0;
-    int m_hoverColorLocks = 0;
-    bool m_value = false;
-    bool m_showFocusRect = true;
-    QPixmap m_picture;
-    int m_pictureSize = 16;
-    quint32 m_backColor = kButtonFace;
-    quint32 m_foreColor = kButtonText;
-    quint32 m_gradientColor = kButtonFace;
-    quint32 m_hoverForeColor = kButtonText;
-    quint32 m_hoverBackColor = kButtonFace;
+    Fields m_f;
 };
 
 // The access key a caption assigns, scanning from its end for an "&" that

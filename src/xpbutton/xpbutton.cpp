@@ -1,5 +1,7 @@
-// XPButton: properties and the rendering pipeline. Input handling is in
-// xpbutton_input.cpp, the drawing itself in the painters.
+// XPButton: construction, end of life and the rendering pipeline. The
+// setters are in xpbutton_properties.cpp, saving and restoring in
+// xpbutton_persist.cpp, input in xpbutton_input.cpp, modes and keys in
+// xpbutton_modes.cpp; the drawing itself is done by the painters.
 #include "xpbutton/xpbutton.h"
 
 #include <QEvent>
@@ -10,9 +12,11 @@
 #include <QTimer>
 #include <cmath>
 
+#include "xpbutton/button_host.h"
 #include "xpbutton/content_layout.h"
 #include "xpbutton/face_colors.h"
 #include "xpbutton/looks.h"
+#include "xpbutton/option_group.h"
 #include "xpbutton/platform_codes.h"
 #include "xpbutton/shape_region.h"
 
@@ -24,7 +28,7 @@ constexpr double kTwipsPerPoint = 20.0;
 constexpr double kTwipsPerPixel = 15.0;
 }  // namespace
 
-XPButton::XPButton(QWidget* parent) : QWidget(parent) {
+XPButton::XPButton(QWidget* parent) : QWidget(parent), m_container(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     // Only a left press takes the focus (see mousePressEvent); the keyboard
     // reaches the widget through the tab order.
@@ -37,211 +41,26 @@ XPButton::XPButton(QWidget* parent) : QWidget(parent) {
     QFont songFont(QStringLiteral("宋体"));
     songFont.setPointSize(9);
     setFont(songFont);
-    if (parent)
-        m_state.containerBackColor = xp::fromQColor(parent->palette().color(QPalette::Window));
+    m_state.containerBackColor = xp::ToRGB(host().backColor(*this));
     m_state.screenSize = QGuiApplication::primaryScreen() ? QGuiApplication::primaryScreen()->size()
                                                           : QSize(1024, 768);
     RefreshFont();
     RefreshColors();
 }
 
-XPButton::~XPButton() { m_hoverTimer->stop(); }
-
-// ---- properties -------------------------------------------------------
-
-void XPButton::setButtonStyle(int style) {
-    if (!m_state.props.setButtonStyle(style)) return;
-    BuildShapeRegion();
-    LayoutContent();
-    RefreshColors();
-    Refresh();
-    notify("BackStyle");
+XPButton::~XPButton() {
+    if (m_state.isHovering) m_hoverTimer->stop();
+    // Leave the group quietly: the other members keep their values, and
+    // nothing is told to owners that may be going away themselves.
+    if (m_state.props.mode() == xp::kModeOption) xp::OptionGroup(m_container).remove(this);
 }
 
-void XPButton::setMode(int mode) {
-    if (!m_state.props.setMode(mode)) return;
-    // Option groups (mode 2) register and unregister here once they exist.
-    Refresh();
-    notify("Mode");
+void XPButton::setHost(ButtonHost* host) {
+    m_host = host;
+    m_state.designMode = !this->host().userMode();
 }
 
-void XPButton::setValue(bool on) {
-    if (!m_state.props.setValue(on)) return;
-    Refresh();
-    notify("Value");
-}
-
-void XPButton::setCaption(const QString& caption) {
-    m_state.props.setCaption(caption);
-    LayoutContent();
-    Refresh();
-    notify("Caption");
-}
-
-void XPButton::setCaptionAlign(int align) {
-    if (!m_state.props.setCaptionAlign(align)) return;
-    LayoutContent();
-    Refresh();
-    notify("CapAlign");
-}
-
-void XPButton::setCaptionStyle(int style) {
-    if (!m_state.props.setCaptionStyle(style)) return;
-    notify("CapStyle");
-    if (m_state.props.caption().isEmpty()) return;
-    LayoutContent();
-    Refresh();
-}
-
-void XPButton::setButtonShape(int shape) {
-    if (!m_state.props.setButtonShape(shape)) return;
-    m_delayDrawing = false;
-    resizeLogic();
-    notify("Shape");
-}
-
-void XPButton::setPicture(const QPixmap& picture) {
-    m_state.props.setPicture(picture);
-    RefreshPicture();
-    LayoutContent();
-    Refresh();
-    notify("Image");
-}
-
-void XPButton::setPictureAlign(int align) {
-    if (!m_state.props.setPictureAlign(align)) return;
-    if (align == 4 || align == 5) setCaptionAlign(xp::kAlignCenter);
-    LayoutContent();
-    Refresh();
-    notify("ImgAlign");
-}
-
-void XPButton::setPictureSize(int index) {
-    if (!m_state.props.setPictureSize(index)) return;
-    LayoutContent();
-    Refresh();
-    notify("ImgSize");
-}
-
-void XPButton::setShowFocusRect(bool show) {
-    m_state.props.setShowFocusRect(show);
-    // While running, a change of the setting drops the default look until
-    // the host asks for it again.
-    if (m_state.has(xp::kShowsDefaultLook)) m_state.set(xp::kShowsDefaultLook, false);
-    Refresh();
-    notify("Focus");
-}
-
-void XPButton::setBackColor(quint32 oleColor) {
-    m_state.props.setBackColor(oleColor);
-    RefreshColors();
-    Refresh();
-    notify("cBack");
-}
-
-void XPButton::setForeColor(quint32 oleColor) {
-    if (!m_state.props.setForeColor(oleColor)) return;
-    m_state.foreColor = oleColor;
-    m_delayDrawing = false;
-    Redraw();
-    notify("cFore");
-}
-
-void XPButton::setGradientColor(quint32 oleColor) {
-    m_state.props.setGradientColor(oleColor);
-    RefreshColors();
-    if (m_state.props.gradientMode() != 0) Refresh();
-    notify("cGradient");
-}
-
-void XPButton::setGradientMode(int mode) {
-    if (!m_state.props.setGradientMode(mode)) return;
-    RefreshColors();
-    Refresh();
-    notify("Gradient");
-}
-
-void XPButton::setHoverColorLocks(int locks) {
-    m_state.props.setHoverColorLocks(locks);
-    if (locks == 0 || locks == xp::kLockHoverFore) notify("cBHover");
-    if (locks == 0 || locks == xp::kLockHoverBack) notify("cFHover");
-    RefreshColors();
-    notify("LockHover");
-}
-
-void XPButton::setHoverForeColor(quint32 oleColor) {
-    if (!m_state.props.setHoverForeColor(oleColor)) return;
-    notify("cFHover");
-}
-
-void XPButton::setHoverBackColor(quint32 oleColor) {
-    if (!m_state.props.setHoverBackColor(oleColor)) return;
-    RefreshColors();
-    notify("cBHover");
-}
-
-void XPButton::setResetDefaultColors(bool reset) {
-    // A design-time command; a running widget keeps its colours.
-    if (!reset || !m_state.designMode) return;
-    DelayDrawing(true);
-    m_state.props.resetDefaultColors();
-    m_state.foreColor = m_state.props.foreColor();
-    RefreshColors();
-    DelayDrawing(false);
-    notify("cGradient");
-    notify("cBack");
-}
-
-void XPButton::setFontStyle(int bits) {
-    QFont f = font();
-    f.setBold((bits & 2) != 0);
-    f.setItalic((bits & 4) != 0);
-    f.setUnderline((bits & 8) != 0);
-    setFont(f);  // the font change repaints and notifies
-}
-
-int XPButton::FontStyle() const {
-    const QFont f = font();
-    return (f.bold() ? 2 : 0) + (f.italic() ? 4 : 0) + (f.underline() ? 8 : 0);
-}
-
-void XPButton::setMouseIcon(const QPixmap& icon, QPoint hotSpot) {
-    m_mouseIcon = icon;
-    m_mouseIconHotSpot = hotSpot;
-    if (!icon.isNull()) {
-        m_mousePointer = xp::kPointerCustom;
-        notify("mIcon");
-    }
-    applyCursor();
-}
-
-void XPButton::setMousePointer(int pointer) {
-    Qt::CursorShape shape{};
-    if (pointer != xp::kPointerCustom && !xp::cursorShapeOf(pointer, shape)) return;
-    m_mousePointer = pointer;
-    applyCursor();
-    notify("mPointer");
-}
-
-void XPButton::applyCursor() {
-    Qt::CursorShape shape{};
-    if (m_mousePointer == xp::kPointerCustom) {
-        if (m_mouseIcon.isNull()) {
-            unsetCursor();
-        } else {
-            setCursor(QCursor(m_mouseIcon, m_mouseIconHotSpot.x(), m_mouseIconHotSpot.y()));
-        }
-    } else if (m_mousePointer == xp::kPointerDefault) {
-        unsetCursor();
-    } else if (xp::cursorShapeOf(m_mousePointer, shape)) {
-        setCursor(shape);
-    }
-}
-
-void XPButton::setDisplayAsDefault(bool isDefault) {
-    m_state.set(xp::kShowsDefaultLook, isDefault && m_state.props.showFocusRect());
-    Refresh();
-}
+ButtonHost& XPButton::host() const { return m_host ? *m_host : runningHost(); }
 
 void XPButton::notify(const char* key) { emit propertyChanged(QString::fromLatin1(key)); }
 
@@ -347,6 +166,7 @@ void XPButton::changeEvent(QEvent* event) {
     switch (event->type()) {
         case QEvent::EnabledChange:
             m_state.enabled = isEnabled();
+            if (m_reading) break;  // a restored set stores the state only
             if (m_state.props.buttonStyle() == 3 && m_state.props.mode() == xp::kModeCommand) {
                 DelayDrawing(true);
                 BuildShapeRegion();
@@ -358,16 +178,22 @@ void XPButton::changeEvent(QEvent* event) {
             notify("Enabled");
             break;
         case QEvent::FontChange:
+            if (m_reading) break;  // refreshed once the whole set is read
             RefreshFont();
             LayoutContent();
             Refresh();
             notify("Font");
             break;
         case QEvent::ParentChange:
-            if (parentWidget()) {
-                m_state.containerBackColor =
-                    xp::fromQColor(parentWidget()->palette().color(QPalette::Window));
-            }
+            // An option button moves to the group of its new container.
+            if (m_state.props.mode() == xp::kModeOption) xp::OptionGroup(m_container).remove(this);
+            m_container = parentWidget();
+            if (m_state.props.mode() == xp::kModeOption) OptionToggle(1);
+            AmbientChanged(QStringLiteral("BackColor"));
+            break;
+        case QEvent::PaletteChange:
+            // The container's colours reach the widget through its palette.
+            AmbientChanged(QStringLiteral("BackColor"));
             break;
         default:
             break;

@@ -10,13 +10,22 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
+#include <QPointer>
 #include <QWidget>
 
 #include "xpbutton/render_state.h"
 
+class QMimeData;
+class QShortcut;
 class QTimer;
 
 namespace quellan {
+
+class ButtonHost;
+
+namespace xp {
+class PropertyBag;
+}
 
 class XPButton : public QWidget {
     Q_OBJECT
@@ -89,8 +98,9 @@ class XPButton : public QWidget {
     // A custom cursor; a non-null icon switches MousePointer to 99.
     void setMouseIcon(const QPixmap& icon, QPoint hotSpot);
     QPixmap MouseIcon() const { return m_mouseIcon; }
-    // 0 default, 1..15 the standard kinds, 99 the MouseIcon; others are ignored.
-    void setMousePointer(int pointer);
+    // 0 default, 1..15 the standard kinds, 99 the MouseIcon; false (and
+    // nothing changes) for any other value.
+    bool setMousePointer(int pointer);
     int MousePointer() const { return m_mousePointer; }
 
     // Repaints now (nothing while drawing is delayed).
@@ -101,6 +111,41 @@ class XPButton : public QWidget {
     // The host asks the widget to show as its default button (the focused
     // button does); shown only with ShowFocusRect.
     void setDisplayAsDefault(bool isDefault);
+
+    // The window handle and the device the widget paints on: the widget.
+    QWidget* hwnd() { return this; }
+    QPaintDevice* hDC() { return this; }
+
+    // The form's default button takes Enter, its cancel button Escape. At
+    // most one XPButton of a window is each; setting one clears the others.
+    void setDefault(bool isDefault);
+    bool Default() const { return m_isDefault; }
+    void setCancel(bool isCancel);
+    bool Cancel() const { return m_isCancel; }
+
+    // The host: ambient values and design-time messages. Without one (or
+    // with nullptr) the widget is always running and reads its parent.
+    void setHost(ButtonHost* host);
+    ButtonHost& host() const;
+
+    // Saving and restoring the property set (xpbutton_persist.cpp):
+    // a widget newly placed on a form, one restored from its stored set,
+    // and the set as it is saved (keys equal to their default left out).
+    void InitProperties();
+    void ReadProperties(const xp::PropertyBag& bag);
+    void WriteProperties(xp::PropertyBag& bag) const;
+
+    // The host reports that one of its ambient values changed:
+    // "DisplayAsDefault" or "BackColor" (any case); others are ignored.
+    void AmbientChanged(const QString& name);
+
+    // The access key (a character), Enter (13) on the default button or
+    // Escape (27) on the cancel button was pressed.
+    void AccessKeyPress(int keyAscii);
+
+    // Starts dragging from the widget: OLEStartDrag fills the data and the
+    // allowed effects, OLECompleteDrag reports the effect at the end.
+    void OLEDrag();
 
     // The off-screen image the widget presents; for pixel checks and tools.
     const QImage& surface() const { return m_surface; }
@@ -121,6 +166,17 @@ class XPButton : public QWidget {
     // The property stored under key changed (for saving the property set).
     void propertyChanged(const QString& key);
 
+    // Drag and drop, passed through from the platform. Effects are 0 none,
+    // 1 copy, 2 move, 4 link; the OLEDragOver state is 0 enter, 1 leave,
+    // 2 over. Handlers may change the arguments given by reference.
+    void OLECompleteDrag(int& effect);
+    void OLEDragDrop(const QMimeData* data, int& effect, int button, int shift, float x, float y);
+    void OLEDragOver(const QMimeData* data, int& effect, int button, int shift, float x, float y,
+                     int state);
+    void OLEGiveFeedback(int& effect, bool& defaultCursors);
+    void OLESetData(QMimeData* data, int& dataFormat);
+    void OLEStartDrag(QMimeData* data, int& allowedEffects);
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -135,6 +191,15 @@ class XPButton : public QWidget {
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragMoveEvent(QDragMoveEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+  private slots:
+    // One tick of the hover timer: ends the hover once the pointer is over
+    // another window.
+    void checkHover();
 
   private:
     // Rendering pipeline.
@@ -153,9 +218,21 @@ class XPButton : public QWidget {
     void pressLeft(int shift, QPointF pos);
     void beginHover(bool leftHeld);
     void endHover();
-    void checkHover();
     void performClick();
     void applyCursor();
+    void focusGained();
+
+    // Modes and keys (xpbutton_modes.cpp).
+    bool OptionToggle(int action);  // 1 register, -1 unregister, 0 clear others, 2 query
+    void updateAccessKey();
+    void updateDefaultKeys();
+    void routeDefaultKey(int keyAscii);
+    bool designTime() const;
+    void designMessage(const QString& text, const QString& title = QString());
+
+    ButtonHost* m_host = nullptr;
+    QPointer<QWidget> m_container;  // whose option group the widget joins
+    bool m_reading = false;         // restoring a property set
 
     xp::ButtonState m_state;
     QImage m_surface;
@@ -169,6 +246,14 @@ class XPButton : public QWidget {
     int m_lastButton = 0;
     bool m_clickArmed = false;  // a left press on the widget awaits its release
     QTimer* m_hoverTimer = nullptr;
+
+    bool m_isDefault = false;
+    bool m_isCancel = false;
+    QShortcut* m_accessShortcut = nullptr;
+    QShortcut* m_enterShortcut = nullptr;
+    QShortcut* m_returnShortcut = nullptr;
+    QShortcut* m_escapeShortcut = nullptr;
+    QMetaObject::Connection m_focusWatch;  // the default button follows the focus
 };
 
 }  // namespace quellan

@@ -108,6 +108,7 @@ void XPButton::beginHover(bool leftHeld) {
 }
 
 void XPButton::checkHover() {
+    if (!m_state.isHovering) return;  // a tick already on its way after the end
     if (QApplication::widgetAt(QCursor::pos()) == this) return;
     endHover();
 }
@@ -122,34 +123,21 @@ void XPButton::endHover() {
     Redraw();
 }
 
-void XPButton::performClick() {
-    if (m_lastButton != xp::kLeftButton) return;
-    switch (m_state.props.mode()) {
-        case xp::kModeToggle:
-            setValue(!m_state.props.value());
-            emit Click();
-            break;
-        case xp::kModeOption:
-            if (m_state.props.value()) return;
-            setValue(true);
-            emit Click();
-            break;
-        default:
-            emit Click();
-            break;
-    }
-}
-
 void XPButton::keyPressEvent(QKeyEvent* event) {
     const int vk = xp::virtualKeyCode(event->key());
     const int shift = xp::shiftCode(event->modifiers());
     if (isArrow(vk)) {
         // Arrow keys belong to the container, not to the button.
-        if (parentWidget()) {
+        if (m_container) {
             QCoreApplication::postEvent(
-                parentWidget(),
+                m_container,
                 new QKeyEvent(QEvent::KeyPress, event->key(), event->modifiers(), event->text()));
         }
+        return;
+    }
+    if (vk == xp::kKeyEnter) {
+        // The focused button is the default one: Enter presses it.
+        AccessKeyPress(xp::kKeyEnter);
         return;
     }
     if (vk == xp::kKeySpace && !m_state.has(xp::kIsButtonDown)) {
@@ -188,19 +176,21 @@ void XPButton::keyReleaseEvent(QKeyEvent* event) {
         }
         return;
     }
-    if (vk == xp::kKeyShift) return;
+    // Shift is swallowed; Enter went to AccessKeyPress when it was pressed.
+    if (vk == xp::kKeyShift || vk == xp::kKeyEnter) return;
     emit KeyUp(vk, shift);
 }
 
 void XPButton::focusInEvent(QFocusEvent* event) {
     // The focused button is the one Enter would press: it shows as default.
-    setDisplayAsDefault(true);
+    AmbientChanged(QStringLiteral("DisplayAsDefault"));
+    focusGained();
     emit GotFocus();
     QWidget::focusInEvent(event);
 }
 
 void XPButton::focusOutEvent(QFocusEvent* event) {
-    setDisplayAsDefault(false);
+    AmbientChanged(QStringLiteral("DisplayAsDefault"));
     emit LostFocus();
     QWidget::focusOutEvent(event);
 }

@@ -132,20 +132,6 @@ TEST(Interaction, ArrowKeysGoToTheContainer) {
     EXPECT_EQ(catcher.key, Qt::Key_Left);
 }
 
-TEST(Interaction, HoverStartsOnceAndEndsWhenThePointerIsElsewhere) {
-    HostedButton w;
-    EventLog events(w.button, true);
-    QCursor::setPos(w.button->mapToGlobal(QPoint(30, 30)));
-    QTest::mouseMove(w.button, QPoint(30, 30));
-    QTest::mouseMove(w.button, QPoint(31, 30));
-    EXPECT_TRUE(w.button->renderState().isHovering);
-    QCursor::setPos(QPoint(2000, 2000));
-    QTest::qWait(150);
-    EXPECT_EQ(events.log, (Log{"MouseOnButton 1", "MouseOnButton 0"}));
-    EXPECT_FALSE(w.button->renderState().isHovering);
-    EXPECT_EQ(w.at(2, 30), rgb(245, 245, 237));  // the resting ring again
-}
-
 TEST(Interaction, CustomCursorFromMouseIcon) {
     HostedButton w;
     QPixmap hand(32, 32);
