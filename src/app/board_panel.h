@@ -13,7 +13,7 @@ namespace quellan {
 class BoardPanel : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     explicit BoardPanel(QWidget* parent = nullptr);
     void setBackground(const QPixmap& picture);
 
@@ -21,16 +21,16 @@ public:
     // the title bar would.
     void startWindowDrag();
 
-signals:
+  signals:
     void MouseDown(int button, int shift, float x, float y);
     void MouseMove(int button, int shift, float x, float y);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent*) override;
     void mouseMoveEvent(QMouseEvent*) override;
 
-private:
+  private:
     QPixmap m_background;
     QPoint m_pressedAt;  // on the screen
 };

@@ -42,7 +42,7 @@ constexpr quint32 kButtonFace = 0x8000000F;
 // The hover hints of the pieces: the characters carved on pieces 1..6, and
 // the four soldiers.
 constexpr const char* kPieceHints[kPieceCount] = {"曹操", "关羽", "张飞", "赵云", "马超",
-                                                   "黄忠", "兵1",  "兵2",  "兵3",  "兵4"};
+                                                  "黄忠", "兵1",  "兵2",  "兵3",  "兵4"};
 
 QString fromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
@@ -114,12 +114,16 @@ void frmMain::buildControls() {
         layout::TwipsRect at;
         const char* text;
     };
-    const LabelPlacement placements[7] = {{layout::kLabel1, "当前阵型："}, {layout::kLabel2, "最佳步数记录："},
-                                {layout::kLabel3, "记录创造者："}, {layout::kLabel4, "当前的步数："},
-                                {layout::kLabel5, "无记录"},     {layout::kLabel6, "无记录"},
-                                {layout::kLabel7, "0"}};
+    const LabelPlacement placements[7] = {{layout::kLabel1, "当前阵型："},
+                                          {layout::kLabel2, "最佳步数记录："},
+                                          {layout::kLabel3, "记录创造者："},
+                                          {layout::kLabel4, "当前的步数："},
+                                          {layout::kLabel5, "无记录"},
+                                          {layout::kLabel6, "无记录"},
+                                          {layout::kLabel7, "0"}};
     for (int i = 0; i < 7; ++i) {
-        m_labels[static_cast<size_t>(i)] = makeLabel(m_Picture1, placements[i].at, QString::fromUtf8(placements[i].text));
+        m_labels[static_cast<size_t>(i)] =
+            makeLabel(m_Picture1, placements[i].at, QString::fromUtf8(placements[i].text));
         m_labels[static_cast<size_t>(i)]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     }
     setTextColor(Label(5), QColor(255, 0, 0));
@@ -186,8 +190,10 @@ void frmMain::buildPieces() {
 void frmMain::readSettings() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenPixels = screen ? screen->geometry().size() : QSize(1024, 768);
-    const int centredX = centredPosition(screenPixels.width() * kTwipsPerPixel, layout::kWindowWidth);
-    const int centredY = centredPosition(screenPixels.height() * kTwipsPerPixel, layout::kWindowHeight);
+    const int centredX =
+        centredPosition(screenPixels.width() * kTwipsPerPixel, layout::kWindowWidth);
+    const int centredY =
+        centredPosition(screenPixels.height() * kTwipsPerPixel, layout::kWindowHeight);
     StartupSettings s = readStartupSettings(
         [this](const char* key, const std::string& fallback) {
             return m_settings.value(QString::fromLatin1(key), QString::fromStdString(fallback))
@@ -217,7 +223,8 @@ bool frmMain::Form_Load() {
     const std::vector<std::string> names = scanLayoutCatalogue(m_paths.mapDir());
     if (names.empty()) {
         showMessageBox(this, QStringLiteral("没有找到阵型文件！请重新下载安装本程序。"),
-                       MessageIcon::Stop, fromUtf8(texts::kAppTitle) + QStringLiteral(" - 文件错误"));
+                       MessageIcon::Stop,
+                       fromUtf8(texts::kAppTitle) + QStringLiteral(" - 文件错误"));
         openInShell(fromUtf8(frame::kProductPage));
         return false;
     }

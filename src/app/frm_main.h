@@ -31,7 +31,7 @@ class XPButton;
 class frmMain : public QWidget, public GameHost {
     Q_OBJECT
 
-public:
+  public:
     // `appPath` empty: the folder of the executable.
     explicit frmMain(const QString& appPath = {}, QWidget* parent = nullptr);
     ~frmMain() override;
@@ -109,7 +109,7 @@ public:
     int FormX() const { return m_formX; }
     int FormY() const { return m_formY; }
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -117,7 +117,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void buildPieces();
     // Brings the widgets in line with the game state after a rule has run.

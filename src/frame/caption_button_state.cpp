@@ -3,13 +3,13 @@
 namespace quellan::frame {
 
 namespace {
-constexpr const char* kHovering = "1";
+constexpr char kHovering = '1';  // the tag while the hover picture shows
 }
 
 void CaptionButtonState::mouseMove() {
     if (!m_tag.empty()) return;
     m_look = CaptionLook::Hover;
-    m_tag = kHovering;
+    m_tag.assign(1, kHovering);
 }
 
 void CaptionButtonState::mouseDown() { m_look = CaptionLook::Pressed; }

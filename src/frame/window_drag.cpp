@@ -49,12 +49,12 @@ class MouseFollower : public QObject {
 void startWindowDrag(QWidget* pressed, QPoint globalPos) {
     QWidget* top = pressed->window();
     if (QWindow* handle = top->windowHandle(); handle && handle->startSystemMove()) return;
-    for (auto* old : pressed->findChildren<MouseFollower*>(Qt::FindDirectChildrenOnly)) {
-        pressed->removeEventFilter(old);
-        delete old;
-    }
+    // One mouse, one drag: a drag whose release never came ends here.
+    static QPointer<QObject> active;
+    delete active.data();
     auto* follower = new MouseFollower(pressed, globalPos - top->frameGeometry().topLeft());
     pressed->installEventFilter(follower);
+    active = follower;
 }
 
 }  // namespace quellan

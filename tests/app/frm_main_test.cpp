@@ -7,8 +7,8 @@
 #include <QSettings>
 
 #include "app/board_panel.h"
-#include "frame/click_label.h"
 #include "common/text_codec.h"
+#include "frame/click_label.h"
 #include "media/game_audio.h"
 #include "media/music_check_box.h"
 #include "platform/shell_open.h"
@@ -21,7 +21,7 @@ namespace {
 using namespace quellan::testing;
 
 class MainWindow : public AppFixture {
-protected:
+  protected:
     void storeSetting(const QString& key, const QString& value) {
         QSettings("Quellan", "Quellan").setValue("SetLog/" + key, value);
     }

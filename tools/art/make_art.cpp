@@ -74,7 +74,8 @@ int main(int argc, char** argv) {
     const QString previewDir = takeOption(args, QStringLiteral("--preview"));
     const QString frameDir = takeOption(args, QStringLiteral("--frame"));
     if (args.size() != 1) {
-        std::fprintf(stderr, "usage: make_art OUTPUT_DIR [--frame FRAME_DIR] [--preview PREVIEW_DIR]\n");
+        std::fprintf(stderr,
+                     "usage: make_art OUTPUT_DIR [--frame FRAME_DIR] [--preview PREVIEW_DIR]\n");
         return 2;
     }
     QDir out(args.front());

@@ -1,0 +1,81 @@
+// The help icons, the frame's notice and F1.
+#include <QUrl>
+
+#include "app/board_panel.h"
+#include "frame/click_label.h"
+#include "frame/help_texts.h"
+#include "frame/image_control.h"
+#include "platform/shell_open.h"
+#include "tests/app/app_fixture.h"
+#include "xpbutton/xpbutton.h"
+
+namespace quellan {
+namespace {
+
+using namespace quellan::testing;
+
+class HelpActions : public AppFixture {
+  protected:
+    HelpActions() {
+        setShellOpenHandler([this](const QString& a) { opened << a; });
+        ship("横刀立马");
+    }
+    ~HelpActions() override {
+        setShellOpenHandler([](const QString&) {});
+    }
+    QStringList opened;
+};
+
+TEST_F(HelpActions, TheIconsStandInTheLowerRightOfThePanel) {
+    ASSERT_TRUE(start());
+    EXPECT_EQ(window->Image(8)->geometry(), QRect(312, 320, 16, 16));
+    EXPECT_EQ(window->Image(9)->geometry(), QRect(352, 320, 16, 16));
+    EXPECT_EQ(window->Image(10)->geometry(), QRect(392, 312, 31, 31));
+    for (int n = 8; n <= 10; ++n) {
+        EXPECT_EQ(window->Image(n)->parentWidget(), static_cast<QWidget*>(window->Picture1()));
+        EXPECT_FALSE(window->Image(n)->picture().isNull()) << n;
+        EXPECT_EQ(window->Image(n)->cursor().shape(), Qt::BitmapCursor) << n;
+    }
+}
+
+TEST_F(HelpActions, TheDescriptionAndTheAboutBox) {
+    ASSERT_TRUE(start());
+    QTest::mouseClick(window->Image(8), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(window->Image(9), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(window->Image(9), Qt::RightButton, {}, QPoint(8, 8));
+    ASSERT_EQ(boxes.seen.size(), 2u);
+    EXPECT_EQ(boxes.seen[0].caption, "游戏说明");
+    EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Question);
+    EXPECT_EQ(boxes.seen[0].text, QString::fromUtf8(frame::kDescription.data()));
+    EXPECT_EQ(boxes.seen[1].caption, "关于本程序...");
+    EXPECT_EQ(boxes.seen[1].icon, QMessageBox::Information);
+    const QStringList lines = boxes.seen[1].text.split('\n');
+    ASSERT_EQ(lines.size(), 3);
+    EXPECT_EQ(lines[0], "本程序《Quellan》是一款著名的智力游戏。");
+    EXPECT_EQ(lines[2], "（当前程序版本为1.0.2）");
+    EXPECT_TRUE(opened.isEmpty());
+}
+
+TEST_F(HelpActions, TheWebIconAndTheNoticeOpenTheMakersPages) {
+    ASSERT_TRUE(start());
+    QTest::mouseClick(window->Image(10), Qt::LeftButton, {}, QPoint(15, 15));
+    QTest::mouseClick(window->LbBR(), Qt::LeftButton, {}, QPoint(3, 3));
+    EXPECT_EQ(opened, (QStringList{"https://www.quellan.example/download.html",
+                                   "https://www.quellan.example/"}));
+    EXPECT_EQ(window->LbBR()->toolTip(), "查看版权所有者信息");
+    EXPECT_TRUE(boxes.seen.empty());
+}
+
+TEST_F(HelpActions, F1OpensTheRegisteredHelp) {
+    dir.write("help/index.html", "<html></html>");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(window->helpFile().helpFile(), appPath() + "/help.chm");
+    QTest::keyClick(window->QZ(1), Qt::Key_F1);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(QUrl(opened[0]).isLocalFile());
+    EXPECT_TRUE(QUrl(opened[0]).toLocalFile().startsWith(appPath() + "/help"))
+        << opened[0].toStdString();
+}
+
+}  // namespace
+}  // namespace quellan
