@@ -17,6 +17,7 @@ bool Canvas::visible(int x, int y) const {
 }
 
 void Canvas::FillBox(int x1, int y1, int x2, int y2, Rgb colour) {
+    m_pen = colour;
     const int left = std::max(x1, 0);
     const int top = std::max(y1, 0);
     const int right = std::min(x2, m_image.width());
@@ -42,6 +43,7 @@ Rgb Canvas::pixel(int x, int y) const {
 }
 
 void Canvas::Line(QPoint from, QPoint to, Rgb colour, PenStyle style) {
+    m_pen = colour;
     // Bresenham's walk from the start point; the end point itself is not set.
     int x = from.x();
     int y = from.y();
@@ -83,7 +85,8 @@ void Canvas::clearClip() {
 void Canvas::drawText(const QRect& box, int alignment, const QString& text, const QFont& font,
                       Rgb colour) {
     QPainter painter(&m_image);
-    if (m_clipped) painter.setClipRegion(m_clip);
+    // Like the system's text drawing, nothing reaches past the box.
+    painter.setClipRegion(m_clipped ? m_clip.intersected(box) : QRegion(box));
     painter.setFont(font);
     painter.setPen(toQColor(colour));
     painter.drawText(box, alignment | Qt::TextWordWrap | Qt::TextShowMnemonic, text);

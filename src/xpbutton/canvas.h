@@ -37,6 +37,10 @@ class Canvas {
     void Polyline(const std::vector<QPoint>& points, Rgb colour, PenStyle style = PenStyle::Solid);
     void Line(QPoint from, QPoint to, Rgb colour, PenStyle style = PenStyle::Solid);
 
+    // The colour of the pen selected last: boxes and lines select a pen of
+    // their colour; a fresh surface holds a black pen.
+    Rgb currentPen() const { return m_pen; }
+
     void SetPixel(int x, int y, Rgb colour);
     Rgb pixel(int x, int y) const;
 
@@ -45,7 +49,8 @@ class Canvas {
     void clearClip();
     bool hasClip() const { return m_clipped; }
 
-    // Text in a box, wrapped at word breaks, "&" marking the access key.
+    // Text in a box, wrapped at word breaks and clipped to the box; "&"
+    // underlines the access key after it and "&&" is one ampersand.
     void drawText(const QRect& box, int alignment, const QString& text, const QFont& font,
                   Rgb colour);
     // Draws the picture unscaled at (x, y), blended by its own alpha.
@@ -58,6 +63,7 @@ class Canvas {
     QRegion m_clip;
     bool m_clipped = false;
     int m_dotPhase = 0;
+    Rgb m_pen = 0;
 };
 
 }  // namespace quellan::xp

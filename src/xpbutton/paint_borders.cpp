@@ -74,7 +74,9 @@ void PaintBorders(Canvas& canvas, const BorderTables& tables, PenStyle outerStyl
                                                                     {12, 11},
                                                                     {13, 12}}};
     const auto& p = tables.points;
-    Rgb penColour = 0;  // the surface starts with a black pen
+    // Without a line of their own, the closing segment takes the pen the
+    // face was painted with.
+    Rgb penColour = canvas.currentPen();
     PenStyle penStyle = PenStyle::Solid;
     for (const auto& [j, c] : kSegments) {
         const Rgb colour = tables.colors[c];

@@ -17,6 +17,7 @@
 #include "xpbutton/face_colors.h"
 #include "xpbutton/looks.h"
 #include "xpbutton/option_group.h"
+#include "xpbutton/paint_picture.h"
 #include "xpbutton/platform_codes.h"
 #include "xpbutton/shape_region.h"
 
@@ -154,12 +155,10 @@ void XPButton::RefreshFont() {
 }
 
 void XPButton::RefreshPicture() {
-    const QPixmap& p = m_state.props.picture();
-    m_state.pictureWidth = p.isNull() ? 0 : p.width();
-    m_state.pictureHeight = p.isNull() ? 0 : p.height();
-    // Pictures with their own transparency draw like icons; the others like
-    // bitmaps, whose top-left colour is transparent.
-    m_state.pictureIsIcon = !p.isNull() && p.hasAlphaChannel();
+    const xp::PictureMetrics m = xp::pictureMetrics(m_state.props.picture());
+    m_state.pictureWidth = m.width;
+    m_state.pictureHeight = m.height;
+    m_state.pictureIsIcon = m.isIcon;
 }
 
 void XPButton::changeEvent(QEvent* event) {
