@@ -57,7 +57,8 @@ TEST_F(MainWindow, FirstStartCentresTheWindowAndSetsTheDefaultLayoutUp) {
               "90,30,90,150,30,30,210,30,30,150,210,150,90,210,150,210,30,270,210,270");
     EXPECT_EQ(window->Check1()->value(), 1);
     EXPECT_TRUE(window->Check2()->isChecked());
-    EXPECT_TRUE(window->audio()->isTimer1Enabled());  // the first track is due
+    // The first track is due (or, on a slow machine, already playing).
+    EXPECT_NE(window->audio()->cycle().state(), MusicState::Off);
     EXPECT_EQ(window->Label(5)->text(), "无记录");
     EXPECT_EQ(window->Label(6)->text(), "无记录");
     EXPECT_EQ(window->Label(7)->text(), "0");
