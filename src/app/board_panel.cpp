@@ -30,14 +30,14 @@ void BoardPanel::paintEvent(QPaintEvent*) {
 void BoardPanel::mousePressEvent(QMouseEvent* e) {
     QPoint pos = e->position().toPoint();
     m_pressedAt = e->globalPosition().toPoint();
-    emit MouseDown(buttonValue(e->button()), shiftValue(e->modifiers()), layout::toTwips(pos.x()),
-                   layout::toTwips(pos.y()));
+    emit MouseDown(xp::buttonCode(e->button()), xp::shiftCode(e->modifiers()),
+                   layout::toTwips(pos.x()), layout::toTwips(pos.y()));
 }
 
 void BoardPanel::mouseMoveEvent(QMouseEvent* e) {
     QPoint pos = e->position().toPoint();
-    emit MouseMove(heldButtons(e->buttons()), shiftValue(e->modifiers()), layout::toTwips(pos.x()),
-                   layout::toTwips(pos.y()));
+    emit MouseMove(xp::buttonsCode(e->buttons()), xp::shiftCode(e->modifiers()),
+                   layout::toTwips(pos.x()), layout::toTwips(pos.y()));
 }
 
 }  // namespace quellan

@@ -119,7 +119,7 @@ void frmMain::paintEvent(QPaintEvent*) {
 }
 
 void frmMain::mousePressEvent(QMouseEvent* e) {
-    Form_MouseDown(buttonValue(e->button()), shiftValue(e->modifiers()),
+    Form_MouseDown(xp::buttonCode(e->button()), xp::shiftCode(e->modifiers()),
                    e->globalPosition().toPoint());
 }
 

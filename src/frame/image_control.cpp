@@ -24,18 +24,18 @@ void ImageControl::paintEvent(QPaintEvent*) {
 
 void ImageControl::mousePressEvent(QMouseEvent* e) {
     m_click.press(e->button());
-    emit MouseDown(buttonValue(e->button()), shiftValue(e->modifiers()),
+    emit MouseDown(xp::buttonCode(e->button()), xp::shiftCode(e->modifiers()),
                    e->globalPosition().toPoint());
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* e) {
-    emit MouseMove(heldButtons(e->buttons()), shiftValue(e->modifiers()),
+    emit MouseMove(xp::buttonsCode(e->buttons()), xp::shiftCode(e->modifiers()),
                    e->globalPosition().toPoint());
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* e) {
     const bool inside = rect().contains(e->position().toPoint());
-    emit MouseUp(buttonValue(e->button()), shiftValue(e->modifiers()),
+    emit MouseUp(xp::buttonCode(e->button()), xp::shiftCode(e->modifiers()),
                  e->globalPosition().toPoint());
     if (m_click.release(e->button(), inside)) emit Click();
 }

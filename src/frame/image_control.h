@@ -21,7 +21,7 @@ class ImageControl : public QWidget {
     void setPicture(const QPixmap& picture);
 
   signals:
-    // Button and shift values as buttonValue and shiftValue count them; the
+    // Button and shift values as the buttons count them (xp::buttonCode, xp::shiftCode); the
     // point is on the screen.
     void MouseDown(int button, int shift, QPoint globalPos);
     void MouseMove(int button, int shift, QPoint globalPos);

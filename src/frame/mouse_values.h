@@ -1,13 +1,12 @@
 #pragma once
-// The button and shift values of a mouse event as the game counts them:
-// left 1, right 2, middle 4; shift 1, control 2, alt 4.
+// Mouse values of the frame's controls. They count buttons and shift keys
+// exactly as the game's buttons do (left 1, right 2, middle 4; shift 1,
+// control 2, alt 4): see xpbutton/platform_codes.h.
 #include <Qt>
 
-namespace quellan {
+#include "xpbutton/platform_codes.h"
 
-int buttonValue(Qt::MouseButton button);
-int heldButtons(Qt::MouseButtons buttons);
-int shiftValue(Qt::KeyboardModifiers modifiers);
+namespace quellan {
 
 // A click is a left press and a left release both on the same control.
 class ClickRule {
