@@ -26,7 +26,6 @@ namespace quellan {
 namespace {
 constexpr int kHoverCheckMs = 50;  // how often hover tracking looks for the pointer
 constexpr double kTwipsPerPoint = 20.0;
-constexpr double kTwipsPerPixel = 15.0;
 }  // namespace
 
 XPButton::XPButton(QWidget* parent) : QWidget(parent), m_container(parent) {
@@ -149,7 +148,7 @@ void XPButton::RefreshFont() {
     QFont f = font();
     if (f.pointSizeF() > 0) {
         f.setPixelSize(
-            static_cast<int>(std::lround(f.pointSizeF() * kTwipsPerPoint / kTwipsPerPixel)));
+            static_cast<int>(std::lround(f.pointSizeF() * kTwipsPerPoint / xp::kTwipsPerPixel)));
     }
     m_state.surfaceFont = f;
 }

@@ -20,7 +20,6 @@ constexpr int kEffectLink = 4;
 constexpr int kDragEnter = 0;
 constexpr int kDragLeave = 1;
 constexpr int kDragOver = 2;
-constexpr float kTwipsPerPixel = 15.0f;
 
 int effectsOf(Qt::DropActions actions) {
     int e = 0;
@@ -75,8 +74,6 @@ class DragData : public QMimeData {
     QPointer<XPButton> m_source;
 };
 
-float twips(qreal pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
-
 // Takes the effect the owner left: the drop is refused without one.
 void settle(QDropEvent* event, int effect) {
     effect &= effectsOf(event->possibleActions());
@@ -92,7 +89,8 @@ void passDragOver(XPButton& button, QDragMoveEvent* event, int state) {
     int effect = effectsOf(event->possibleActions());
     const QPointF p = event->position();
     emit button.OLEDragOver(event->mimeData(), effect, xp::buttonsCode(event->buttons()),
-                            xp::shiftCode(event->modifiers()), twips(p.x()), twips(p.y()), state);
+                            xp::shiftCode(event->modifiers()), xp::toTwips(p.x()),
+                            xp::toTwips(p.y()), state);
     settle(event, effect);
 }
 
@@ -113,7 +111,7 @@ void XPButton::dropEvent(QDropEvent* event) {
     int effect = effectsOf(event->dropAction());
     const QPointF p = event->position();
     emit OLEDragDrop(event->mimeData(), effect, xp::buttonsCode(event->buttons()),
-                     xp::shiftCode(event->modifiers()), twips(p.x()), twips(p.y()));
+                     xp::shiftCode(event->modifiers()), xp::toTwips(p.x()), xp::toTwips(p.y()));
     settle(event, effect);
 }
 

@@ -14,10 +14,6 @@ namespace quellan {
 
 namespace {
 
-constexpr float kTwipsPerPixel = 15.0f;
-
-float twips(qreal pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
-
 bool isArrow(int vk) { return vk >= xp::kKeyLeft && vk <= xp::kKeyDown; }
 
 }  // namespace
@@ -27,15 +23,15 @@ void XPButton::pressLeft(int shift, QPointF pos) {
     m_state.isPressed = true;
     m_delayDrawing = false;
     Redraw();
-    emit MouseDown(xp::kLeftButton, shift, twips(pos.x()), twips(pos.y()));
+    emit MouseDown(xp::kLeftButton, shift, xp::toTwips(pos.x()), xp::toTwips(pos.y()));
 }
 
 void XPButton::mousePressEvent(QMouseEvent* event) {
     const int button = xp::buttonCode(event->button());
     m_lastButton = button;
     if (button != xp::kLeftButton) {
-        emit MouseDown(button, xp::shiftCode(event->modifiers()), twips(event->position().x()),
-                       twips(event->position().y()));
+        emit MouseDown(button, xp::shiftCode(event->modifiers()),
+                       xp::toTwips(event->position().x()), xp::toTwips(event->position().y()));
         return;
     }
     // The piece is selected by taking the focus, before the owner hears of
@@ -50,7 +46,7 @@ void XPButton::mouseMoveEvent(QMouseEvent* event) {
     const bool outside = pos.x() < 0 || pos.y() < 0 || pos.x() > width() || pos.y() > height();
     if (!m_state.isHovering && !outside) beginHover(event->buttons() & Qt::LeftButton);
     emit MouseMove(xp::buttonsCode(event->buttons()), xp::shiftCode(event->modifiers()),
-                   twips(pos.x()), twips(pos.y()));
+                   xp::toTwips(pos.x()), xp::toTwips(pos.y()));
 }
 
 void XPButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -63,7 +59,8 @@ void XPButton::mouseReleaseEvent(QMouseEvent* event) {
         // Toggle and option buttons repaint through their value instead.
         if (m_state.props.mode() == xp::kModeCommand) Redraw();
     }
-    emit MouseUp(button, xp::shiftCode(event->modifiers()), twips(pos.x()), twips(pos.y()));
+    emit MouseUp(button, xp::shiftCode(event->modifiers()), xp::toTwips(pos.x()),
+                 xp::toTwips(pos.y()));
     m_lastButton = button;
     if (button != xp::kLeftButton || !m_clickArmed) return;
     m_clickArmed = false;
@@ -83,8 +80,8 @@ void XPButton::mouseDoubleClickEvent(QMouseEvent* event) {
         pressLeft(0, event->position());
         m_lastButton = -1;
     } else {
-        emit MouseDown(xp::kLeftButton, 0, twips(event->position().x()),
-                       twips(event->position().y()));
+        emit MouseDown(xp::kLeftButton, 0, xp::toTwips(event->position().x()),
+                       xp::toTwips(event->position().y()));
     }
     m_clickArmed = false;
 }
