@@ -5,18 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "classic_boards.h"
 #include "play/solver.h"
-#include "setup/layout_reader.h"
 
 namespace quellan {
 namespace {
 
-Board fengHuiLuZhuan() {
-    Board board;
-    applyLayoutLines(board, {"1,0,5", "2,1,4", "3,1,7", "4,1,12", "5,0,14", "6,0,19", "7,0,1",
-                             "8,0,2", "9,0,3", "10,0,18"});
-    return board;
-}
+using bench::fengHuiLuZhuan;
 
 void BM_Solve(benchmark::State& bench, const Board& board, int expectedSteps) {
     for (auto _ : bench) {

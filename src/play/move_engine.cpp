@@ -1,7 +1,8 @@
 #include "play/move_engine.h"
 
-#include <array>
+#include <optional>
 
+#include "coach/step.h"
 #include "play/occupancy.h"
 #include "play/win_sequence.h"
 
@@ -9,38 +10,24 @@ namespace quellan {
 
 namespace {
 
-struct Step {
-    int dx = 0;  // the piece's change of Left and Top, in twips
-    int dy = 0;
-    std::array<Point, 2> cells{};  // the cells it would newly cover
-    int cellCount = 0;
-};
-
-// Finds the strip beside the piece that holds (tx, ty), in the order up,
-// down, left, right; all bounds are strict.
-std::optional<Step> stepToward(const Piece& piece, Footprint fp, float tx, float ty) {
-    const int l = piece.left, t = piece.top;
-    const int w = kCell * fp.w, h = kCell * fp.h;
+// The strip beside a piece toward one direction is the block of cells that
+// step would enter; a press strictly inside it asks for that step.
+bool inStrip(const PieceStep& step, float tx, float ty) {
+    const Point first = step.entered[0];
+    const Point last = step.entered[static_cast<std::size_t>(step.enteredCount - 1)];
     auto between = [](float v, int lo, int hi) {
         return static_cast<float>(lo) < v && v < static_cast<float>(hi);
     };
-    Step step;
-    if (between(tx, l, l + w) && between(ty, t - kCell, t)) {
-        step.dy = -kCell;
-        for (int k = 0; k < fp.w; ++k) step.cells[step.cellCount++] = {l + kCell * k, t - kCell};
-    } else if (between(tx, l, l + w) && between(ty, t + h, t + h + kCell)) {
-        step.dy = kCell;
-        for (int k = 0; k < fp.w; ++k) step.cells[step.cellCount++] = {l + kCell * k, t + h};
-    } else if (between(tx, l - kCell, l) && between(ty, t, t + h)) {
-        step.dx = -kCell;
-        for (int k = 0; k < fp.h; ++k) step.cells[step.cellCount++] = {l - kCell, t + kCell * k};
-    } else if (between(tx, l + w, l + w + kCell) && between(ty, t, t + h)) {
-        step.dx = kCell;
-        for (int k = 0; k < fp.h; ++k) step.cells[step.cellCount++] = {l + w, t + kCell * k};
-    } else {
-        return std::nullopt;
+    return between(tx, first.left, last.left + kCell) && between(ty, first.top, last.top + kCell);
+}
+
+// Finds the strip that holds (tx, ty), in the order up, down, left, right.
+std::optional<PieceStep> stepToward(const Piece& piece, Footprint fp, float tx, float ty) {
+    for (Direction d : kDirections) {
+        const PieceStep step = stepOf({piece.left, piece.top}, fp, d);
+        if (inStrip(step, tx, ty)) return step;
     }
-    return step;
+    return std::nullopt;
 }
 
 bool tryStep(GameState& state, float tx, float ty) {
@@ -51,13 +38,13 @@ bool tryStep(GameState& state, float tx, float ty) {
     if (fp.w == 0) return false;
     auto step = stepToward(piece, fp, tx, ty);
     if (!step) return false;
-    for (int k = 0; k < step->cellCount; ++k) {
-        const Point& c = step->cells[static_cast<size_t>(k)];
+    for (int k = 0; k < step->enteredCount; ++k) {
+        const Point& c = step->entered[static_cast<size_t>(k)];
         if (CheckXY(state.board, index, static_cast<float>(c.left), static_cast<float>(c.top)) != 0)
             return false;
     }
-    piece.left += step->dx;
-    piece.top += step->dy;
+    piece.left = step->to.left;
+    piece.top = step->to.top;
     return true;
 }
 

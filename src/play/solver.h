@@ -9,23 +9,14 @@
 #include <optional>
 #include <vector>
 
+#include "coach/step.h"
 #include "setup/board.h"
 
 namespace quellan {
 
-enum class Direction { Up, Down, Left, Right };
-
-// One step: piece `piece` (1..10 of the given board) moves one cell (900
-// twips) in `direction`.
-struct SolverStep {
-    int piece;
-    Direction direction;
-    bool operator==(const SolverStep&) const = default;
-};
-
 struct Solution {
     int steps = 0;
-    std::vector<SolverStep> path;
+    std::vector<BoardStep> path;
 };
 
 // Fewest single-cell steps from `board` to a solved position and one shortest

@@ -4,72 +4,50 @@
 
 #include "support/boards.h"
 #include "support/game_fixture.h"
+#include "support/steps.h"
 
 namespace quellan {
 namespace {
 
 using namespace quellan::testing;
 
-enum class Dir { Up, Down, Left, Right };
-
 struct MoveCase {
     const char* name;
     int index;
     Piece piece;  // where it stands and its size
-    Dir dir;
-    std::vector<Point> tested;  // the cells it would newly cover, in test order
+    Direction dir;
 };
 
 // Commander at cell 6, lying general at cell 10, upright general at cell 6,
-// soldier at cell 10: every direction has room on the board.
+// soldier at cell 10: every direction has room on the board. Which cells
+// each step enters is the step definition's table, tested on its own.
 const std::vector<MoveCase>& moveCases() {
-    static const std::vector<MoveCase> cases = {
-        {"commander up", 1, sized(1350, 1350, 1800, 1800), Dir::Up, {{1350, 450}, {2250, 450}}},
-        {"commander down",
-         1,
-         sized(1350, 1350, 1800, 1800),
-         Dir::Down,
-         {{1350, 3150}, {2250, 3150}}},
-        {"commander left", 1, sized(1350, 1350, 1800, 1800), Dir::Left, {{450, 1350}, {450, 2250}}},
-        {"commander right",
-         1,
-         sized(1350, 1350, 1800, 1800),
-         Dir::Right,
-         {{3150, 1350}, {3150, 2250}}},
-        {"lying up", 2, sized(1350, 2250, 1800, 900), Dir::Up, {{1350, 1350}, {2250, 1350}}},
-        {"lying down", 2, sized(1350, 2250, 1800, 900), Dir::Down, {{1350, 3150}, {2250, 3150}}},
-        {"lying left", 2, sized(1350, 2250, 1800, 900), Dir::Left, {{450, 2250}}},
-        {"lying right", 2, sized(1350, 2250, 1800, 900), Dir::Right, {{3150, 2250}}},
-        {"upright up", 3, sized(1350, 1350, 900, 1800), Dir::Up, {{1350, 450}}},
-        {"upright down", 3, sized(1350, 1350, 900, 1800), Dir::Down, {{1350, 3150}}},
-        {"upright left", 3, sized(1350, 1350, 900, 1800), Dir::Left, {{450, 1350}, {450, 2250}}},
-        {"upright right",
-         3,
-         sized(1350, 1350, 900, 1800),
-         Dir::Right,
-         {{2250, 1350}, {2250, 2250}}},
-        {"soldier up", 7, sized(1350, 2250, 900, 900), Dir::Up, {{1350, 1350}}},
-        {"soldier down", 7, sized(1350, 2250, 900, 900), Dir::Down, {{1350, 3150}}},
-        {"soldier left", 7, sized(1350, 2250, 900, 900), Dir::Left, {{450, 2250}}},
-        {"soldier right", 7, sized(1350, 2250, 900, 900), Dir::Right, {{2250, 2250}}},
-    };
+    static const std::vector<MoveCase> cases = [] {
+        const std::pair<int, Piece> pieces[] = {{1, sized(1350, 1350, 1800, 1800)},
+                                                {2, sized(1350, 2250, 1800, 900)},
+                                                {3, sized(1350, 1350, 900, 1800)},
+                                                {7, sized(1350, 2250, 900, 900)}};
+        std::vector<MoveCase> all;
+        for (const auto& [index, piece] : pieces)
+            for (Direction d : kDirections) all.push_back({"", index, piece, d});
+        return all;
+    }();
     return cases;
 }
 
-// The middle of the strip beside the piece in direction `d`.
-std::pair<float, float> bandCentre(const Piece& p, Dir d) {
-    const float l = p.left, t = p.top, w = p.width, h = p.height;
-    switch (d) {
-        case Dir::Up:
-            return {l + w / 2, t - 450};
-        case Dir::Down:
-            return {l + w / 2, t + h + 450};
-        case Dir::Left:
-            return {l - 450, t + h / 2};
-        case Dir::Right:
-            return {l + w + 450, t + h / 2};
-    }
-    return {0, 0};
+std::string nameOf(const MoveCase& c) {
+    return "piece " + std::to_string(c.index) + " direction " +
+           std::to_string(static_cast<int>(c.dir));
+}
+
+PieceStep stepFor(const MoveCase& c) {
+    return stepOf({c.piece.left, c.piece.top}, footprintOf(c.index, c.piece), c.dir);
+}
+
+std::pair<float, float> pressFor(const MoveCase& c) {
+    Board board = emptyBoard();
+    board.piece(c.index) = c.piece;
+    return pressTwipsFor(board, {c.index, c.dir});
 }
 
 class MoveEngine : public GameFixture {
@@ -88,33 +66,34 @@ TEST_F(MoveEngine, EachPieceStepsOneCellIntoFreeCells) {
     for (const MoveCase& c : moveCases()) {
         setUpCase(c);
         host.clearLog();
-        auto [x, y] = bandCentre(c.piece, c.dir);
-        EXPECT_EQ(QZMove(state, host, paths, x, y), MoveOutcome::Moved) << c.name;
+        SCOPED_TRACE(nameOf(c));
+        auto [x, y] = pressFor(c);
+        EXPECT_EQ(QZMove(state, host, paths, x, y), MoveOutcome::Moved);
         const Piece& p = state.board.piece(c.index);
-        int dx = c.dir == Dir::Left ? -900 : c.dir == Dir::Right ? 900 : 0;
-        int dy = c.dir == Dir::Up ? -900 : c.dir == Dir::Down ? 900 : 0;
-        EXPECT_EQ(p.left, c.piece.left + dx) << c.name;
-        EXPECT_EQ(p.top, c.piece.top + dy) << c.name;
-        EXPECT_EQ(state.stepCount, 1) << c.name;
-        EXPECT_EQ(state.labels.steps, "1") << c.name;
-        EXPECT_EQ(state.history.size(), 2) << c.name;
-        EXPECT_EQ(state.history.last(), state.board.positionEntry()) << c.name;
-        EXPECT_EQ(state.selectedQZ, 0) << c.name;
-        EXPECT_EQ(host.log, (std::vector<std::string>{"effect /sound/move.wav"})) << c.name;
+        EXPECT_EQ((Point{p.left, p.top}), stepFor(c).to);
+        EXPECT_EQ(state.stepCount, 1);
+        EXPECT_EQ(state.labels.steps, "1");
+        EXPECT_EQ(state.history.size(), 2);
+        EXPECT_EQ(state.history.last(), state.board.positionEntry());
+        EXPECT_EQ(state.selectedQZ, 0);
+        EXPECT_EQ(host.log, (std::vector<std::string>{"effect /sound/move.wav"}));
     }
 }
 
 TEST_F(MoveEngine, AnyBlockedCellOfTheBandRefusesTheMove) {
     for (const MoveCase& c : moveCases()) {
-        for (const Point& blocked : c.tested) {
+        SCOPED_TRACE(nameOf(c));
+        const PieceStep step = stepFor(c);
+        for (int k = 0; k < step.enteredCount; ++k) {
+            const Point blocked = step.entered[static_cast<std::size_t>(k)];
             setUpCase(c);
             int blocker = c.index == 10 ? 9 : 10;
             state.board.piece(blocker).left = blocked.left;
             state.board.piece(blocker).top = blocked.top;
             host.clearLog();
-            auto [x, y] = bandCentre(c.piece, c.dir);
-            EXPECT_EQ(QZMove(state, host, paths, x, y), MoveOutcome::Refused) << c.name;
-            EXPECT_EQ(state.board.piece(c.index), c.piece) << c.name;
+            auto [x, y] = pressFor(c);
+            EXPECT_EQ(QZMove(state, host, paths, x, y), MoveOutcome::Refused);
+            EXPECT_EQ(state.board.piece(c.index), c.piece);
             EXPECT_EQ(state.stepCount, 0);
             EXPECT_EQ(state.history.size(), 1);
             EXPECT_EQ(state.selectedQZ, 0);
@@ -125,7 +104,7 @@ TEST_F(MoveEngine, AnyBlockedCellOfTheBandRefusesTheMove) {
 
 TEST_F(MoveEngine, BandEdgesAndFartherPointsMoveNothing) {
     // A soldier at (450, 450): its down band is 450 < x < 1350, 1350 < y < 2250.
-    MoveCase c{"soldier", 7, sized(450, 450, 900, 900), Dir::Down, {}};
+    MoveCase c{"soldier", 7, sized(450, 450, 900, 900), Direction::Down};
     for (auto [x, y] : std::vector<std::pair<float, float>>{
              {900, 2700}, {900, 1350}, {900, 2250}, {450, 1800}, {1350, 1800}, {900, 900}}) {
         setUpCase(c);
@@ -138,7 +117,7 @@ TEST_F(MoveEngine, BandEdgesAndFartherPointsMoveNothing) {
 }
 
 TEST_F(MoveEngine, PiecesNeverLeaveTheBoard) {
-    MoveCase c{"soldier", 7, sized(450, 450, 900, 900), Dir::Up, {}};
+    MoveCase c{"soldier", 7, sized(450, 450, 900, 900), Direction::Up};
     setUpCase(c);
     EXPECT_EQ(QZMove(state, host, paths, 900, 0), MoveOutcome::Refused);
     setUpCase(c);
@@ -155,14 +134,14 @@ TEST_F(MoveEngine, WithoutASelectionNothingChanges) {
 }
 
 TEST_F(MoveEngine, AGeneralWithEqualSidesNeverMoves) {
-    MoveCase c{"square general", 4, sized(1350, 1350, 900, 900), Dir::Down, {}};
+    MoveCase c{"square general", 4, sized(1350, 1350, 900, 900), Direction::Down};
     setUpCase(c);
     EXPECT_EQ(QZMove(state, host, paths, 1800, 2700), MoveOutcome::Refused);
     EXPECT_EQ(state.selectedQZ, 0);
 }
 
 TEST_F(MoveEngine, TwoMovesOfTheSameSoldierAreTwoSteps) {
-    MoveCase c{"soldier", 7, sized(450, 450, 900, 900), Dir::Down, {}};
+    MoveCase c{"soldier", 7, sized(450, 450, 900, 900), Direction::Down};
     setUpCase(c);
     ASSERT_EQ(QZMove(state, host, paths, 900, 1800), MoveOutcome::Moved);
     state.selectedQZ = 7;

@@ -12,6 +12,7 @@
 #include "play/occupancy.h"
 #include "setup/layout_reader.h"
 #include "support/fake_host.h"
+#include "support/steps.h"
 #include "support/temp_dir.h"
 
 namespace quellan {
@@ -28,48 +29,6 @@ Board boardOf(const std::string& layout) {
     return board;
 }
 
-// A point in the strip beside the piece toward `direction`, where a press
-// asks the move engine for that step.
-Point pressPointFor(const Piece& piece, int index, Direction direction) {
-    const Footprint fp = footprintOf(index, piece);
-    const int w = kCell * fp.w, h = kCell * fp.h, half = kCell / 2;
-    switch (direction) {
-        case Direction::Up:
-            return {piece.left + w / 2, piece.top - half};
-        case Direction::Down:
-            return {piece.left + w / 2, piece.top + h + half};
-        case Direction::Left:
-            return {piece.left - half, piece.top + h / 2};
-        case Direction::Right:
-            return {piece.left + w + half, piece.top + h / 2};
-    }
-    return {};
-}
-
-// The cells a step would newly cover, for the occupancy test.
-std::vector<Point> enteredCells(const Piece& piece, int index, Direction direction) {
-    const Footprint fp = footprintOf(index, piece);
-    std::vector<Point> cells;
-    for (int k = 0; k < (direction == Direction::Up || direction == Direction::Down ? fp.w : fp.h);
-         ++k) {
-        switch (direction) {
-            case Direction::Up:
-                cells.push_back({piece.left + kCell * k, piece.top - kCell});
-                break;
-            case Direction::Down:
-                cells.push_back({piece.left + kCell * k, piece.top + kCell * fp.h});
-                break;
-            case Direction::Left:
-                cells.push_back({piece.left - kCell, piece.top + kCell * k});
-                break;
-            case Direction::Right:
-                cells.push_back({piece.left + kCell * fp.w, piece.top + kCell * k});
-                break;
-        }
-    }
-    return cells;
-}
-
 // Plays the whole path as a player would: select the piece, press beside it.
 // Every step must be allowed by the occupancy test and taken by QZMove; the
 // last one must solve the puzzle.
@@ -83,19 +42,21 @@ void expectPathSolves(const Board& start, const Solution& solution) {
     state.currentMap = "solver";
     state.history.append(state.board.positionEntry());
     for (std::size_t k = 0; k < solution.path.size(); ++k) {
-        const SolverStep& step = solution.path[k];
+        const BoardStep& step = solution.path[k];
         ASSERT_TRUE(isPieceIndex(step.piece)) << "step " << k;
         const Piece& piece = state.board.piece(step.piece);
-        for (const Point& cell : enteredCells(piece, step.piece, step.direction)) {
+        const PieceStep move =
+            stepOf({piece.left, piece.top}, footprintOf(step.piece, piece), step.direction);
+        for (int c = 0; c < move.enteredCount; ++c) {
+            const Point cell = move.entered[static_cast<std::size_t>(c)];
             ASSERT_EQ(CheckXY(state.board, step.piece, static_cast<float>(cell.left),
                               static_cast<float>(cell.top)),
                       0)
                 << "step " << k << " enters an occupied cell";
         }
-        const Point press = pressPointFor(piece, step.piece, step.direction);
+        const auto [x, y] = testing::pressTwipsFor(state.board, step);
         state.selectedQZ = static_cast<std::int16_t>(step.piece);
-        const MoveOutcome outcome = QZMove(state, host, paths, static_cast<float>(press.left),
-                                           static_cast<float>(press.top));
+        const MoveOutcome outcome = QZMove(state, host, paths, x, y);
         const bool last = k + 1 == solution.path.size();
         ASSERT_EQ(outcome, last ? MoveOutcome::Solved : MoveOutcome::Moved) << "step " << k;
     }
@@ -186,7 +147,7 @@ TEST(SolverTest, OneStepFromHome) {
     auto solution = solve(board);
     ASSERT_TRUE(solution);
     ASSERT_EQ(solution->steps, 1);
-    EXPECT_EQ(solution->path.front(), (SolverStep{kCommander, Direction::Down}));
+    EXPECT_EQ(solution->path.front(), (BoardStep{kCommander, Direction::Down}));
     expectPathSolves(board, *solution);
 }
 

@@ -4,79 +4,27 @@
 
 #include <algorithm>
 #include <array>
-#include <filesystem>
-#include <map>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "common/text_file.h"
+#include "coach/distance_map.h"
 #include "play/solver.h"
 #include "setup/board.h"
-#include "setup/layout_reader.h"
-#include "support/temp_dir.h"
+#include "support/classic_layouts.h"
 
 namespace quellan {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace quellan::testing;
 
-const fs::path kAssets = QUELLAN_ASSETS_DIR;
-const fs::path kMapDir = kAssets / "map";
-// The table the layout files are made from; its figures are facts about the
-// puzzle, found by an independent search.
-const fs::path kTable = kAssets.parent_path() / "tools" / "data" / "classic-layouts.tsv";
-
-struct ClassicLayout {
-    std::string lines;  // "index,flag,cell;..." with generals in cell order
-    int minSteps = 0;
-    std::size_t reachable = 0;
-};
-
+// Splits a table cell such as "1,0,2;2,1,1;...".
 std::vector<std::string> split(const std::string& text, char separator) {
     std::vector<std::string> parts;
     std::stringstream stream(text);
     for (std::string part; std::getline(stream, part, separator);) parts.push_back(part);
     return parts;
-}
-
-const std::map<std::string, ClassicLayout>& classicTable() {
-    static const std::map<std::string, ClassicLayout> table = [] {
-        std::map<std::string, ClassicLayout> rows;
-        std::vector<std::string> lines = split(testing::readAll(kTable), '\n');
-        if (lines.empty()) return rows;
-        std::vector<std::string> header = split(lines.front(), '\t');
-        auto column = [&](const std::string& name) {
-            return static_cast<std::size_t>(std::find(header.begin(), header.end(), name) -
-                                            header.begin());
-        };
-        const std::size_t name = column("name"), layout = column("layout_lines"),
-                          steps = column("min_cell_steps"), states = column("reachable_states");
-        for (std::size_t i = 1; i < lines.size(); ++i) {
-            std::string line = lines[i];
-            if (!line.empty() && line.back() == '\r') line.pop_back();
-            std::vector<std::string> fields = split(line, '\t');
-            if (fields.size() < header.size()) continue;
-            rows[fields[name]] = {fields[layout], std::stoi(fields[steps]),
-                                  static_cast<std::size_t>(std::stoul(fields[states]))};
-        }
-        return rows;
-    }();
-    return table;
-}
-
-std::vector<std::string> shippedNames() {
-    std::vector<std::string> names;
-    if (!fs::is_directory(kMapDir)) return names;
-    for (const auto& entry : fs::directory_iterator(kMapDir)) {
-        if (entry.path().extension() == ".qlp") {
-            std::u8string stem = entry.path().stem().u8string();
-            names.emplace_back(stem.begin(), stem.end());
-        }
-    }
-    std::sort(names.begin(), names.end());
-    return names;
 }
 
 // What stands with its top-left corner on each cell, by shape only: the
@@ -149,44 +97,13 @@ std::optional<std::array<int, kCellCount>> occupancy(const Board& board) {
     return cells;
 }
 
-// A board whose pieces stand nowhere, so that a piece the file forgets is
-// caught instead of silently keeping its start-up place.
-Board emptiedBoard() {
-    Board board;
-    for (int i = 1; i <= kPieceCount; ++i) {
-        board.piece(i).left = -kCell;
-        board.piece(i).top = -kCell;
-        board.piece(i).picture = {};
-    }
-    return board;
-}
-
-std::optional<Board> loadShipped(const std::string& name) {
-    Board board = emptiedBoard();
-    if (!applyLayoutBytes(board, testing::readAll(kMapDir / pathFromUtf8(name + ".qlp")))) return std::nullopt;
-    return board;
-}
-
 // Plays one solver step on the board the way the move engine would: the
 // piece goes one cell in the direction, into cells that must be free.
-bool playStep(Board& board, const SolverStep& step) {
+bool playStep(Board& board, const BoardStep& step) {
     if (!isPieceIndex(step.piece)) return false;
     Piece& p = board.piece(step.piece);
     const Piece before = p;
-    switch (step.direction) {
-        case Direction::Up:
-            p.top -= kCell;
-            break;
-        case Direction::Down:
-            p.top += kCell;
-            break;
-        case Direction::Left:
-            p.left -= kCell;
-            break;
-        case Direction::Right:
-            p.left += kCell;
-            break;
-    }
+    applyStep(board, step);
     if (occupancy(board)) return true;
     p = before;
     return false;
@@ -195,7 +112,7 @@ bool playStep(Board& board, const SolverStep& step) {
 TEST(ShippedLayoutsTest, OneFilePerClassicLayout) {
     std::vector<std::string> expected;
     for (const auto& [name, row] : classicTable()) expected.push_back(name);
-    ASSERT_EQ(expected.size(), 40u) << kTable;
+    ASSERT_EQ(expected.size(), 40u) << classicTablePath();
     EXPECT_EQ(shippedNames(), expected);
 }
 

@@ -1,0 +1,31 @@
+#pragma once
+// A layout file read on its own, outside a game, for the solver command and
+// the layout workshop: the file is read exactly as the loader reads it, but
+// onto a board whose pieces first stand nowhere, so that every piece must be
+// placed by the file.
+#include <filesystem>
+#include <optional>
+
+#include "setup/board.h"
+
+namespace quellan {
+
+enum class ArrangementFault {
+    None,
+    Unreadable,  // the file cannot be opened, or a line is not a layout line
+    Improper,    // not ten pieces inside the board without overlap
+};
+
+struct ArrangementRead {
+    ArrangementFault fault = ArrangementFault::None;
+    Board board;
+};
+
+// True when all ten pieces stand on cells inside the board, none overlaps
+// another and every general is upright or lying.
+bool isProperArrangement(const Board& board);
+
+// Reads a layout file (GB18030, the loader's cleaning rules).
+ArrangementRead readArrangement(const std::filesystem::path& path);
+
+}  // namespace quellan

@@ -1,0 +1,62 @@
+#pragma once
+// The distance map of a layout: every position reachable from its set-up
+// position with the fewest single-cell steps from there to a solved
+// position. Built once when a layout is set up; afterwards every question
+// about the board as it stands is a table look-up. Pieces of one kind are
+// interchangeable, as in the solver.
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "coach/position_index.h"
+#include "coach/step.h"
+#include "setup/board.h"
+
+namespace quellan {
+
+class DistanceMap {
+  public:
+    // An empty map: it knows no position.
+    DistanceMap() = default;
+
+    // Maps every position reachable from `start`. A board that is not a
+    // proper arrangement (pieces overlapping, off the grid or past the
+    // edge, a general with equal sides) gives an empty map.
+    explicit DistanceMap(const Board& start);
+
+    // How many positions the map holds: every position reachable from the
+    // start, the start included; 0 for an empty map.
+    std::size_t positionCount() const { return m_distances.size(); }
+
+    // The fewest steps from `board` to a solved position; nullopt when it
+    // cannot be solved from there, or the map does not know the position.
+    std::optional<int> stepsToSolve(const Board& board) const;
+
+    // Every step of a piece of `board` that brings it one step nearer to a
+    // solved position, by piece index and then up, down, left, right. Empty
+    // at a solved position and where no solution is left.
+    std::vector<BoardStep> bestSteps(const Board& board) const;
+
+    // The memory the map keeps, in bytes.
+    std::size_t bytes() const;
+
+  private:
+    static constexpr std::uint16_t kNoWay = 0xFFFF;  // no solved position reachable
+
+    std::optional<int> distanceOf(packed::Position pos) const;
+
+    packed::PositionIndex m_index{2};
+    std::vector<std::uint16_t> m_distances;  // by the index's numbers
+};
+
+// One fewest-steps solution from `board`: the steps in order, each one of
+// the best steps of the position before it. Empty when `board` is solved or
+// cannot be solved.
+std::vector<BoardStep> fewestStepsPath(const DistanceMap& map, Board board);
+
+// Moves piece `step.piece` of `board` one cell in `step.direction`, without
+// asking whether the cells are free.
+void applyStep(Board& board, const BoardStep& step);
+
+}  // namespace quellan

@@ -1,0 +1,191 @@
+#pragma once
+// A board position packed into one 64-bit number, for the searches of the
+// puzzle. The 20 cells take 3 bits each, row by row. A cell holds the kind
+// of the piece whose top-left cell it is; another cell of a piece says where
+// that top-left cell is (left of it, above it, or both). Naming kinds instead
+// of pieces makes pieces of one kind interchangeable; marking the top-left
+// cell keeps two lying generals side by side apart, and the pointers let a
+// free cell find the piece beside it at once.
+#include <array>
+#include <bit>
+#include <cstdint>
+#include <optional>
+
+#include "coach/step.h"
+#include "setup/board.h"
+
+namespace quellan::packed {
+
+using Position = std::uint64_t;
+
+enum Code : int {
+    kEmpty = 0,
+    kCommanderCode = 1,
+    kLyingCode = 2,
+    kUprightCode = 3,
+    kSoldierCode = 4,
+    kRightPart = 5,       // the top-left cell is one to the left
+    kLowerPart = 6,       // the top-left cell is one above
+    kLowerRightPart = 7,  // the top-left cell is one up and one to the left
+};
+inline constexpr int kKindCodes = 5;  // kEmpty .. kSoldierCode
+inline constexpr int kBitsPerCell = 3;
+inline constexpr Position kCellMask = 7;
+inline constexpr int kHomeCell = 13;  // cell 14, counted from 0
+inline constexpr int kDirectionCount = static_cast<int>(kDirections.size());
+
+constexpr Footprint footprintOfCode(int code) {
+    switch (code) {
+        case kCommanderCode:
+            return {2, 2};
+        case kLyingCode:
+            return {2, 1};
+        case kUprightCode:
+            return {1, 2};
+        default:
+            return {1, 1};
+    }
+}
+
+constexpr int shiftOf(int cell) { return kBitsPerCell * cell; }
+
+constexpr Point cornerOf(int cell) {
+    return {kBoardLeft + kCell * (cell % kColumns), kBoardTop + kCell * (cell / kColumns)};
+}
+
+// The cell (0..19) whose corner is `p`, or -1 off the grid.
+constexpr int cellAt(Point p) {
+    const int dx = p.left - kBoardLeft, dy = p.top - kBoardTop;
+    if (dx < 0 || dy < 0 || dx % kCell != 0 || dy % kCell != 0) return -1;
+    const int col = dx / kCell, row = dy / kCell;
+    if (col >= kColumns || row >= kRows) return -1;
+    return row * kColumns + col;
+}
+
+// A piece of one kind with its top-left cell at one place: the bits it sets
+// and the mask of all its cells.
+struct Placement {
+    bool fits = false;
+    Position bits = 0;
+    Position mask = 0;
+};
+
+// One step of a piece: the cells it newly covers (which must be empty) and
+// where its top-left cell goes.
+struct StepRule {
+    bool fits = false;
+    Position entered = 0;
+    int to = 0;
+};
+
+struct Tables {
+    std::array<std::array<Placement, kCellCount>, kKindCodes> place{};
+    std::array<std::array<std::array<StepRule, kDirectionCount>, kCellCount>, kKindCodes> step{};
+    // For a free cell and a direction: the cell beside it from which a piece
+    // stepping that way would enter it, or -1 past the edge.
+    std::array<std::array<int, kDirectionCount>, kCellCount> enteringFrom{};
+};
+
+constexpr Tables makeTables() {
+    Tables t;
+    for (auto& from : t.enteringFrom) from.fill(-1);
+    for (int code = kCommanderCode; code <= kSoldierCode; ++code) {
+        const Footprint fp = footprintOfCode(code);
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            const int col = cell % kColumns, row = cell / kColumns;
+            Placement& p = t.place[code][cell];
+            p.fits = col + fp.w <= kColumns && row + fp.h <= kRows;
+            if (!p.fits) continue;
+            for (int dy = 0; dy < fp.h; ++dy) {
+                for (int dx = 0; dx < fp.w; ++dx) {
+                    const int c = cell + dy * kColumns + dx;
+                    p.mask |= kCellMask << shiftOf(c);
+                    const int part = dx == 0 ? (dy == 0 ? code : kLowerPart)
+                                             : (dy == 0 ? kRightPart : kLowerRightPart);
+                    p.bits |= Position(part) << shiftOf(c);
+                }
+            }
+        }
+    }
+    for (int code = kCommanderCode; code <= kSoldierCode; ++code) {
+        const Footprint fp = footprintOfCode(code);
+        for (int cell = 0; cell < kCellCount; ++cell) {
+            if (!t.place[code][cell].fits) continue;
+            for (int d = 0; d < kDirectionCount; ++d) {
+                const PieceStep move = stepOf(cornerOf(cell), fp, kDirections[d]);
+                const int to = cellAt(move.to);
+                if (to < 0 || !t.place[code][to].fits) continue;
+                StepRule& rule = t.step[code][cell][d];
+                rule.fits = true;
+                rule.to = to;
+                for (int k = 0; k < move.enteredCount; ++k)
+                    rule.entered |= kCellMask << shiftOf(cellAt(move.entered[k]));
+                t.enteringFrom[to][d] = cell;
+            }
+        }
+    }
+    return t;
+}
+
+inline constexpr Tables kTables = makeTables();
+
+inline int codeAt(Position pos, int cell) {
+    return static_cast<int>((pos >> shiftOf(cell)) & kCellMask);
+}
+
+// How far back from a cell of each code its piece's top-left cell lies.
+inline constexpr std::array<int, 8> kBackToTopLeft = {0, 0, 0, 0, 0, 1, kColumns, kColumns + 1};
+
+// The lowest bit of every cell's field.
+inline constexpr Position kFieldBases = [] {
+    Position bases = 0;
+    for (int cell = 0; cell < kCellCount; ++cell) bases |= Position{1} << shiftOf(cell);
+    return bases;
+}();
+
+// One bit, at the field's lowest bit, for each free cell.
+inline Position freeCells(Position pos) { return ~(pos | pos >> 1 | pos >> 2) & kFieldBases; }
+
+inline bool isHome(Position pos) { return codeAt(pos, kHomeCell) == kCommanderCode; }
+
+// The position after the piece of kind `code` with its top-left cell at
+// `cell` takes step `d`, or 0 when the step leaves the board or enters a
+// covered cell. No real position is 0: the commander is always somewhere.
+inline Position stepped(Position pos, int code, int cell, int d) {
+    const StepRule& rule = kTables.step[code][cell][d];
+    if (!rule.fits || (pos & rule.entered) != 0) return 0;
+    return (pos & ~kTables.place[code][cell].mask) | kTables.place[code][rule.to].bits;
+}
+
+// Calls `visit(after)` for every position one step away from `pos`. Only a
+// piece beside a free cell can step, into that cell, so the walk starts from
+// the two free cells.
+template <class Visit>
+inline void forEachStep(Position pos, Visit&& visit) {
+    for (Position free = freeCells(pos); free != 0; free &= free - 1) {
+        const int cell = std::countr_zero(free) / kBitsPerCell;
+        for (int d = 0; d < kDirectionCount; ++d) {
+            const int beside = kTables.enteringFrom[cell][d];
+            if (beside < 0) continue;
+            const int part = codeAt(pos, beside);
+            if (part == kEmpty) continue;
+            const int topLeft = beside - kBackToTopLeft[part];
+            const Position after = stepped(pos, codeAt(pos, topLeft), topLeft, d);
+            if (after != 0) visit(after);
+        }
+    }
+}
+
+// The kind code of piece `index` with footprint `fp`.
+int codeOfPiece(int index, Footprint fp);
+
+// The cell (0..19) of a piece's top-left corner, or -1 when it is not a
+// cell corner.
+int cellOfPiece(const Piece& piece);
+
+// The packed position of a proper arrangement; nullopt when a piece stands
+// off the grid or past the edge, overlaps another, or is a general with
+// equal sides.
+std::optional<Position> packBoard(const Board& board);
+
+}  // namespace quellan::packed
