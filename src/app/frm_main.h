@@ -8,9 +8,9 @@
 #include <memory>
 
 #include "app/picture_store.h"
-#include "frame/caption_button_state.h"
 #include "frame/frame_pictures.h"
 #include "frame/help_file.h"
+#include "frame_model/caption_button_state.h"
 #include "platform/settings_store.h"
 #include "setup/game_host.h"
 #include "setup/game_state.h"

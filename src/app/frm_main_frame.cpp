@@ -10,12 +10,12 @@
 #include "app/frm_main.h"
 #include "common/texts.h"
 #include "frame/click_label.h"
-#include "frame/frame_dialogs.h"
-#include "frame/frame_geometry.h"
-#include "frame/help_texts.h"
 #include "frame/image_control.h"
 #include "frame/skin_painter.h"
 #include "frame/window_drag.h"
+#include "frame_model/frame_geometry.h"
+#include "frame_model/help_texts.h"
+#include "platform/dialogs.h"
 
 namespace quellan {
 

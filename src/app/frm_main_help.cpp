@@ -6,8 +6,8 @@
 #include "app/frm_main.h"
 #include "app/game_panel_layout.h"
 #include "common/texts.h"
-#include "frame/help_texts.h"
 #include "frame/image_control.h"
+#include "frame_model/help_texts.h"
 #include "platform/dialogs.h"
 #include "platform/shell_open.h"
 

@@ -6,7 +6,7 @@
 #include <QRegion>
 #include <QString>
 
-#include "frame/frame_geometry.h"
+#include "frame_model/frame_geometry.h"
 
 namespace quellan {
 

@@ -1,4 +1,4 @@
-#include "frame/caption_button_state.h"
+#include "frame_model/caption_button_state.h"
 
 namespace quellan::frame {
 

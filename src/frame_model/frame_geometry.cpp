@@ -1,4 +1,4 @@
-#include "frame/frame_geometry.h"
+#include "frame_model/frame_geometry.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,4 +1,4 @@
-#include "frame/help_texts.h"
+#include "frame_model/help_texts.h"
 
 namespace quellan::frame {
 

@@ -11,11 +11,11 @@
 #include <string_view>
 
 #include "media/audio_device.h"
-#include "media/clock_track_source.h"
 #include "media/effect_player.h"
 #include "media/music_check_box.h"
-#include "media/music_cycle.h"
 #include "media/qt_one_shot_timer.h"
+#include "music/clock_track_source.h"
+#include "music/music_cycle.h"
 
 namespace quellan {
 

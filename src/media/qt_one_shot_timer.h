@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "media/music_cycle.h"
+#include "music/music_cycle.h"
 
 namespace quellan {
 

@@ -15,7 +15,7 @@
 #include <string>
 
 #include "media/audio_device.h"
-#include "media/music_cycle.h"
+#include "music/music_cycle.h"
 
 typedef struct _Mix_Music Mix_Music;
 

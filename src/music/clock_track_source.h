@@ -3,7 +3,7 @@
 // system clock before every draw, and n = int(r * 7) + 1 for r in [0, 1).
 #include <random>
 
-#include "media/music_cycle.h"
+#include "music/music_cycle.h"
 
 namespace quellan {
 

@@ -1,4 +1,4 @@
-#include "media/music_cycle.h"
+#include "music/music_cycle.h"
 
 #include <utility>
 

@@ -1,5 +1,6 @@
 #pragma once
-// The modal message box and input box of the game, with Chinese buttons.
+// The modal message box, input box and Yes/No question of the game, with Chinese
+// buttons.
 #include <QString>
 #include <QWidget>
 
@@ -11,6 +12,10 @@ void showMessageBox(QWidget* parent, const QString& text, MessageIcon icon, cons
 
 // Returns the typed text, or an empty text when the box was cancelled.
 QString askTextBox(QWidget* parent, const QString& prompt, const QString& title);
+
+// A question with Yes and No, the question icon and No as the default (the
+// close question of the frame). True when the player answered Yes.
+bool askYesNo(QWidget* parent, const QString& text, const QString& caption);
 
 // Loads Qt's Chinese translation so that standard buttons read 确定, 取消, ….
 void installChineseTranslation();

@@ -7,9 +7,9 @@
 
 #include "app/board_panel.h"
 #include "frame/click_label.h"
-#include "frame/frame_geometry.h"
 #include "frame/image_control.h"
 #include "frame/skin_painter.h"
+#include "frame_model/frame_geometry.h"
 #include "media/game_audio.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/game_driver.h"
@@ -175,7 +175,7 @@ TEST_F(Frame, NoInTheCloseQuestionLeavesTheGameAsItWas) {
     EXPECT_EQ(window->game().stepCount, 1);
     EXPECT_EQ(window->game().board.positionEntry(), position);
     EXPECT_NE(window->audio()->cycle().state(), MusicState::Off);  // the music goes on
-    EXPECT_EQ(storedSetting("frmMainX"), "");  // nothing saved
+    EXPECT_EQ(storedSetting("frmMainX"), "");                      // nothing saved
 }
 
 TEST_F(Frame, YesInTheCloseQuestionSavesTheSettingsAndCloses) {

@@ -3,8 +3,8 @@
 
 #include "app/board_panel.h"
 #include "frame/click_label.h"
-#include "frame/help_texts.h"
 #include "frame/image_control.h"
+#include "frame_model/help_texts.h"
 #include "platform/shell_open.h"
 #include "tests/app/app_fixture.h"
 #include "xpbutton/xpbutton.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/caption_button_state.h"
+#include "frame_model/caption_button_state.h"
 
 namespace quellan::frame {
 namespace {

@@ -2,7 +2,7 @@
 // the screen and where the frame controls stand.
 #include <gtest/gtest.h>
 
-#include "frame/frame_geometry.h"
+#include "frame_model/frame_geometry.h"
 
 namespace quellan::frame {
 namespace {

@@ -1,7 +1,7 @@
 // The description and about texts say what the player must learn from them.
 #include <gtest/gtest.h>
 
-#include "frame/help_texts.h"
+#include "frame_model/help_texts.h"
 
 namespace quellan::frame {
 namespace {

@@ -7,8 +7,8 @@
 #include <algorithm>
 #include <memory>
 
-#include "media/fake_music.h"
 #include "setup/game_host.h"
+#include "support/fake_music.h"
 
 namespace quellan {
 namespace {

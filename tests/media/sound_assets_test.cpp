@@ -10,7 +10,7 @@
 #include <string>
 
 #include "media/audio_device.h"
-#include "media/music_cycle.h"
+#include "music/music_cycle.h"
 
 namespace quellan {
 namespace {

@@ -1,4 +1,4 @@
-#include "media/clock_track_source.h"
+#include "music/clock_track_source.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "media/music_cycle.h"
+#include "music/music_cycle.h"
 
 #include <gtest/gtest.h>
 
-#include "media/fake_music.h"
+#include "support/fake_music.h"
 
 namespace quellan {
 namespace {

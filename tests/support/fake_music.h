@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "media/music_cycle.h"
+#include "music/music_cycle.h"
 
 namespace quellan::testing {
 

@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "frame/frame_geometry.h"
+#include "frame_model/frame_geometry.h"
 #include "tiles.h"
 #include "wood.h"
 
