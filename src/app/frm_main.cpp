@@ -12,6 +12,7 @@
 
 #include "app/board_panel.h"
 #include "app/game_panel_layout.h"
+#include "app/layout_chooser.h"
 #include "common/text_file.h"
 #include "common/texts.h"
 #include "frame/click_label.h"
@@ -129,14 +130,13 @@ void frmMain::buildControls() {
     setTextColor(Label(5), QColor(255, 0, 0));
     setTextColor(Label(7), QColor(0, 0, 255));
 
-    m_Combo1 = new QComboBox(m_Picture1);
+    auto* chooser = new LayoutChooser(m_Picture1);
+    m_Combo1 = chooser;
     m_Combo1->setObjectName("Combo1");
-    m_Combo1->setEditable(true);
-    m_Combo1->setInsertPolicy(QComboBox::NoInsert);
     m_Combo1->setGeometry(layout::pixels(layout::kCombo1));
     m_Combo1->setEditText("Combo1");
     // Picking an entry, also the one already selected, sets its layout up.
-    connect(m_Combo1, &QComboBox::activated, this, [this] { Combo1_Click(); });
+    connect(chooser, &LayoutChooser::Picked, this, [this] { Combo1_Click(); });
 
     m_XPButton1 = new XPButton(m_Picture1);
     m_XPButton1->setObjectName("XPButton1");
@@ -196,8 +196,7 @@ void frmMain::readSettings() {
         centredPosition(screenPixels.height() * kTwipsPerPixel, layout::kWindowHeight);
     StartupSettings s = readStartupSettings(
         [this](const char* key, const std::string& fallback) {
-            return m_settings.value(QString::fromLatin1(key), QString::fromStdString(fallback))
-                .toStdString();
+            return m_settings.bytes(QString::fromLatin1(key), fallback);
         },
         centredX, centredY);
     m_formX = s.formX;
@@ -228,7 +227,10 @@ bool frmMain::Form_Load() {
         openInShell(fromUtf8(frame::kProductPage));
         return false;
     }
-    for (const std::string& name : names) m_Combo1->addItem(QString::fromStdString(name));
+    // The list shows each name readably and keeps its bytes for the loader.
+    for (const std::string& name : names) {
+        m_Combo1->addItem(fromUtf8(layoutDisplayName(name)), QByteArray::fromStdString(name));
+    }
     m_Combo1->setCurrentIndex(initialSelection(names, m_state.currentMap));
     Combo1_Click();
 
@@ -247,7 +249,7 @@ void frmMain::Form_Unload() {
     using namespace settings_keys;
     m_settings.setValue(kFormX, QString::number(x() * kTwipsPerPixel));
     m_settings.setValue(kFormY, QString::number(y() * kTwipsPerPixel));
-    m_settings.setValue(kMapFileName, QString::fromStdString(m_state.currentMap));
+    m_settings.setBytes(kMapFileName, m_state.currentMap);
     m_settings.setValue(kCheck1, QString::number(m_Check1->value()));
     m_settings.setValue(kCheck2, QString::number(m_Check2->isChecked() ? 1 : 0));
     m_settings.sync();
@@ -262,7 +264,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::Combo1_Click() {
     const int index = m_Combo1->currentIndex();
     if (index < 0) return;
-    m_state.currentMap = m_Combo1->itemText(index).toStdString();
+    m_state.currentMap = m_Combo1->itemData(index).toByteArray().toStdString();
     InitMap(m_state, *this, m_paths, m_state.currentMap);
     showState();
 }

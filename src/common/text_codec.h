@@ -16,4 +16,8 @@ std::string gb18030ToUtf8(std::string_view bytes);
 // Encodes UTF-8 text as GB18030. Invalid UTF-8 sequences become "?".
 std::string utf8ToGb18030(std::string_view text);
 
+// True when `bytes` is well-formed UTF-8: no stray continuation bytes, no
+// truncated or overlong sequences, no surrogates, nothing above U+10FFFF.
+bool isValidUtf8(std::string_view bytes);
+
 }  // namespace quellan

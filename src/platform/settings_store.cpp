@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "common/text_codec.h"
+
 namespace quellan {
 
 SettingsStore::SettingsStore(const QString& application, const QString& section)
@@ -17,6 +19,23 @@ QString SettingsStore::value(const QString& key, const QString& fallback) const 
 void SettingsStore::setValue(const QString& key, const QString& value) {
     QSettings settings(m_application, m_application);
     settings.setValue(m_section + "/" + key, value);
+}
+
+std::string SettingsStore::bytes(const QString& key, const std::string& fallback) const {
+    QSettings settings(m_application, m_application);
+    QVariant v = settings.value(m_section + "/" + key);
+    if (!v.isValid()) return fallback;
+    if (v.typeId() == QMetaType::QByteArray) return v.toByteArray().toStdString();
+    return v.toString().toStdString();
+}
+
+void SettingsStore::setBytes(const QString& key, const std::string& value) {
+    QSettings settings(m_application, m_application);
+    if (isValidUtf8(value)) {
+        settings.setValue(m_section + "/" + key, QString::fromStdString(value));
+    } else {
+        settings.setValue(m_section + "/" + key, QByteArray::fromStdString(value));
+    }
 }
 
 bool SettingsStore::sync() {

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <system_error>
 
+#include "common/text_codec.h"
+
 namespace quellan {
 
 std::vector<std::string> scanLayoutCatalogue(const std::filesystem::path& mapDir) {
@@ -27,6 +29,10 @@ int initialSelection(const std::vector<std::string>& names, const std::string& r
     if (names.empty()) return -1;
     auto it = std::find(names.begin(), names.end(), remembered);
     return it == names.end() ? 0 : static_cast<int>(it - names.begin());
+}
+
+std::string layoutDisplayName(const std::string& name) {
+    return isValidUtf8(name) ? name : gb18030ToUtf8(name);
 }
 
 }  // namespace quellan

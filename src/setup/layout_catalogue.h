@@ -9,12 +9,20 @@ namespace quellan {
 
 // The layout names (file names without ".qlp") of the ordinary, not hidden
 // files in `mapDir`, sorted by name because the file system gives no order
-// of its own. The extension test is case-sensitive. A missing folder gives
-// an empty list.
+// of its own. Each name keeps the file system's own bytes, so that the
+// loader, the record file and the remembered name find the very same file
+// again. The extension test is case-sensitive. A missing folder gives an
+// empty list.
 std::vector<std::string> scanLayoutCatalogue(const std::filesystem::path& mapDir);
 
 // The entry to select at start-up: the one equal to `remembered` character
 // for character, else entry 0. -1 for an empty catalogue.
 int initialSelection(const std::vector<std::string>& names, const std::string& remembered);
+
+// How a layout name is shown to the player, as UTF-8: a name that is UTF-8
+// already is shown as it is; any other name came from a Chinese system (an
+// archive unpacked from Windows keeps its names in code page 936) and is
+// read as GB18030.
+std::string layoutDisplayName(const std::string& name);
 
 }  // namespace quellan

@@ -29,5 +29,24 @@ TEST(TextCodec, DamagedBytesBecomeReplacementCharactersAndKeepTheRest) {
     EXPECT_NE(out.find(",0,2"), std::string::npos);
 }
 
+TEST(TextCodec, TellsWellFormedUtf8FromOtherBytes) {
+    const struct {
+        const char* bytes;
+        bool valid;
+    } cases[] = {
+        {"", true},
+        {"abcd", true},
+        {"横刀立马", true},
+        {"\xF0\x9F\x98\x80", true},   // an emoji, four bytes
+        {"\xBA\xE1\xB5\xB6", false},  // 横刀 in code page 936
+        {"\xE6\xA8", false},          // cut short
+        {"\xC0\xAF", false},          // overlong "/"
+        {"\xED\xA0\x80", false},      // a surrogate
+        {"\xF4\x90\x80\x80", false},  // above U+10FFFF
+        {"a\x80", false},             // a stray continuation byte
+    };
+    for (const auto& c : cases) EXPECT_EQ(isValidUtf8(c.bytes), c.valid) << c.bytes;
+}
+
 }  // namespace
 }  // namespace quellan

@@ -1,0 +1,142 @@
+// The layout chooser with real key and mouse events: only a pick from its
+// list sets a layout up, and a layout named in the Chinese code page is
+// listed readably, loads, keeps its record and is found again next time.
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QComboBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "common/text_codec.h"
+#include "tests/app/app_fixture.h"
+#include "tests/app/game_driver.h"
+
+namespace quellan {
+namespace {
+
+using namespace quellan::testing;
+
+// 横刀 in code page 936: how an archive made on Windows names its files.
+const std::string kGbkName = "\xBA\xE1\xB5\xB6";
+
+class Chooser : public AppFixture {
+  protected:
+    void copyShipped(const std::string& shipped, const std::string& asName) {
+        dir.write(std::filesystem::path("map") / (asName + ".qlp"),
+                  readAll(std::filesystem::path(QUELLAN_ASSETS_DIR) / "map" /
+                          pathFromUtf8(shipped + ".qlp")));
+    }
+    // Letters come as key presses, Chinese through the input method.
+    static void type(QLineEdit* field, const QString& text) {
+        if (text.front().unicode() < 0x80) {
+            QTest::keyClicks(field, text);
+            return;
+        }
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        QApplication::sendEvent(field, &commit);
+    }
+    QStringList listed() {
+        QStringList names;
+        for (int i = 0; i < window->Combo1()->count(); ++i) names << window->Combo1()->itemText(i);
+        return names;
+    }
+    void stepSoldier9() {
+        pressPiece(*window, 9);  // soldier at cell 17
+        pressBoard(*window, 1800, 4500);
+    }
+    // Opens the list and clicks entry `row`, as the player does.
+    void pickFromList(int row) {
+        QComboBox* chooser = window->Combo1();
+        chooser->showPopup();
+        QAbstractItemView* list = chooser->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+        const QRect entry = list->visualRect(list->model()->index(row, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+        ASSERT_FALSE(list->isVisible());
+    }
+};
+
+TEST_F(Chooser, TypingReturnAndLeavingTheFieldChangeNothing) {
+    ship("横刀立马");
+    copyShipped("水泄不通", "abcd");
+    ASSERT_TRUE(start());
+    ASSERT_EQ(listed(), (QStringList{"abcd", "横刀立马"}));
+    stepSoldier9();
+    ASSERT_EQ(window->game().stepCount, 1);
+    const std::string position = window->game().board.positionEntry();
+    QLineEdit* field = window->Combo1()->lineEdit();
+    ASSERT_NE(field, nullptr);
+    auto unchanged = [&](const QString& typed) {
+        EXPECT_EQ(window->game().currentMap, "横刀立马") << typed.toStdString();
+        EXPECT_EQ(window->game().stepCount, 1) << typed.toStdString();
+        EXPECT_EQ(window->game().board.positionEntry(), position) << typed.toStdString();
+        EXPECT_EQ(window->Combo1()->currentIndex(), 1) << typed.toStdString();
+    };
+    // A beginning that completion would finish, another layout's whole name,
+    // and the current layout's own name.
+    for (const QString typed : {"ab", "abcd", "横刀立马"}) {
+        field->setFocus();
+        field->selectAll();
+        type(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+        unchanged(typed);
+    }
+    // Typing a name and leaving the field for the board chooses nothing
+    // either; the typed text stays.
+    field->setFocus();
+    field->selectAll();
+    QTest::keyClicks(field, "abcd");
+    pressPiece(*window, 1);
+    unchanged("abcd, then a press on a piece");
+    EXPECT_EQ(field->text(), "abcd");
+    EXPECT_TRUE(boxes.seen.empty());
+}
+
+TEST_F(Chooser, APickFromTheListSetsUpAndPickingTheSelectedEntryRestarts) {
+    ship("横刀立马");
+    copyShipped("水泄不通", "abcd");
+    ASSERT_TRUE(start());
+    stepSoldier9();
+    pickFromList(1);  // the entry already selected
+    EXPECT_EQ(window->game().currentMap, "横刀立马");
+    EXPECT_EQ(window->game().stepCount, 0);
+    EXPECT_EQ(window->QZ(9)->geometry(), QRect(30, 270, 60, 60));
+    pickFromList(0);
+    EXPECT_EQ(window->game().currentMap, "abcd");
+    EXPECT_EQ(window->Combo1()->currentText(), "abcd");
+}
+
+TEST_F(Chooser, ALayoutNamedInTheChineseCodePageLoadsKeepsItsRecordAndIsFoundAgain) {
+    copyShipped("水泄不通", "abcd");
+    // The commander one step above the exit, cells 18 and 19 free.
+    dir.write(std::filesystem::path("map") / (kGbkName + ".qlp"),
+              "1,0,10\r\n2,0,1\r\n3,1,3\r\n4,1,4\r\n5,1,5\r\n6,1,12\r\n"
+              "7,0,6\r\n8,0,13\r\n9,0,17\r\n10,0,20\r\n");
+    ASSERT_TRUE(start());
+    EXPECT_EQ(listed(), (QStringList{"abcd", "横刀"}));
+    pickFromList(1);
+    EXPECT_EQ(window->game().currentMap, kGbkName);
+    EXPECT_EQ(window->Combo1()->currentText(), "横刀");
+    ASSERT_TRUE(window->QZ(1)->isVisible());  // loaded, not "初始化阵型出现错误！"
+    EXPECT_EQ(window->Label(5)->text(), "无记录");
+
+    boxes.answers = {"甲"};
+    pressPiece(*window, 1);
+    pressBoard(*window, 1800, 4500);  // down into the exit
+    ASSERT_EQ(boxes.seen.size(), 2u);
+    EXPECT_EQ(boxes.seen[0].text, "恭喜过关~");
+    EXPECT_TRUE(isRegularFile(dir.path() / "log" / (kGbkName + ".log")));
+    closeWindow();
+
+    ASSERT_TRUE(start());
+    EXPECT_EQ(window->game().currentMap, kGbkName);
+    EXPECT_EQ(window->Combo1()->currentText(), "横刀");
+    EXPECT_EQ(window->Label(5)->text(), "1");
+    EXPECT_EQ(window->Label(6)->text(), "甲");
+    EXPECT_EQ(boxes.seen.size(), 2u);
+}
+
+}  // namespace
+}  // namespace quellan
