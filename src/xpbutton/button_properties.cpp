@@ -54,8 +54,8 @@ bool ButtonProperties::setCaption(const QString& caption) {
 }
 
 bool ButtonProperties::captionAlignGuarded(int align) const {
-    return align != kAlignCenter && (m_f.pictureAlign == 4 || m_f.pictureAlign == 5) &&
-           hasPicture();
+    return (align == kAlignLeft || align == kAlignRight) &&
+           (m_f.pictureAlign == 4 || m_f.pictureAlign == 5) && hasPicture();
 }
 
 bool ButtonProperties::setCaptionAlign(int align) {
@@ -96,7 +96,10 @@ bool ButtonProperties::setPictureSize(int index) {
     return true;
 }
 
-int ButtonProperties::pictureSizeIndex() const { return storedPictureSize() / 8 - 2; }
+int ButtonProperties::pictureSizeIndex() {
+    if (m_f.pictureSize == 0) m_f.pictureSize = 16;
+    return m_f.pictureSize / 8 - 2;
+}
 
 bool ButtonProperties::setShowFocusRect(bool show) {
     m_f.showFocusRect = show;

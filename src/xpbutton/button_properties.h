@@ -103,7 +103,8 @@ class ButtonProperties {
     const QPixmap& picture() const { return m_f.picture; }
     bool hasPicture() const { return m_f.picture.width() + m_f.picture.height() > 0; }
     int pictureAlign() const { return m_f.pictureAlign; }
-    int pictureSizeIndex() const;
+    // Reading the index turns a stored 0 into 16 pixels for good.
+    int pictureSizeIndex();
     int storedPictureSize() const { return m_f.pictureSize == 0 ? 16 : m_f.pictureSize; }
     bool showFocusRect() const { return m_f.showFocusRect; }
     quint32 backColor() const { return m_f.backColor; }

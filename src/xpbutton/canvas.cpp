@@ -43,6 +43,11 @@ Rgb Canvas::pixel(int x, int y) const {
 }
 
 void Canvas::Line(QPoint from, QPoint to, Rgb colour, PenStyle style) {
+    m_dotPhase = 0;
+    segment(from, to, colour, style);
+}
+
+void Canvas::segment(QPoint from, QPoint to, Rgb colour, PenStyle style) {
     m_pen = colour;
     // Bresenham's walk from the start point; the end point itself is not set.
     int x = from.x();
@@ -53,7 +58,9 @@ void Canvas::Line(QPoint from, QPoint to, Rgb colour, PenStyle style) {
     const int sy = y < to.y() ? 1 : -1;
     int err = dx + dy;
     while (x != to.x() || y != to.y()) {
-        if (style == PenStyle::Solid || (m_dotPhase % 2) == 0) SetPixel(x, y, colour);
+        if (style == PenStyle::Solid || (m_dotPhase % (2 * kDotLength)) < kDotLength) {
+            SetPixel(x, y, colour);
+        }
         ++m_dotPhase;
         const int e2 = 2 * err;
         if (e2 >= dy) {
@@ -69,7 +76,7 @@ void Canvas::Line(QPoint from, QPoint to, Rgb colour, PenStyle style) {
 
 void Canvas::Polyline(const std::vector<QPoint>& points, Rgb colour, PenStyle style) {
     m_dotPhase = 0;
-    for (size_t i = 1; i < points.size(); ++i) Line(points[i - 1], points[i], colour, style);
+    for (size_t i = 1; i < points.size(); ++i) segment(points[i - 1], points[i], colour, style);
 }
 
 void Canvas::setClip(const QRegion& region) {

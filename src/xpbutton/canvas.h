@@ -19,6 +19,9 @@ namespace quellan::xp {
 
 enum class PenStyle { Solid, Dotted };
 
+// A one-pixel dotted pen draws this many pixels, then leaves as many out.
+inline constexpr int kDotLength = 3;
+
 class Canvas {
   public:
     explicit Canvas(QImage& image);
@@ -33,8 +36,10 @@ class Canvas {
 
     // Draws the open polyline through points with a 1-pixel pen: every
     // segment runs from its start pixel up to, but not including, its end
-    // pixel. A dotted pen sets every other pixel, counted along the line.
+    // pixel. A dotted pen sets kDotLength pixels and leaves kDotLength out,
+    // counted along the whole polyline from its first point.
     void Polyline(const std::vector<QPoint>& points, Rgb colour, PenStyle style = PenStyle::Solid);
+    // A polyline of two points.
     void Line(QPoint from, QPoint to, Rgb colour, PenStyle style = PenStyle::Solid);
 
     // The colour of the pen selected last: boxes and lines select a pen of
@@ -58,6 +63,7 @@ class Canvas {
 
   private:
     bool visible(int x, int y) const;
+    void segment(QPoint from, QPoint to, Rgb colour, PenStyle style);
 
     QImage& m_image;
     QRegion m_clip;

@@ -15,7 +15,7 @@ namespace {
 void paintDesignEllipse(Canvas& canvas, const ButtonState& state) {
     QPainter painter(&canvas.image());
     QPen pen(toQColor(kWhite), 1);
-    pen.setDashPattern({1.0, 1.0});
+    pen.setDashPattern({double(kDotLength), double(kDotLength)});
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QRect(0, 0, state.width - 1, state.height - 1));

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "xpbutton/shape_region.h"
+
 namespace quellan::xp {
 
 namespace {
@@ -16,8 +18,9 @@ void paintEllipticRim(Canvas& canvas, const ButtonState& state) {
     const bool quiet = !state.isHovering && !state.pressedLook() && state.props.buttonStyle() == 5;
     if (!quiet) {
         if (shape == 6) {
-            // A two-pixel black outline: the pixels of the rim ring.
-            const QRegion outer(0, 0, state.width, state.height, QRegion::Ellipse);
+            // A two-pixel black outline: every pixel of the window region
+            // outside the inner ellipse.
+            const QRegion outer = ellipticRegion(state.width, state.height);
             for (const QRect& r : outer.subtracted(state.innerClipRegion)) {
                 canvas.FillBox(r.left(), r.top(), r.right() + 1, r.bottom() + 1, 0);
             }

@@ -20,9 +20,9 @@ inline constexpr int kKeyUp = 38;
 inline constexpr int kKeyRight = 39;
 inline constexpr int kKeyDown = 40;
 
-// Event coordinates are twips, 15 to a pixel, as everywhere in the game.
+// Twips (1/1440 inch) per pixel on the reference display; the widget font's
+// pixel height is taken from it. Event coordinates are plain pixels.
 inline constexpr float kTwipsPerPixel = 15.0f;
-inline float toTwips(double pixels) { return static_cast<float>(pixels) * kTwipsPerPixel; }
 
 inline constexpr int kPointerDefault = 0;
 inline constexpr int kPointerCustom = 99;

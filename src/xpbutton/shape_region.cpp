@@ -14,6 +14,8 @@ QRegion pixelAt(int x, int y) { return QRegion(x, y, 1, 1); }
 
 }  // namespace
 
+QRegion ellipticRegion(int W, int H) { return QRegion(0, 0, W + 1, H + 1, QRegion::Ellipse); }
+
 int widenedWidth(int width, int height, int shape) {
     if (shape < 1 || shape > 3) return width;
     const int d = height + 1;
@@ -28,7 +30,7 @@ ShapeRegion BuildShapeRegion(int W, int H, int shape, int buttonStyle, bool enab
     s.shapeRightEdge = W;
     const int d = H + 1;
     if (shape >= 4) {
-        s.region = QRegion(0, 0, W + 1, H + 1, QRegion::Ellipse);
+        s.region = ellipticRegion(W, H);
         s.innerClipRegion = shape == 6 ? QRegion(2, 2, W - 3, H - 3, QRegion::Ellipse)
                                        : QRegion(1, 1, W - 1, H - 1, QRegion::Ellipse);
         return s;

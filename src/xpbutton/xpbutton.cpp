@@ -62,7 +62,11 @@ void XPButton::setHost(ButtonHost* host) {
 
 ButtonHost& XPButton::host() const { return m_host ? *m_host : runningHost(); }
 
-void XPButton::notify(const char* key) { emit propertyChanged(QString::fromLatin1(key)); }
+void XPButton::notify(const char* key) {
+    // Some changes do not repaint: the next paint of the window composes afresh.
+    m_composedForPaint = false;
+    emit propertyChanged(QString::fromLatin1(key));
+}
 
 // ---- rendering pipeline -----------------------------------------------
 
@@ -76,6 +80,7 @@ void XPButton::DelayDrawing(bool delay) {
 void XPButton::Redraw() {
     if (m_delayDrawing) return;
     composeSurface();
+    m_composedForPaint = true;
     update();
 }
 
@@ -83,6 +88,7 @@ void XPButton::composeSurface() {
     if (!m_surfaceCreated || m_surface.isNull()) return;
     xp::Canvas canvas(m_surface);
     xp::paintLook(canvas, m_state);
+    ++m_paintCount;
 }
 
 void XPButton::EnsureSurface() {
@@ -93,11 +99,14 @@ void XPButton::EnsureSurface() {
 }
 
 void XPButton::paintEvent(QPaintEvent*) {
-    // A paint request from the window system ends any delay.
-    if (m_delayDrawing) {
+    // A paint request from the window system ends any delay and paints the
+    // widget as it is now (a hover colour set without a repaint shows here);
+    // the paint that Redraw asked for only presents what it composed.
+    if (m_delayDrawing || !m_composedForPaint) {
         m_delayDrawing = false;
         composeSurface();
     }
+    m_composedForPaint = false;
     QPainter painter(this);
     painter.drawImage(0, 0, m_surface);
 }

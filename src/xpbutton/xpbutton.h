@@ -5,8 +5,8 @@
 // one off-screen image per widget that is copied to the screen in one step,
 // and raises the events of a command, toggle or option button.
 //
-// Geometry is plain QWidget geometry in pixels; the coordinates of the mouse
-// events are twips (pixels * 15), as everywhere else in the game.
+// Geometry is plain QWidget geometry in pixels, and so are the coordinates
+// the mouse and drag events report.
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
@@ -67,7 +67,7 @@ class XPButton : public QWidget {
     // Index 0..4: 16, 24, 32 pixels; 40 stretches over the widget; 48 fits
     // the picture inside a 6-pixel margin, keeping its aspect ratio.
     void setPictureSize(int index);
-    int PictureSize() const { return m_state.props.pictureSizeIndex(); }
+    int PictureSize() { return m_state.props.pictureSizeIndex(); }
 
     void setShowFocusRect(bool show);
     bool ShowFocusRect() const { return m_state.props.showFocusRect(); }
@@ -150,6 +150,9 @@ class XPButton : public QWidget {
     // The off-screen image the widget presents; for pixel checks and tools.
     const QImage& surface() const { return m_surface; }
     const xp::ButtonState& renderState() const { return m_state; }
+    // How many times that image has been painted: a burst of changes
+    // bracketed by DelayDrawing ends in one.
+    int paintCount() const { return m_paintCount; }
 
   signals:
     void Click();
@@ -238,6 +241,8 @@ class XPButton : public QWidget {
     QImage m_surface;
     bool m_delayDrawing = false;
     bool m_surfaceCreated = false;
+    int m_paintCount = 0;
+    bool m_composedForPaint = false;  // Redraw composed the image the next paint shows
 
     QPixmap m_mouseIcon;
     QPoint m_mouseIconHotSpot;

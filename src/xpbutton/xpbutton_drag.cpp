@@ -89,8 +89,7 @@ void passDragOver(XPButton& button, QDragMoveEvent* event, int state) {
     int effect = effectsOf(event->possibleActions());
     const QPointF p = event->position();
     emit button.OLEDragOver(event->mimeData(), effect, xp::buttonsCode(event->buttons()),
-                            xp::shiftCode(event->modifiers()), xp::toTwips(p.x()),
-                            xp::toTwips(p.y()), state);
+                            xp::shiftCode(event->modifiers()), float(p.x()), float(p.y()), state);
     settle(event, effect);
 }
 
@@ -111,7 +110,7 @@ void XPButton::dropEvent(QDropEvent* event) {
     int effect = effectsOf(event->dropAction());
     const QPointF p = event->position();
     emit OLEDragDrop(event->mimeData(), effect, xp::buttonsCode(event->buttons()),
-                     xp::shiftCode(event->modifiers()), xp::toTwips(p.x()), xp::toTwips(p.y()));
+                     xp::shiftCode(event->modifiers()), float(p.x()), float(p.y()));
     settle(event, effect);
 }
 

@@ -23,15 +23,15 @@ void XPButton::pressLeft(int shift, QPointF pos) {
     m_state.isPressed = true;
     m_delayDrawing = false;
     Redraw();
-    emit MouseDown(xp::kLeftButton, shift, xp::toTwips(pos.x()), xp::toTwips(pos.y()));
+    emit MouseDown(xp::kLeftButton, shift, float(pos.x()), float(pos.y()));
 }
 
 void XPButton::mousePressEvent(QMouseEvent* event) {
     const int button = xp::buttonCode(event->button());
     m_lastButton = button;
     if (button != xp::kLeftButton) {
-        emit MouseDown(button, xp::shiftCode(event->modifiers()),
-                       xp::toTwips(event->position().x()), xp::toTwips(event->position().y()));
+        emit MouseDown(button, xp::shiftCode(event->modifiers()), float(event->position().x()),
+                       float(event->position().y()));
         return;
     }
     // The piece is selected by taking the focus, before the owner hears of
@@ -46,7 +46,7 @@ void XPButton::mouseMoveEvent(QMouseEvent* event) {
     const bool outside = pos.x() < 0 || pos.y() < 0 || pos.x() > width() || pos.y() > height();
     if (!m_state.isHovering && !outside) beginHover(event->buttons() & Qt::LeftButton);
     emit MouseMove(xp::buttonsCode(event->buttons()), xp::shiftCode(event->modifiers()),
-                   xp::toTwips(pos.x()), xp::toTwips(pos.y()));
+                   float(pos.x()), float(pos.y()));
 }
 
 void XPButton::mouseReleaseEvent(QMouseEvent* event) {
@@ -59,8 +59,7 @@ void XPButton::mouseReleaseEvent(QMouseEvent* event) {
         // Toggle and option buttons repaint through their value instead.
         if (m_state.props.mode() == xp::kModeCommand) Redraw();
     }
-    emit MouseUp(button, xp::shiftCode(event->modifiers()), xp::toTwips(pos.x()),
-                 xp::toTwips(pos.y()));
+    emit MouseUp(button, xp::shiftCode(event->modifiers()), float(pos.x()), float(pos.y()));
     m_lastButton = button;
     if (button != xp::kLeftButton || !m_clickArmed) return;
     m_clickArmed = false;
@@ -80,8 +79,8 @@ void XPButton::mouseDoubleClickEvent(QMouseEvent* event) {
         pressLeft(0, event->position());
         m_lastButton = -1;
     } else {
-        emit MouseDown(xp::kLeftButton, 0, xp::toTwips(event->position().x()),
-                       xp::toTwips(event->position().y()));
+        emit MouseDown(xp::kLeftButton, 0, float(event->position().x()),
+                       float(event->position().y()));
     }
     m_clickArmed = false;
 }
@@ -173,8 +172,9 @@ void XPButton::keyReleaseEvent(QKeyEvent* event) {
         }
         return;
     }
-    // Shift is swallowed; Enter went to AccessKeyPress when it was pressed.
-    if (vk == xp::kKeyShift || vk == xp::kKeyEnter) return;
+    // Shift is swallowed; every other key up is reported, Enter too (its
+    // press went to AccessKeyPress).
+    if (vk == xp::kKeyShift) return;
     emit KeyUp(vk, shift);
 }
 

@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include "sample_pictures.h"
+
 namespace quellan::xp {
 namespace {
 
-QPixmap somePicture() {
-    QPixmap p(8, 8);
-    p.fill(Qt::red);
-    return p;
-}
+QPixmap somePicture() { return quellan::testing::solidPicture(8); }
 
 TEST(ButtonProperties, DefaultsOfARunningWidget) {
     ButtonProperties p;

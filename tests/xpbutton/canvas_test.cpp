@@ -77,12 +77,18 @@ TEST_F(CanvasTest, ClosedPolylineDrawsEveryCornerOnce) {
     EXPECT_EQ(canvas.pixel(3, 2), kWhite);
 }
 
-TEST_F(CanvasTest, DottedLineSetsEveryOtherPixel) {
-    canvas.Line({0, 0}, {8, 0}, kRed, PenStyle::Dotted);
-    EXPECT_EQ(canvas.pixel(0, 0), kRed);
-    EXPECT_EQ(canvas.pixel(1, 0), kWhite);
-    EXPECT_EQ(canvas.pixel(2, 0), kRed);
-    EXPECT_EQ(countOf(kRed), 4);
+TEST_F(CanvasTest, DottedPenDrawsThreeOnThreeOffAlongThePolyline) {
+    // The dot pattern of a one-pixel system pen, carried round the corner
+    // of one polyline and started afresh by the next line.
+    canvas.Polyline({{0, 0}, {8, 0}, {8, 3}}, kRed, PenStyle::Dotted);
+    canvas.Line({0, 5}, {4, 5}, kRed, PenStyle::Dotted);
+    QString row0, column8, row5;
+    for (int x = 0; x < 9; ++x) row0 += canvas.pixel(x, 0) == kRed ? '#' : '.';
+    for (int y = 0; y < 4; ++y) column8 += canvas.pixel(8, y) == kRed ? '#' : '.';
+    for (int x = 0; x < 5; ++x) row5 += canvas.pixel(x, 5) == kRed ? '#' : '.';
+    EXPECT_EQ(row0, "###...###");
+    EXPECT_EQ(column8, "#...");  // pixels 8..10 of the polyline: on, off, off
+    EXPECT_EQ(row5, "###..");
 }
 
 TEST_F(CanvasTest, SetPixelAndClip) {

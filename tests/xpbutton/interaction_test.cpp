@@ -28,6 +28,8 @@ class EventLog : public QObject {
         });
         connect(b, &XPButton::KeyDown, this,
                 [this](int key, int) { log.push_back("KeyDown " + std::to_string(key)); });
+        connect(b, &XPButton::KeyPress, this,
+                [this](int ch) { log.push_back("KeyPress " + std::to_string(ch)); });
         connect(b, &XPButton::KeyUp, this,
                 [this](int key, int) { log.push_back("KeyUp " + std::to_string(key)); });
         if (withHover) {
@@ -44,7 +46,7 @@ TEST(Interaction, LeftClickTakesFocusBeforeMouseDown) {
     HostedButton w;
     EventLog events(w.button);
     QTest::mouseClick(w.button, Qt::LeftButton, {}, QPoint(30, 20));
-    EXPECT_EQ(events.log, (Log{"GotFocus", "MouseDown 1 450 300", "MouseUp 1", "Click"}));
+    EXPECT_EQ(events.log, (Log{"GotFocus", "MouseDown 1 30 20", "MouseUp 1", "Click"}));
     EXPECT_TRUE(w.button->hasFocus());
 }
 
@@ -52,7 +54,7 @@ TEST(Interaction, RightClickGivesNoClickAndNoFocus) {
     HostedButton w;
     EventLog events(w.button);
     QTest::mouseClick(w.button, Qt::RightButton, {}, QPoint(30, 30));
-    EXPECT_EQ(events.log, (Log{"MouseDown 2 450 450", "MouseUp 2"}));
+    EXPECT_EQ(events.log, (Log{"MouseDown 2 30 30", "MouseUp 2"}));
     EXPECT_FALSE(w.button->hasFocus());
 }
 
@@ -62,7 +64,7 @@ TEST(Interaction, ReleaseOffTheWidgetGivesNoClick) {
     QTest::mousePress(w.button, Qt::LeftButton, {}, QPoint(30, 30));
     QTest::mouseMove(w.button, QPoint(90, 90));
     QTest::mouseRelease(w.button, Qt::LeftButton, {}, QPoint(90, 90));
-    EXPECT_EQ(events.log, (Log{"GotFocus", "MouseDown 1 450 450", "MouseUp 1"}));
+    EXPECT_EQ(events.log, (Log{"GotFocus", "MouseDown 1 30 30", "MouseUp 1"}));
 }
 
 TEST(Interaction, FocusMovesBetweenPieces) {
@@ -74,8 +76,7 @@ TEST(Interaction, FocusMovesBetweenPieces) {
     EventLog second(other);
     QTest::mouseClick(w.button, Qt::LeftButton, {}, QPoint(30, 30));
     QTest::mouseClick(other, Qt::LeftButton, {}, QPoint(30, 30));
-    EXPECT_EQ(first.log,
-              (Log{"GotFocus", "MouseDown 1 450 450", "MouseUp 1", "Click", "LostFocus"}));
+    EXPECT_EQ(first.log, (Log{"GotFocus", "MouseDown 1 30 30", "MouseUp 1", "Click", "LostFocus"}));
     EXPECT_EQ(second.log.front(), "GotFocus");
 }
 
@@ -87,8 +88,8 @@ TEST(Interaction, DoubleClickGivesOneClick) {
     QTest::mouseClick(w.button, Qt::LeftButton, {}, QPoint(30, 30));
     QTest::mouseDClick(w.button, Qt::LeftButton, {}, QPoint(30, 30));
     QTest::mouseRelease(w.button, Qt::LeftButton, {}, QPoint(30, 30));
-    EXPECT_EQ(events.log, (Log{"GotFocus", "MouseDown 1 450 450", "MouseUp 1", "Click",
-                               "DoubleClick 1", "MouseDown 1 450 450", "MouseUp 1"}));
+    EXPECT_EQ(events.log, (Log{"GotFocus", "MouseDown 1 30 30", "MouseUp 1", "Click",
+                               "DoubleClick 1", "MouseDown 1 30 30", "MouseUp 1"}));
     int clicks = 0, downs = 0, ups = 0, doubles = 0;
     for (const auto& e : events.log) {
         clicks += e == "Click";
@@ -102,16 +103,54 @@ TEST(Interaction, DoubleClickGivesOneClick) {
     EXPECT_EQ(doubles, 1);
 }
 
-TEST(Interaction, SpaceClicksBetweenKeyDownAndKeyUp) {
+TEST(Interaction, RightDoubleClickIsADoubleClickAndAPlainPress) {
+    HostedButton w;
+    EventLog events(w.button);
+    QTest::mouseClick(w.button, Qt::RightButton, {}, QPoint(30, 30));
+    QTest::mouseDClick(w.button, Qt::RightButton, {}, QPoint(30, 30));
+    EXPECT_FALSE(w.button->renderState().has(xp::kIsButtonDown));  // no pressed look
+    QTest::mouseRelease(w.button, Qt::RightButton, {}, QPoint(30, 30));
+    EXPECT_EQ(events.log, (Log{"MouseDown 2 30 30", "MouseUp 2", "DoubleClick 2",
+                               "MouseDown 1 30 30", "MouseUp 2"}));
+}
+
+TEST(Interaction, SpaceClicksInEachMode) {
+    struct Case {
+        int mode;
+        Log log;
+    };
+    const Case cases[] = {
+        {0, {"KeyDown 32", "KeyPress 32", "Click", "KeyUp 32"}},
+        {1, {"KeyDown 32", "KeyPress 32", "KeyUp 32", "Click"}},
+        {2, {"KeyDown 32", "KeyPress 32", "KeyUp 32", "Click"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.mode);
+        HostedButton w;
+        auto* selected = new XPButton(&w.host);  // an option of the same group, on
+        selected->setMode(2);
+        selected->setValue(true);
+        w.button->setMode(c.mode);
+        w.button->setFocus();
+        QCoreApplication::processEvents();
+        EventLog events(w.button);
+        QTest::keyPress(w.button, Qt::Key_Space);
+        if (c.mode == 0) EXPECT_EQ(w.at(2, 30), rgb(233, 233, 222));  // the pressed ring
+        QTest::keyRelease(w.button, Qt::Key_Space);
+        EXPECT_EQ(events.log, c.log);
+        EXPECT_EQ(w.button->Value(), c.mode > 0);
+        EXPECT_EQ(selected->Value(), c.mode != 2);
+        if (c.mode == 0) EXPECT_EQ(w.at(2, 30), rgb(181, 209, 240));  // back to the focused ring
+    }
+}
+
+TEST(Interaction, KeysOtherThanShiftAreReported) {
     HostedButton w;
     w.button->setFocus();
-    QCoreApplication::processEvents();
     EventLog events(w.button);
-    QTest::keyPress(w.button, Qt::Key_Space);
-    EXPECT_EQ(w.at(2, 30), rgb(233, 233, 222));  // the pressed ring while space is held
-    QTest::keyRelease(w.button, Qt::Key_Space);
-    EXPECT_EQ(events.log, (Log{"KeyDown 32", "Click", "KeyUp 32"}));
-    EXPECT_EQ(w.at(2, 30), rgb(181, 209, 240));  // back to the focused ring
+    QTest::keyClick(w.button, Qt::Key_Shift);
+    QTest::keyClick(w.button, Qt::Key_A);
+    EXPECT_EQ(events.log, (Log{"KeyDown 16", "KeyDown 65", "KeyPress 97", "KeyUp 65"}));
 }
 
 TEST(Interaction, ArrowKeysGoToTheContainer) {

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "look_state.h"
+#include "xpbutton/paint_background.h"
 
 namespace quellan::xp::testing {
 namespace {
@@ -22,7 +23,17 @@ constexpr Rgb kShade7 = packRgb(179, 175, 154);
 constexpr Rgb kOnFace = packRgb(223, 223, 223);
 constexpr Rgb kF = 0xFF000001;  // "the face colour of the row" in the table below
 
-enum class Setup { Normal, Default, Pressed, On, Disabled, Hot };
+enum class Setup {
+    Normal,
+    Default,
+    Pressed,
+    On,
+    Disabled,
+    Hot,
+    Held,
+    DefaultUnfocused,
+    OnGradient
+};
 
 // One pixel in the middle of each line: inner, middle and outer ring, each
 // left, top, right, bottom.
@@ -58,6 +69,8 @@ const RingCase kRingCases[] = {
      {kF, kF, kF, kF, kF, kF, kGrey, kGrey, kWhite, kWhite, kBlack, kBlack}},
     {"classic toggled on", 0, Setup::On, kOnFace,
      {kF, kF, kF, kF, kF, kF, kLight233, kLight233, kBlack, kBlack, kWhite, kWhite}},
+    {"classic toggle held down", 0, Setup::Held, kFace,
+     {kF, kF, kF, kF, kF, kF, kLight233, kLight233, kBlack, kBlack, kWhite, kWhite}},
     {"two-tone at rest", 1, Setup::Normal, kFace,
      {kWhite, kWhite, kGrey, kGrey, kWhite, kWhite, kGrey, kGrey,
       kBlack, kBlack, kBlack, kBlack}},
@@ -68,6 +81,10 @@ const RingCase kRingCases[] = {
      {packRgb(201, 201, 189), packRgb(199, 199, 187), packRgb(223, 223, 213),
       packRgb(233, 233, 224), packRgb(191, 191, 178), packRgb(191, 191, 178),
       packRgb(228, 228, 218), packRgb(239, 239, 230),
+      packRgb(0, 60, 115), packRgb(0, 60, 115), packRgb(0, 60, 115), packRgb(0, 60, 115)}},
+    {"theme default without focus rectangle", 2, Setup::DefaultUnfocused, kF,
+     {packRgb(245, 245, 237), kWhite, packRgb(231, 231, 219), packRgb(223, 223, 209),
+      packRgb(250, 250, 244), kWhite, packRgb(219, 219, 204), packRgb(207, 207, 188),
       packRgb(0, 60, 115), packRgb(0, 60, 115), packRgb(0, 60, 115), packRgb(0, 60, 115)}},
     {"flat framed at rest", 3, Setup::Normal, kFace,
      {kF, kF, kF, kF, kWhite, kWhite, kDark102, kDark102, kDark102, kDark102, kWhite, kWhite}},
@@ -98,6 +115,10 @@ const RingCase kRingCases[] = {
      {packRgb(96, 96, 96), packRgb(96, 96, 96), kGrey, kGrey, packRgb(64, 64, 64),
       packRgb(64, 64, 64), packRgb(112, 112, 112), packRgb(112, 112, 112),
       kBlack, kBlack, kBlack, kBlack}},
+    {"black frame on with a gradient", 7, Setup::OnGradient, packRgb(144, 144, 138),
+     {packRgb(211, 207, 199), packRgb(211, 207, 199), kFace7, kFace7,
+      packRgb(179, 175, 167), packRgb(179, 175, 167), packRgb(227, 223, 215),
+      packRgb(227, 223, 215), kBlack, kBlack, kBlack, kBlack}},
 };
 // clang-format on
 
@@ -118,6 +139,19 @@ LookUnderTest lookFor(const RingCase& c) {
             break;
         case Setup::Disabled:
             look.state.enabled = false;
+            look.refresh();
+            break;
+        case Setup::Held:
+            look.state.props.setMode(kModeToggle);
+            look.pressed();
+            break;
+        case Setup::DefaultUnfocused:
+            look.state.set(kShowsDefaultLook, true);
+            look.state.props.setShowFocusRect(false);
+            break;
+        case Setup::OnGradient:
+            look.toggledOn();
+            look.state.props.setGradientMode(1);
             look.refresh();
             break;
         case Setup::Normal:
@@ -163,15 +197,13 @@ TEST(Looks, HoverFrameAtDesignTimeShowsADottedOutline) {
     look.state.designMode = true;
     QImage image = look.paint();
     const Rgb outline = packRgb(148, 144, 136);  // the container's colour, 64 darker
-    int dots = 0;
-    for (int x = 0; x < 60; ++x) dots += at(image, x, 0) == outline;
-    EXPECT_GE(dots, 25);
-    EXPECT_LE(dots, 35);
-    EXPECT_NE(at(image, 0, 0), at(image, 1, 0));
-
+    // The top line from (0, 0): three pixels on, three off.
+    for (int x = 0; x < 59; ++x) {
+        EXPECT_EQ(at(image, x, 0), x % 6 < 3 ? outline : kFace) << x;
+    }
     look.state.containerBackColor = packRgb(32, 32, 32);  // 64 darker is black: white instead
     image = look.paint();
-    EXPECT_TRUE(at(image, 0, 0) == kWhite || at(image, 1, 0) == kWhite);
+    EXPECT_EQ(at(image, 0, 0), kWhite);
 }
 
 TEST(Looks, HoverFrameEllipseAtDesignTimeOnTheContainerColour) {
@@ -218,11 +250,28 @@ TEST(Focus, SlantedShapesDrawADarkerFaceOutline) {
     EXPECT_EQ(at(look.paint(), 30, 4), kBlack);
 }
 
-TEST(Focus, FlatFramedDrawsLilacAroundTheCaption) {
-    LookUnderTest look(3, 80, 30);
+// An 80 x 30 widget of the look with the caption "Go", showing as default.
+LookUnderTest defaultWithCaption(int style) {
+    LookUnderTest look(style, 80, 30);
     look.state.props.setCaption(QStringLiteral("Go"));
     look.state.set(kShowsDefaultLook, true);
     look.refresh();
+    return look;
+}
+
+TEST(Focus, BlackFrameDottedBoxMovesWithThePressedCaption) {
+    LookUnderTest look = defaultWithCaption(7);
+    const Box c = look.state.captionRect;
+    // The system focus box starts 3 pixels up-left of the caption, 2 while pressed.
+    EXPECT_EQ(at(look.paint(), c.left - 3, c.top - 3), kFace7 ^ 0xFFFFFF);
+    look.pressed();
+    const QImage pressed = look.paint();
+    EXPECT_EQ(at(pressed, c.left - 2, c.top - 2), packRgb(112, 112, 112) ^ 0xFFFFFF);
+    EXPECT_EQ(at(pressed, c.left - 3, c.top - 3), packRgb(112, 112, 112));
+}
+
+TEST(Focus, FlatFramedDrawsLilacAroundTheCaption) {
+    const LookUnderTest look = defaultWithCaption(3);
     const Box c = look.state.captionRect;
     const QImage image = look.paint();
     const Rgb lilac = packRgb(153, 153, 204);
@@ -249,13 +298,41 @@ TEST(Focus, ThemeEllipseRingIsBlueAndOrangeUnderThePointer) {
     EXPECT_FALSE(contains(hot, packRgb(107, 130, 239)));
 }
 
+TEST(Looks, EllipsesPaintEveryPixelOfTheirRegion) {
+    for (int shape = 4; shape <= 6; ++shape) {
+        for (int style = 0; style < 8; ++style) {
+            LookUnderTest look(style, 60, 30, shape);
+            look.hot();  // the hover frame look shows its rim only then
+            QImage image(60, 30, QImage::Format_RGB32);
+            image.fill(Qt::magenta);
+            Canvas canvas(image);
+            paintLook(canvas, look.state);
+            int unpainted = 0;
+            for (const QRect& r : ellipticRegion(60, 30) & QRegion(0, 0, 60, 30))
+                for (int y = r.top(); y <= r.bottom(); ++y)
+                    for (int x = r.left(); x <= r.right(); ++x)
+                        unpainted += at(image, x, y) == packRgb(255, 0, 255);
+            EXPECT_EQ(unpainted, 0) << "shape " << shape << ", style " << style;
+        }
+    }
+}
+
 TEST(Looks, EllipsesGetNoBorderLines) {
+    // Where a rectangle has its inner and middle rings, inside the inner
+    // ellipse, an ellipse shows only its face (shaded by row in style 2).
+    const QPoint ringPixels[] = {{2, 15}, {57, 15}, {58, 15}, {30, 1}, {30, 2}, {30, 27}, {30, 28}};
     for (int style = 0; style < 8; ++style) {
-        const QImage image = LookUnderTest(style, 60, 30, 4).paint();
-        // The middle of the left edge lies outside the inner ellipse but no
-        // line reaches it; the rim belongs to the shape.
-        EXPECT_NE(at(image, 2, 15), kBlack) << style;
-        EXPECT_NE(at(image, 30, 1), kBlack) << style;
+        LookUnderTest look(style, 60, 30, 4);
+        look.state.set(kShowsDefaultLook, true);
+        const QImage image = look.paint();
+        const Rgb face = style == 7 ? look.state.colors.face : kFace;
+        for (const QPoint p : ringPixels) {
+            const Rgb expected =
+                style == 2 ? AdjustColor(look.state.colors.face, shadingOffset(p.y(), 30), true)
+                           : face;
+            EXPECT_EQ(at(image, p.x(), p.y()), expected)
+                << style << " at " << p.x() << "," << p.y();
+        }
     }
 }
 

@@ -205,6 +205,14 @@ TEST(InitProperties, ANewInstanceOnAForm) {
     EXPECT_EQ(w.button->GradientColor(), 0u);
     EXPECT_EQ(w.button->BackColor(), xp::kButtonFace);
     EXPECT_EQ(changed.keys, (QStringList{"Caption", "CapAlign", "Focus", "cFHover", "cBHover"}));
+    // The new instance stores picture size 0 until it is first read.
+    PropertyBag bag;
+    w.button->WriteProperties(bag);
+    EXPECT_EQ(xp::readInt(bag, "ImgSize", 16), 0);
+    EXPECT_EQ(w.button->PictureSize(), 0);
+    bag = PropertyBag{};
+    w.button->WriteProperties(bag);
+    EXPECT_FALSE(bag.contains("ImgSize"));
 }
 
 TEST(DesignTime, TheFourMessagesAppearOnlyInDesignMode) {

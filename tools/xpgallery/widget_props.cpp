@@ -21,7 +21,7 @@ struct Property {
     Kind kind;
     int count;
     std::function<void(XPButton&, quint32)> setNumber;
-    std::function<int(const XPButton&)> getNumber;
+    std::function<int(XPButton&)> getNumber;  // reading may settle a value
     std::function<void(XPButton&, const QString&)> setText;
 };
 
@@ -75,7 +75,7 @@ const std::vector<Property>& table() {
          Kind::Number,
          5,
          [](B& b, quint32 v) { b.setPictureSize(int(v)); },
-         [](const B& b) { return b.PictureSize(); },
+         [](B& b) { return b.PictureSize(); },
          {}},
         {"Picture", Kind::Path, 0, {}, {}, {}},
         {"BackColor", Kind::Colour, 0, [](B& b, quint32 v) { b.setBackColor(v); }, {}, {}},
