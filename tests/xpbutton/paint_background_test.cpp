@@ -63,7 +63,7 @@ TEST(PaintGradient, BandsDoubleBeyondAQuarterOfTheScreen) {
     EXPECT_EQ(b.pixel(0, 0), b.pixel(1, 0));
     EXPECT_NE(b.pixel(1, 0), b.pixel(2, 0));
     EXPECT_EQ(b.pixel(98, 0), b.pixel(99, 0));  // the 50th band of two ends at 99
-    EXPECT_EQ(b.pixel(100, 0), 0u);  // the odd column is left alone
+    EXPECT_EQ(b.pixel(100, 0), 0u);             // the odd column is left alone
 }
 
 TEST(Shading, TwentyFiveLevelsOverTheHeightHalvesToEven) {
@@ -90,6 +90,43 @@ TEST(PaintBackground, ThemeFaceLeavesRowZeroAndTheSideColumns) {
     EXPECT_EQ(canvas.pixel(19, 10), 0u);
     EXPECT_EQ(canvas.pixel(1, 1), AdjustColor(face, -1, true));
     EXPECT_EQ(canvas.pixel(18, 29), AdjustColor(face, -24, true));
+}
+
+TEST(PaintBackground, HoverFaceOnlyWhereItBelongs) {
+    constexpr Rgb kFill = packRgb(200, 200, 200);
+    constexpr Rgb kHover = packRgb(250, 220, 150);
+    struct Case {
+        const char* what;
+        int mode;
+        bool hovering;
+        bool pressed;  // the left button held on the widget
+        bool on;
+        Rgb hoverFill;
+        Rgb face;
+    };
+    const Case cases[] = {
+        {"command at rest", kModeCommand, false, false, false, kHover, kFill},
+        {"command under the pointer", kModeCommand, true, false, false, kHover, kHover},
+        {"command pressed", kModeCommand, true, true, false, kHover, kFill},
+        {"toggle pressed", kModeToggle, true, true, false, kHover, kHover},
+        {"toggle on", kModeToggle, true, false, true, kHover, kFill},
+        {"option on", kModeOption, true, false, true, kHover, kFill},
+        {"no hover colour", kModeCommand, true, false, false, kNoColor, kFill},
+    };
+    for (const Case& c : cases) {
+        ButtonState s;
+        s.width = 10;
+        s.height = 10;
+        s.props.setMode(c.mode);
+        s.props.setValue(c.on);
+        s.isHovering = c.hovering;
+        s.set(kIsMouseOver, c.hovering);
+        s.set(kIsButtonDown, c.pressed);
+        QImage image(10, 10, QImage::Format_RGB32);
+        Canvas canvas(image);
+        PaintBackground(canvas, s, kFill, kNoColor, c.hoverFill);
+        EXPECT_EQ(canvas.pixel(5, 5), c.face) << c.what;
+    }
 }
 
 }  // namespace

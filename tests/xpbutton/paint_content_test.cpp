@@ -154,15 +154,21 @@ TEST(ContentShift, PressShiftPerLookAndShape) {
     struct Case {
         int style;
         int shape;
+        bool on;  // switched on rather than pressed
         QPoint shift;
     };
-    for (const Case c : {Case{2, 0, {1, 1}}, Case{3, 0, {0, 0}}, Case{0, 4, {0, 1}}}) {
+    for (const Case c : {Case{2, 0, false, {1, 1}}, Case{3, 0, false, {0, 0}},
+                         Case{0, 4, false, {0, 1}}, Case{0, 0, true, {1, 1}}}) {
         LookUnderTest look(c.style, 80, 40, c.shape);
         look.state.props.setPicture(keyedBitmap(16, 16));
         look.refresh();
         const Box box = look.state.pictureRect;
         const QImage rest = look.paint();
-        look.pressed();
+        if (c.on) {
+            look.toggledOn();
+        } else {
+            look.pressed();
+        }
         const QImage pressed = look.paint();
         const QPoint inside(box.left + 8, box.top + 8);
         EXPECT_EQ(inkOf(rest, kGreen).bounds.topLeft(), QPoint(box.left, box.top)) << c.style;

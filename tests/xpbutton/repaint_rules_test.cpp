@@ -48,9 +48,10 @@ TEST(Repaint, APaintNotificationEndsTheDelayAndShowsTheWidgetAsItIs) {
     const QRgb hotFace = w.at(30, 3);
     b->setHoverBackColor(0x00000080);  // stored without a repaint
     EXPECT_EQ(w.at(30, 3), hotFace);
-    b->DelayDrawing(true);
     b->repaint();
     EXPECT_EQ(w.at(30, 3), rgb(175, 47, 0));  // RGB(128, 0, 0) lightened by 48, row 3
+    b->DelayDrawing(true);
+    b->repaint();
     const int painted = b->paintCount();
     b->Refresh();  // the delay has ended
     EXPECT_EQ(b->paintCount(), painted + 1);
