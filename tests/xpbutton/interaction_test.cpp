@@ -135,12 +135,16 @@ TEST(Interaction, SpaceClicksInEachMode) {
         QCoreApplication::processEvents();
         EventLog events(w.button);
         QTest::keyPress(w.button, Qt::Key_Space);
-        if (c.mode == 0) EXPECT_EQ(w.at(2, 30), rgb(233, 233, 222));  // the pressed ring
+        if (c.mode == 0) {
+            EXPECT_EQ(w.at(2, 30), rgb(233, 233, 222));  // the pressed ring
+        }
         QTest::keyRelease(w.button, Qt::Key_Space);
         EXPECT_EQ(events.log, c.log);
         EXPECT_EQ(w.button->Value(), c.mode > 0);
         EXPECT_EQ(selected->Value(), c.mode != 2);
-        if (c.mode == 0) EXPECT_EQ(w.at(2, 30), rgb(181, 209, 240));  // back to the focused ring
+        if (c.mode == 0) {
+            EXPECT_EQ(w.at(2, 30), rgb(181, 209, 240));  // back to the focused ring
+        }
     }
 }
 
