@@ -3,8 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
-#include "app/game_panel_layout.h"
+#include "common/units_and_codes.h"
 #include "frame/window_drag.h"
+#include "platform/mouse_codes.h"
 
 namespace quellan {
 
@@ -30,14 +31,14 @@ void BoardPanel::paintEvent(QPaintEvent*) {
 void BoardPanel::mousePressEvent(QMouseEvent* e) {
     QPoint pos = e->position().toPoint();
     m_pressedAt = e->globalPosition().toPoint();
-    emit MouseDown(xp::buttonCode(e->button()), xp::shiftCode(e->modifiers()),
-                   layout::toTwips(pos.x()), layout::toTwips(pos.y()));
+    emit MouseDown(buttonCode(e->button()), shiftCode(e->modifiers()), eventTwips(pos.x()),
+                   eventTwips(pos.y()));
 }
 
 void BoardPanel::mouseMoveEvent(QMouseEvent* e) {
     QPoint pos = e->position().toPoint();
-    emit MouseMove(xp::buttonsCode(e->buttons()), xp::shiftCode(e->modifiers()),
-                   layout::toTwips(pos.x()), layout::toTwips(pos.y()));
+    emit MouseMove(buttonsCode(e->buttons()), shiftCode(e->modifiers()), eventTwips(pos.x()),
+                   eventTwips(pos.y()));
 }
 
 }  // namespace quellan

@@ -6,8 +6,6 @@
 #include <QPoint>
 #include <QWidget>
 
-#include "frame/mouse_values.h"
-
 namespace quellan {
 
 class BoardPanel : public QWidget {

@@ -57,7 +57,7 @@ QString withoutTrailingSlash(QString path) {
 QLabel* makeLabel(QWidget* parent, const layout::TwipsRect& at, const QString& text) {
     auto* label = new QLabel(text, parent);
     label->setGeometry(layout::pixels(at));
-    label->setMinimumWidth(layout::toPixels(at.width));
+    label->setMinimumWidth(twipsToPixels(at.width));
     label->adjustSize();
     return label;
 }
@@ -190,10 +190,9 @@ void frmMain::buildPieces() {
 void frmMain::readSettings() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenPixels = screen ? screen->geometry().size() : QSize(1024, 768);
-    const int centredX =
-        centredPosition(screenPixels.width() * kTwipsPerPixel, layout::kWindowWidth);
+    const int centredX = centredPosition(pixelsToTwips(screenPixels.width()), layout::kWindowWidth);
     const int centredY =
-        centredPosition(screenPixels.height() * kTwipsPerPixel, layout::kWindowHeight);
+        centredPosition(pixelsToTwips(screenPixels.height()), layout::kWindowHeight);
     StartupSettings s = readStartupSettings(
         [this](const char* key, const std::string& fallback) {
             return m_settings.bytes(QString::fromLatin1(key), fallback);
@@ -215,7 +214,7 @@ bool frmMain::Form_Load() {
     std::error_code ec;
     std::filesystem::create_directories(m_paths.logDir(), ec);  // a failure only costs the records
 
-    setFixedSize(layout::toPixels(layout::kWindowWidth), layout::toPixels(layout::kWindowHeight));
+    setFixedSize(twipsToPixels(layout::kWindowWidth), twipsToPixels(layout::kWindowHeight));
     m_Picture1->setGeometry(layout::pixels(layout::kPicture1));
     readSettings();
 
@@ -247,8 +246,8 @@ void frmMain::Form_Unload() {
     if (m_unloaded || !m_loaded) return;
     m_unloaded = true;
     using namespace settings_keys;
-    m_settings.setValue(kFormX, QString::number(x() * kTwipsPerPixel));
-    m_settings.setValue(kFormY, QString::number(y() * kTwipsPerPixel));
+    m_settings.setValue(kFormX, QString::number(pixelsToTwips(x())));
+    m_settings.setValue(kFormY, QString::number(pixelsToTwips(y())));
     m_settings.setBytes(kMapFileName, m_state.currentMap);
     m_settings.setValue(kCheck1, QString::number(m_Check1->value()));
     m_settings.setValue(kCheck2, QString::number(m_Check2->isChecked() ? 1 : 0));
@@ -312,8 +311,8 @@ void frmMain::showPieces() {
     for (int i = 1; i <= kPieceCount; ++i) {
         const Piece& p = m_state.board.piece(i);
         XPButton* w = QZ(i);
-        QRect r(p.left / kTwipsPerPixel, p.top / kTwipsPerPixel, p.width / kTwipsPerPixel,
-                p.height / kTwipsPerPixel);
+        const QRect r(twipsToPixels(p.left), twipsToPixels(p.top), twipsToPixels(p.width),
+                      twipsToPixels(p.height));
         if (w->geometry() != r) w->setGeometry(r);
         QPixmap picture = m_pictures.piece(p.picture);
         if (w->Picture().cacheKey() != picture.cacheKey()) w->setPicture(picture);

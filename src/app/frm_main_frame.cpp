@@ -16,14 +16,13 @@
 #include "frame_model/frame_geometry.h"
 #include "frame_model/help_texts.h"
 #include "platform/dialogs.h"
+#include "platform/mouse_codes.h"
 
 namespace quellan {
 
 namespace {
 
-QPoint toPixels(frame::Position twips) {
-    return {frame::toPixels(twips.x), frame::toPixels(twips.y)};
-}
+QPoint toPixels(frame::Position twips) { return {twipsToPixels(twips.x), twipsToPixels(twips.y)}; }
 
 }  // namespace
 
@@ -73,18 +72,18 @@ void frmMain::changeEvent(QEvent* event) {
 void frmMain::Form_Resize() {
     // Nothing of the frame can be laid out while the window is minimised.
     if (windowState() & Qt::WindowMinimized) return;
-    const int W = width() * kTwipsPerPixel;
-    const int H = height() * kTwipsPerPixel;
-    const frame::FrameLayout f = frame::frameLayout(W, H, m_LbBR->width() * kTwipsPerPixel,
-                                                    m_LbBR->height() * kTwipsPerPixel);
+    const int W = pixelsToTwips(width());
+    const int H = pixelsToTwips(height());
+    const frame::FrameLayout f =
+        frame::frameLayout(W, H, pixelsToTwips(m_LbBR->width()), pixelsToTwips(m_LbBR->height()));
     m_LbBR->move(toPixels(f.notice));
     QPalette white = m_LbBR->palette();
     white.setColor(QPalette::WindowText, QColor(255, 255, 255));
     m_LbBR->setPalette(white);
 
-    m_IMBar->setGeometry(QRect(toPixels(f.dragStrip), QSize(frame::toPixels(f.dragStripWidth),
-                                                            frame::toPixels(f.dragStripHeight))));
-    const QSize button(frame::toPixels(f.buttonWidth), frame::toPixels(f.buttonHeight));
+    m_IMBar->setGeometry(QRect(toPixels(f.dragStrip), QSize(twipsToPixels(f.dragStripWidth),
+                                                            twipsToPixels(f.dragStripHeight))));
+    const QSize button(twipsToPixels(f.buttonWidth), twipsToPixels(f.buttonHeight));
     m_Immin->setGeometry(QRect(toPixels(f.minimise), button));
     m_Imclose->setGeometry(QRect(toPixels(f.close), button));
 
@@ -100,16 +99,15 @@ void frmMain::Form_Resize() {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     const QSize screenPixels = s ? s->geometry().size() : QSize(1024, 768);
     const frame::Position at =
-        frame::keepOnScreen({m_formX, m_formY}, screenPixels.width() * kTwipsPerPixel,
-                            screenPixels.height() * kTwipsPerPixel, W, H);
+        frame::keepOnScreen({m_formX, m_formY}, pixelsToTwips(screenPixels.width()),
+                            pixelsToTwips(screenPixels.height()), W, H);
     m_formX = at.x;
     m_formY = at.y;
-    move(m_formX / kTwipsPerPixel, m_formY / kTwipsPerPixel);
+    move(twipsToPixels(m_formX), twipsToPixels(m_formY));
 }
 
 void frmMain::RMe() {
-    setMask(
-        toRegion(frame::windowRegionShapes(width() * kTwipsPerPixel, height() * kTwipsPerPixel)));
+    setMask(toRegion(frame::windowRegionShapes(pixelsToTwips(width()), pixelsToTwips(height()))));
 }
 
 void frmMain::paintEvent(QPaintEvent*) {
@@ -119,18 +117,18 @@ void frmMain::paintEvent(QPaintEvent*) {
 }
 
 void frmMain::mousePressEvent(QMouseEvent* e) {
-    Form_MouseDown(xp::buttonCode(e->button()), xp::shiftCode(e->modifiers()),
+    Form_MouseDown(buttonCode(e->button()), shiftCode(e->modifiers()),
                    e->globalPosition().toPoint());
 }
 
 void frmMain::mouseMoveEvent(QMouseEvent*) { Form_MouseMove(); }
 
 void frmMain::Form_MouseDown(int button, int, QPoint globalPos) {
-    if (button == 1) startWindowDrag(this, globalPos);
+    if (button == kLeftButton) startWindowDrag(this, globalPos);
 }
 
 void frmMain::IMBar_MouseDown(int button, int, QPoint globalPos) {
-    if (button == 1) startWindowDrag(m_IMBar, globalPos);
+    if (button == kLeftButton) startWindowDrag(m_IMBar, globalPos);
 }
 
 void frmMain::Form_MouseMove() {
@@ -174,8 +172,8 @@ void frmMain::Imclose_MouseUp() { stepCaption(m_Imclose, &frame::CaptionButtonSt
 
 void frmMain::Immin_Click() {
     // Restoring brings the window back here, wherever it was dragged to.
-    m_formX = x() * kTwipsPerPixel;
-    m_formY = y() * kTwipsPerPixel;
+    m_formX = pixelsToTwips(x());
+    m_formY = pixelsToTwips(y());
     setWindowState((windowState() & ~Qt::WindowActive) | Qt::WindowMinimized);
 }
 

@@ -2,7 +2,7 @@
 // Where everything stands on the main window, in twips (15 per pixel).
 #include <QRect>
 
-#include "setup/board.h"
+#include "common/units_and_codes.h"
 
 namespace quellan::layout {
 
@@ -30,11 +30,9 @@ inline constexpr TwipsRect kImage8{4680, 4800, 240, 240};
 inline constexpr TwipsRect kImage9{5280, 4800, 240, 240};
 inline constexpr TwipsRect kImage10{5880, 4680, 465, 465};
 
-inline constexpr int toPixels(int twips) { return twips / kTwipsPerPixel; }
-inline constexpr float toTwips(int pixels) { return static_cast<float>(pixels * kTwipsPerPixel); }
-
 inline QRect pixels(const TwipsRect& r) {
-    return {toPixels(r.left), toPixels(r.top), toPixels(r.width), toPixels(r.height)};
+    return {twipsToPixels(r.left), twipsToPixels(r.top), twipsToPixels(r.width),
+            twipsToPixels(r.height)};
 }
 
 }  // namespace quellan::layout

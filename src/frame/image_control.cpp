@@ -3,6 +3,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "platform/mouse_codes.h"
+
 namespace quellan {
 
 ImageControl::ImageControl(QWidget* parent) : QWidget(parent) {
@@ -24,19 +26,18 @@ void ImageControl::paintEvent(QPaintEvent*) {
 
 void ImageControl::mousePressEvent(QMouseEvent* e) {
     m_click.press(e->button());
-    emit MouseDown(xp::buttonCode(e->button()), xp::shiftCode(e->modifiers()),
+    emit MouseDown(buttonCode(e->button()), shiftCode(e->modifiers()),
                    e->globalPosition().toPoint());
 }
 
 void ImageControl::mouseMoveEvent(QMouseEvent* e) {
-    emit MouseMove(xp::buttonsCode(e->buttons()), xp::shiftCode(e->modifiers()),
+    emit MouseMove(buttonsCode(e->buttons()), shiftCode(e->modifiers()),
                    e->globalPosition().toPoint());
 }
 
 void ImageControl::mouseReleaseEvent(QMouseEvent* e) {
     const bool inside = rect().contains(e->position().toPoint());
-    emit MouseUp(xp::buttonCode(e->button()), xp::shiftCode(e->modifiers()),
-                 e->globalPosition().toPoint());
+    emit MouseUp(buttonCode(e->button()), shiftCode(e->modifiers()), e->globalPosition().toPoint());
     if (m_click.release(e->button(), inside)) emit Click();
 }
 

@@ -21,7 +21,7 @@ class ImageControl : public QWidget {
     void setPicture(const QPixmap& picture);
 
   signals:
-    // Button and shift values as the buttons count them (xp::buttonCode, xp::shiftCode); the
+    // Button and shift values as the buttons count them (platform/mouse_codes.h); the
     // point is on the screen.
     void MouseDown(int button, int shift, QPoint globalPos);
     void MouseMove(int button, int shift, QPoint globalPos);

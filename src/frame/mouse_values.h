@@ -1,10 +1,7 @@
 #pragma once
-// Mouse values of the frame's controls. They count buttons and shift keys
-// exactly as the game's buttons do (left 1, right 2, middle 4; shift 1,
-// control 2, alt 4): see xpbutton/platform_codes.h.
+// The click rule of the frame's controls. Their events count buttons and
+// shift keys with the game's codes (platform/mouse_codes.h).
 #include <Qt>
-
-#include "xpbutton/platform_codes.h"
 
 namespace quellan {
 

@@ -15,8 +15,8 @@ QImage paintFrame(QSize pixels, const QImage& skin, const QImage& icon, const QS
                   const QFont& font) {
     QImage surface(pixels, QImage::Format_ARGB32_Premultiplied);
     surface.fill(Qt::transparent);
-    const int W = pixels.width() * frame::kTwipsPerPixel;
-    const int H = pixels.height() * frame::kTwipsPerPixel;
+    const int W = pixelsToTwips(pixels.width());
+    const int H = pixelsToTwips(pixels.height());
     QPainter p(&surface);
     // Stretched without smoothing, as a plain stretching copy does: the
     // edge strips keep their crisp lines.
@@ -28,7 +28,7 @@ QImage paintFrame(QSize pixels, const QImage& skin, const QImage& icon, const QS
     const frame::FrameLayout layout = frame::frameLayout(W, H, 0, 0);
     p.setFont(font);
     p.setPen(QColor(255, 255, 255));
-    const QPoint at(frame::toPixels(layout.caption.x), frame::toPixels(layout.caption.y));
+    const QPoint at(twipsToPixels(layout.caption.x), twipsToPixels(layout.caption.y));
     p.drawText(at + QPoint(0, QFontMetrics(font).ascent()), caption);
     return surface;
 }

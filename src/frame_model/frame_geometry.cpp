@@ -1,7 +1,6 @@
 #include "frame_model/frame_geometry.h"
 
 #include <algorithm>
-#include <cmath>
 
 namespace quellan::frame {
 
@@ -42,18 +41,15 @@ std::array<SkinCopy, 9> skinCopies(int W, int H, int PW, int PH) {
     }};
 }
 
-int toPixels(int twips) {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / kTwipsPerPixel));
-}
-
 Box toPixels(const Box& twips) {
-    return {toPixels(twips.x), toPixels(twips.y), toPixels(twips.width), toPixels(twips.height)};
+    return {twipsToPixels(twips.x), twipsToPixels(twips.y), twipsToPixels(twips.width),
+            twipsToPixels(twips.height)};
 }
 
 std::array<RegionShape, 6> windowRegionShapes(int W, int H) {
     using K = RegionShape::Kind;
-    const int w = toPixels(W);
-    const int h = toPixels(H);
+    const int w = twipsToPixels(W);
+    const int h = twipsToPixels(H);
     return {{
         {K::Rectangle, 0, 5, w, h - 5},
         {K::Rectangle, 5, 0, w - 5, h},

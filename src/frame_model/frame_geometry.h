@@ -6,9 +6,9 @@
 // pixels.
 #include <array>
 
-namespace quellan::frame {
+#include "common/units_and_codes.h"
 
-inline constexpr int kTwipsPerPixel = 15;
+namespace quellan::frame {
 
 // The skin picture: 271 x 218 pixels.
 inline constexpr int kSkinWidth = 4065;
@@ -34,7 +34,6 @@ std::array<SkinCopy, 9> skinCopies(int W, int H, int PW = kSkinWidth, int PH = k
 
 // A box in twips as whole pixels, each value rounded to the nearest pixel.
 Box toPixels(const Box& twips);
-int toPixels(int twips);
 
 // One shape of the window outline, in pixels; right and bottom exclusive.
 // An ellipse is given by its bounding box.

@@ -2,13 +2,11 @@
 // Selecting a piece and turning presses on the board into moves. A piece is
 // selected by giving it the focus; a left press beside it moves it; a left
 // press on the margin around the board drags the window.
+#include "common/units_and_codes.h"
 #include "setup/game_host.h"
 #include "setup/game_state.h"
 
 namespace quellan {
-
-// Mouse buttons as the window reports them.
-inline constexpr int kLeftButton = 1;
 
 // The board rectangle, inclusive: 450..4050 x 450..4950 twips.
 bool isOnBoard(float x, float y);

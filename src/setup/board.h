@@ -7,9 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "common/units_and_codes.h"
+
 namespace quellan {
 
-inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kCell = 900;       // one cell is 900 x 900 twips
 inline constexpr int kBoardLeft = 450;  // the top-left cell's corner
 inline constexpr int kBoardTop = 450;

@@ -157,7 +157,7 @@ void XPButton::RefreshFont() {
     QFont f = font();
     if (f.pointSizeF() > 0) {
         f.setPixelSize(
-            static_cast<int>(std::lround(f.pointSizeF() * kTwipsPerPoint / xp::kTwipsPerPixel)));
+            static_cast<int>(std::lround(f.pointSizeF() * kTwipsPerPoint / kTwipsPerPixel)));
     }
     m_state.surfaceFont = f;
 }

@@ -88,8 +88,8 @@ void settle(QDropEvent* event, int effect) {
 void passDragOver(XPButton& button, QDragMoveEvent* event, int state) {
     int effect = effectsOf(event->possibleActions());
     const QPointF p = event->position();
-    emit button.OLEDragOver(event->mimeData(), effect, xp::buttonsCode(event->buttons()),
-                            xp::shiftCode(event->modifiers()), float(p.x()), float(p.y()), state);
+    emit button.OLEDragOver(event->mimeData(), effect, buttonsCode(event->buttons()),
+                            shiftCode(event->modifiers()), float(p.x()), float(p.y()), state);
     settle(event, effect);
 }
 
@@ -109,8 +109,8 @@ void XPButton::dragLeaveEvent(QDragLeaveEvent* event) {
 void XPButton::dropEvent(QDropEvent* event) {
     int effect = effectsOf(event->dropAction());
     const QPointF p = event->position();
-    emit OLEDragDrop(event->mimeData(), effect, xp::buttonsCode(event->buttons()),
-                     xp::shiftCode(event->modifiers()), float(p.x()), float(p.y()));
+    emit OLEDragDrop(event->mimeData(), effect, buttonsCode(event->buttons()),
+                     shiftCode(event->modifiers()), float(p.x()), float(p.y()));
     settle(event, effect);
 }
 

@@ -23,14 +23,14 @@ void XPButton::pressLeft(int shift, QPointF pos) {
     m_state.isPressed = true;
     m_delayDrawing = false;
     Redraw();
-    emit MouseDown(xp::kLeftButton, shift, float(pos.x()), float(pos.y()));
+    emit MouseDown(kLeftButton, shift, float(pos.x()), float(pos.y()));
 }
 
 void XPButton::mousePressEvent(QMouseEvent* event) {
-    const int button = xp::buttonCode(event->button());
+    const int button = buttonCode(event->button());
     m_lastButton = button;
-    if (button != xp::kLeftButton) {
-        emit MouseDown(button, xp::shiftCode(event->modifiers()), float(event->position().x()),
+    if (button != kLeftButton) {
+        emit MouseDown(button, shiftCode(event->modifiers()), float(event->position().x()),
                        float(event->position().y()));
         return;
     }
@@ -38,30 +38,30 @@ void XPButton::mousePressEvent(QMouseEvent* event) {
     // the press.
     setFocus(Qt::MouseFocusReason);
     m_clickArmed = true;
-    pressLeft(xp::shiftCode(event->modifiers()), event->position());
+    pressLeft(shiftCode(event->modifiers()), event->position());
 }
 
 void XPButton::mouseMoveEvent(QMouseEvent* event) {
     const QPointF pos = event->position();
     const bool outside = pos.x() < 0 || pos.y() < 0 || pos.x() > width() || pos.y() > height();
     if (!m_state.isHovering && !outside) beginHover(event->buttons() & Qt::LeftButton);
-    emit MouseMove(xp::buttonsCode(event->buttons()), xp::shiftCode(event->modifiers()),
-                   float(pos.x()), float(pos.y()));
+    emit MouseMove(buttonsCode(event->buttons()), shiftCode(event->modifiers()), float(pos.x()),
+                   float(pos.y()));
 }
 
 void XPButton::mouseReleaseEvent(QMouseEvent* event) {
-    const int button = xp::buttonCode(event->button());
+    const int button = buttonCode(event->button());
     const QPointF pos = event->position();
     m_state.isPressed = false;
-    if (button == xp::kLeftButton) {
+    if (button == kLeftButton) {
         m_state.set(xp::kIsButtonDown, false);
         m_delayDrawing = false;
         // Toggle and option buttons repaint through their value instead.
         if (m_state.props.mode() == xp::kModeCommand) Redraw();
     }
-    emit MouseUp(button, xp::shiftCode(event->modifiers()), float(pos.x()), float(pos.y()));
+    emit MouseUp(button, shiftCode(event->modifiers()), float(pos.x()), float(pos.y()));
     m_lastButton = button;
-    if (button != xp::kLeftButton || !m_clickArmed) return;
+    if (button != kLeftButton || !m_clickArmed) return;
     m_clickArmed = false;
     const QPoint at = pos.toPoint();
     if (rect().contains(at) && (mask().isEmpty() || mask().contains(at))) performClick();
@@ -75,12 +75,11 @@ void XPButton::mouseDoubleClickEvent(QMouseEvent* event) {
         // The press of this click was delivered already; only the click that
         // would follow it is dropped.
         m_lastButton = -1;
-    } else if (m_lastButton == xp::kLeftButton) {
+    } else if (m_lastButton == kLeftButton) {
         pressLeft(0, event->position());
         m_lastButton = -1;
     } else {
-        emit MouseDown(xp::kLeftButton, 0, float(event->position().x()),
-                       float(event->position().y()));
+        emit MouseDown(kLeftButton, 0, float(event->position().x()), float(event->position().y()));
     }
     m_clickArmed = false;
 }
@@ -121,7 +120,7 @@ void XPButton::endHover() {
 
 void XPButton::keyPressEvent(QKeyEvent* event) {
     const int vk = xp::virtualKeyCode(event->key());
-    const int shift = xp::shiftCode(event->modifiers());
+    const int shift = shiftCode(event->modifiers());
     if (isArrow(vk)) {
         // Arrow keys belong to the container, not to the button.
         if (m_container) {
@@ -150,11 +149,11 @@ void XPButton::keyPressEvent(QKeyEvent* event) {
 void XPButton::keyReleaseEvent(QKeyEvent* event) {
     if (event->isAutoRepeat()) return;
     const int vk = xp::virtualKeyCode(event->key());
-    const int shift = xp::shiftCode(event->modifiers());
+    const int shift = shiftCode(event->modifiers());
     m_state.isPressed = false;
     if (vk == xp::kKeySpace && m_state.has(xp::kIsButtonDown)) {
         m_state.set(xp::kIsButtonDown, false);
-        m_lastButton = xp::kLeftButton;
+        m_lastButton = kLeftButton;
         if (m_state.props.mode() == xp::kModeCommand) {
             Redraw();
             performClick();
@@ -167,7 +166,7 @@ void XPButton::keyReleaseEvent(QKeyEvent* event) {
     }
     if (isArrow(vk)) {
         if (m_state.props.mode() == xp::kModeOption && !m_state.props.value()) {
-            m_lastButton = xp::kLeftButton;
+            m_lastButton = kLeftButton;
             performClick();
         }
         return;

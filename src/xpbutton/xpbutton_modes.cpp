@@ -13,7 +13,7 @@
 namespace quellan {
 
 void XPButton::performClick() {
-    if (m_lastButton != xp::kLeftButton) return;
+    if (m_lastButton != kLeftButton) return;
     switch (m_state.props.mode()) {
         case xp::kModeToggle:
             setValue(!m_state.props.value());
@@ -61,7 +61,7 @@ void XPButton::focusGained() {
     // The first option of an empty group to receive the focus is selected.
     if (m_state.props.mode() != xp::kModeOption || m_state.props.value()) return;
     if (OptionToggle(2)) return;
-    m_lastButton = xp::kLeftButton;
+    m_lastButton = kLeftButton;
     performClick();
 }
 
@@ -71,7 +71,7 @@ void XPButton::AccessKeyPress(int keyAscii) {
     // Toggle and option buttons are never the default or cancel button.
     if (enterOrEscape && m_state.props.mode() != xp::kModeCommand) return;
     if (!enterOrEscape && !m_state.has(xp::kShowsDefaultLook)) Refresh();
-    m_lastButton = xp::kLeftButton;
+    m_lastButton = kLeftButton;
     performClick();
 }
 
