@@ -18,6 +18,7 @@ RecordContents parseRecordLines(const std::vector<std::string>& lines) {
             record.holder = line.substr(texts::kPlayerPrefix.size());
         } else {
             ++record.positionLines;
+            record.positions.push_back(std::move(line));
         }
     }
     return record;

@@ -15,6 +15,7 @@ namespace quellan {
 struct RecordContents {
     std::optional<std::string> holder;  // from the last player line, if any
     int positionLines = 0;
+    std::vector<std::string> positions;  // the position lines, quotes deleted
     // The record's step count: position lines minus one (-1 without any).
     int bestSteps() const { return positionLines - 1; }
 };

@@ -13,6 +13,11 @@ bool isNewRecord(const GameState& state, const GamePaths& paths) {
 void runWinSequence(GameState& state, GameHost& host, const GamePaths& paths) {
     if (host.musicOption() == music::kOn) host.setMusicOption(music::kSuspended);
     host.playEffect(effects::kSolved);
+    // A game the coach helped in is congratulated but never recorded.
+    if (state.assisted) {
+        host.showMessage(texts::kSolvedAssisted, MessageIcon::None, texts::kAppTitle);
+        return;
+    }
     host.showMessage(texts::kSolved, MessageIcon::None, texts::kAppTitle);
     if (!isNewRecord(state, paths)) return;
 

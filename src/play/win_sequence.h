@@ -11,7 +11,9 @@ namespace quellan {
 // step count is strictly below the best on record.
 bool isNewRecord(const GameState& state, const GamePaths& paths);
 
-// Runs the whole win sequence. A record file that cannot be written is not
+// Runs the whole win sequence. An assisted game is congratulated with a
+// second line saying so, and neither asks for a name nor touches the record
+// file. A record file that cannot be written is not
 // reported; the labels show the new record anyway and the old file is kept.
 void runWinSequence(GameState& state, GameHost& host, const GamePaths& paths);
 

@@ -38,6 +38,9 @@ struct GameState {
     std::int32_t bestSteps = 0;
     std::string currentMap;
     GameLabels labels;
+    // A hint or the demonstration helped in this game: its win is not
+    // recorded. Cleared when a layout is set up.
+    bool assisted = false;
 };
 
 }  // namespace quellan

@@ -27,6 +27,7 @@ bool InitMap(GameState& state, GameHost& host, const GamePaths& paths, const std
     state.board.setAllVisible(false);
     state.history.clear();
     state.selectedQZ = 0;
+    state.assisted = false;
     loadRecordInfo(state, paths, name);
     state.stepCount = 0;
 

@@ -59,6 +59,25 @@ TEST_F(WinSequence, AnEqualResultIsNoRecord) {
     EXPECT_EQ(recordText("近"), "\"玩家：Old\"\r\n\"a\"\r\n\"b\"\r\n");
 }
 
+TEST_F(WinSequence, AnAssistedWinIsCongratulatedButNeverRecorded) {
+    writeRecord("近", "\"玩家：Old\"\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n");  // two steps
+    ASSERT_TRUE(load("近"));
+    state.assisted = true;
+    host.clearLog();
+    host.music = music::kOn;
+    ASSERT_EQ(solve(), MoveOutcome::Solved);
+    EXPECT_EQ(host.log,
+              (std::vector<std::string>{
+                  "music 2", "effect /sound/overpass.wav",
+                  "message 恭喜过关~\n本局用过提示或演示，成绩不计入记录。 | Quellan | 0"}));
+    EXPECT_EQ(state.labels.holder, "Old");
+    EXPECT_EQ(recordText("近"), "\"玩家：Old\"\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n");
+
+    // Setting the layout up again starts an honest game.
+    ASSERT_TRUE(load("近"));
+    EXPECT_FALSE(state.assisted);
+}
+
 TEST_F(WinSequence, AFewerStepsResultReplacesTheRecord) {
     writeRecord("近", "\"玩家：Old\"\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n");  // two steps
     ASSERT_TRUE(load("近"));
