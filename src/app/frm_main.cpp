@@ -11,6 +11,8 @@
 #include <QScreen>
 
 #include "app/board_panel.h"
+#include "app/coach_panel.h"
+#include "app/game_look.h"
 #include "app/game_panel_layout.h"
 #include "app/layout_chooser.h"
 #include "common/text_file.h"
@@ -37,8 +39,6 @@
 namespace quellan {
 
 namespace {
-
-constexpr quint32 kButtonFace = 0x8000000F;
 
 // The hover hints of the pieces: the characters carved on pieces 1..6, and
 // the four soldiers.
@@ -91,6 +91,7 @@ frmMain::frmMain(const QString& appPath, QWidget* parent)
     buildHelpIcons();
     buildPieces();
     buildFrame();
+    m_coach = new CoachPanel(*this, m_state);
     m_audio = std::make_unique<GameAudio>(m_appPathText);
     m_audio->attach(m_Check1, m_Check2);
 }
@@ -142,7 +143,7 @@ void frmMain::buildControls() {
     m_XPButton1->setObjectName("XPButton1");
     m_XPButton1->setGeometry(layout::pixels(layout::kXPButton1));
     m_XPButton1->setButtonStyle(2);
-    m_XPButton1->setBackColor(kButtonFace);
+    m_XPButton1->setBackColor(look::kButtonFace);
     m_XPButton1->setCaptionAlign(2);
     m_XPButton1->setPictureAlign(0);
     m_XPButton1->setPicture(m_pictures.undoIcon());
@@ -175,7 +176,7 @@ void frmMain::buildPieces() {
         piece->setCaptionAlign(2);
         piece->setPictureAlign(4);
         piece->setPictureSize(4);
-        piece->setBackColor(kButtonFace);
+        piece->setBackColor(look::kButtonFace);
         piece->setGradientColor(0);
         piece->setMousePointer(99);
         piece->setMouseIcon(m_pictures.handCursorPicture(), m_pictures.handHotSpot());
@@ -266,18 +267,29 @@ void frmMain::Combo1_Click() {
     m_state.currentMap = m_Combo1->itemData(index).toByteArray().toStdString();
     InitMap(m_state, *this, m_paths, m_state.currentMap);
     showState();
+    m_coach->layoutSetUp();
 }
 
 void frmMain::XPButton1_Click() {
+    if (m_coach->interrupt()) return;  // the press only stops the coach
     undoMove(m_state, *this);
     showState();
+    m_coach->afterStep();
 }
 
-void frmMain::QZ_GotFocus(int index) { ::quellan::QZ_GotFocus(m_state, *this, index); }
+void frmMain::QZ_GotFocus(int index) {
+    ::quellan::QZ_GotFocus(m_state, *this, index);
+    m_coach->selectionChanged();
+}
 
-void frmMain::QZ_LostFocus(int) { ::quellan::QZ_LostFocus(m_state); }
+void frmMain::QZ_LostFocus(int) {
+    ::quellan::QZ_LostFocus(m_state);
+    m_coach->selectionChanged();
+}
 
 void frmMain::Picture1_MouseDown(int button, int, float x, float y) {
+    // Any press on the board stops a demonstration or a replay, and only that.
+    if (m_coach->interrupt()) return;
     switch (classifyBoardPress(button, x, y)) {
         case BoardPress::Ignored:
             return;
@@ -285,13 +297,18 @@ void frmMain::Picture1_MouseDown(int button, int, float x, float y) {
             m_Picture1->startWindowDrag();
             return;
         case BoardPress::Move:
-            QZMove(m_state, *this, m_paths, x, y);
-            showState();
-            // Only now does the board take the focus: the piece just moved
-            // loses it, so pressing it again selects it again.
-            m_Picture1->setFocus(Qt::MouseFocusReason);
+            makeMove(x, y);
             return;
     }
+}
+
+void frmMain::makeMove(float x, float y) {
+    QZMove(m_state, *this, m_paths, x, y);
+    showState();
+    // Only now does the board take the focus: the piece just moved loses
+    // it, so pressing it again selects it again.
+    m_Picture1->setFocus(Qt::MouseFocusReason);
+    m_coach->afterStep();
 }
 
 void frmMain::Picture1_MouseMove(int, int, float x, float y) {
@@ -307,9 +324,11 @@ void frmMain::showState() {
     showLabels();
 }
 
-void frmMain::showPieces() {
+void frmMain::showPieces() { showBoard(m_state.board); }
+
+void frmMain::showBoard(const Board& board) {
     for (int i = 1; i <= kPieceCount; ++i) {
-        const Piece& p = m_state.board.piece(i);
+        const Piece& p = board.piece(i);
         XPButton* w = QZ(i);
         const QRect r(twipsToPixels(p.left), twipsToPixels(p.top), twipsToPixels(p.width),
                       twipsToPixels(p.height));

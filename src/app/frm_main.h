@@ -22,6 +22,7 @@ class QLabel;
 namespace quellan {
 
 class BoardPanel;
+class CoachPanel;
 class ClickLabel;
 class GameAudio;
 class ImageControl;
@@ -50,6 +51,13 @@ class frmMain : public QWidget, public GameHost {
     void QZ_LostFocus(int index);
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
+
+    // One move attempt at (x, y) on the board, the way a press makes it;
+    // the coach's demonstration presses through here too.
+    void makeMove(float x, float y);
+    // Shows the pieces where `board` has them, without touching the game
+    // (the replay of a record).
+    void showBoard(const Board& board);
 
     // The window frame (frm_main_frame.cpp): its layout on every resize,
     // the outline, dragging and the two caption buttons.
@@ -163,6 +171,7 @@ class frmMain : public QWidget, public GameHost {
     frame::CaptionButtonState m_imcloseState;
     HelpFile m_helpFile;
     std::unique_ptr<GameAudio> m_audio;
+    CoachPanel* m_coach = nullptr;
 };
 
 }  // namespace quellan

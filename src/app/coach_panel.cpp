@@ -1,0 +1,256 @@
+#include "app/coach_panel.h"
+
+#include <QComboBox>
+#include <QEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include "app/board_panel.h"
+#include "app/frm_main.h"
+#include "app/game_look.h"
+#include "app/game_panel_layout.h"
+#include "app/hint_mark.h"
+#include "coach/coach_rules.h"
+#include "coach/piece_moves.h"
+#include "common/text_file.h"
+#include "common/texts.h"
+#include "play/record_file.h"
+#include "xpbutton/xpbutton.h"
+
+namespace quellan {
+
+namespace {
+
+// The free rows of the right column: between Label3 and Label4, and between
+// the undo button and Check2; the steps to go sit in the bottom bar.
+constexpr layout::TwipsRect kFewestCaption{4320, 1950, 900, 180};
+constexpr layout::TwipsRect kFewestValue{5220, 1950, 900, 180};
+constexpr layout::TwipsRect kHintButton{4380, 3195, 720, 360};
+constexpr layout::TwipsRect kDemoButton{5160, 3195, 720, 360};
+constexpr layout::TwipsRect kReplayButton{5940, 3195, 720, 360};
+constexpr layout::TwipsRect kStepsToGo{300, 5880, 2400, 180};
+constexpr int kStepIntervalMs = 400;
+
+QString fromUtf8(const std::string& s) {
+    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
+}
+
+void setColor(QWidget* w, const QColor& color) {
+    QPalette p = w->palette();
+    p.setColor(QPalette::WindowText, color);
+    w->setPalette(p);
+}
+
+// The mark of a layout that has a record, beside its name in the chooser.
+QIcon recordIcon() {
+    QPixmap star(12, 12);
+    star.fill(Qt::transparent);
+    QPainter p(&star);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(QColor(0, 140, 0), 2));
+    p.drawPolyline(QPolygonF({QPointF(2, 6), QPointF(5, 9), QPointF(10, 2)}));
+    return QIcon(star);
+}
+
+}  // namespace
+
+CoachPanel::CoachPanel(frmMain& window, GameState& state)
+    : QObject(&window), m_window(window), m_state(state) {
+    setObjectName("coach");
+    m_timer.setInterval(kStepIntervalMs);
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, &CoachPanel::step);
+    connect(&m_watcher, &QFutureWatcherBase::finished, this, &CoachPanel::figuresReady);
+    buildControls();
+}
+
+CoachPanel::~CoachPanel() { m_watcher.waitForFinished(); }
+
+void CoachPanel::buildControls() {
+    QWidget* board = m_window.findChild<BoardPanel*>("Picture1");
+    m_fewestCaption = new QLabel(QStringLiteral("最少步数："), board);
+    m_fewestCaption->setObjectName("coachFewestCaption");
+    m_fewestCaption->move(layout::pixels(kFewestCaption).topLeft());
+    m_fewestValue = new QLabel(QStringLiteral("…"), board);
+    m_fewestValue->setObjectName("coachFewest");
+    m_fewestValue->move(layout::pixels(kFewestValue).topLeft());
+    m_fewestValue->setToolTip(QStringLiteral("单格步数（括号里是整子移动的步数）"));
+    setColor(m_fewestValue, QColor(0, 110, 0));
+
+    m_stepsToGo = new QLabel(&m_window);
+    m_stepsToGo->setObjectName("coachStepsToGo");
+    m_stepsToGo->move(layout::pixels(kStepsToGo).topLeft());
+    m_stepsToGo->hide();
+
+    struct ButtonPlacement {
+        XPButton** button;
+        layout::TwipsRect at;
+        const char* name;
+        const char* caption;
+        const char* tip;
+        void (CoachPanel::*click)();
+    };
+    const ButtonPlacement buttons[] = {
+        {&m_hintButton, kHintButton, "coachHint", "提示", "指出下一步该走哪枚棋子",
+         &CoachPanel::hint},
+        {&m_demoButton, kDemoButton, "coachDemo", "演示",
+         "从当前局面演示最少步数的走法；再按一下停止", &CoachPanel::toggleDemonstration},
+        {&m_replayButton, kReplayButton, "coachReplay", "回放", "回放最佳步数记录的走法",
+         &CoachPanel::replay},
+    };
+    for (const ButtonPlacement& b : buttons) {
+        auto* button = new XPButton(board);
+        button->setObjectName(b.name);
+        button->setGeometry(layout::pixels(b.at));
+        button->setButtonStyle(2);
+        button->setBackColor(look::kButtonFace);
+        button->setCaptionAlign(2);
+        button->setCaption(QString::fromUtf8(b.caption));
+        button->setToolTip(QString::fromUtf8(b.tip));
+        connect(button, &XPButton::Click, this, b.click);
+        *b.button = button;
+    }
+
+    m_hintMark = new HintMark(board);
+    for (int i = 1; i <= kPieceCount; ++i)
+        if (auto* piece = m_window.findChild<XPButton*>(QStringLiteral("QZ%1").arg(i)))
+            piece->installEventFilter(this);
+    if (auto* holder = m_window.findChild<QLabel*>("Label6")) holder->installEventFilter(this);
+}
+
+// A press on a piece stops a demonstration or a replay and does nothing
+// else; a press on the record holder's name replays the record.
+bool CoachPanel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress) return false;
+    if (watched->objectName() == "Label6") {
+        // The press stays with the name; the board under it would stop the
+        // replay at once.
+        if (m_state.labels.holderTip.empty()) return false;
+        replay();
+        return true;
+    }
+    return interrupt();
+}
+
+void CoachPanel::layoutSetUp() {
+    stop();
+    hideHintMark();
+    m_hintUsed = false;
+    m_lastStepsToGo.reset();
+    m_stepsToGo->hide();
+    m_figures.reset();
+    m_figuresPending = false;
+    showFewestSteps();
+    showRecordMarks();
+    // The figures are worked out once the window is back in its event loop,
+    // off the UI thread, so the window never waits for them.
+    if (!m_state.history.empty()) startFigures();
+}
+
+void CoachPanel::startFigures() {
+    const Board setUp = m_state.board;
+    m_figuresPending = true;
+    m_watcher.setFuture(QtConcurrent::run([setUp] {
+        auto figures = std::make_shared<LayoutFigures>();
+        figures->map = DistanceMap(setUp);
+        figures->fewestSteps = figures->map.stepsToSolve(setUp);
+        figures->fewestPieceMoves = fewestPieceMoves(setUp);
+        return std::shared_ptr<const LayoutFigures>(std::move(figures));
+    }));
+}
+
+void CoachPanel::figuresReady() {
+    if (!m_figuresPending || m_watcher.future().resultCount() == 0) return;
+    m_figuresPending = false;
+    m_figures = m_watcher.result();
+    showFewestSteps();
+    showRecordMarks();
+    showStepsToGo();
+}
+
+const LayoutFigures* CoachPanel::figures() {
+    if (!m_figures && m_figuresPending) {
+        m_watcher.waitForFinished();
+        figuresReady();
+    }
+    return m_figures.get();
+}
+
+void CoachPanel::showFewestSteps() {
+    m_fewestValue->setText(
+        m_figures ? fromUtf8(fewestStepsText(m_figures->fewestSteps, m_figures->fewestPieceMoves))
+                  : QStringLiteral("…"));
+    m_fewestValue->adjustSize();
+}
+
+void CoachPanel::showStepsToGo() {
+    if (!m_hintUsed || !m_figures) return;
+    const std::optional<int> now = m_figures->map.stepsToSolve(m_state.board);
+    const StepsToGo line = stepsToGo(m_lastStepsToGo, now);
+    m_lastStepsToGo = now;
+    m_stepsToGo->setText(QStringLiteral("距终局：") + fromUtf8(line.text));
+    setColor(m_stepsToGo, line.raised ? QColor(255, 70, 70) : QColor(255, 255, 255));
+    m_stepsToGo->adjustSize();
+    m_stepsToGo->show();
+}
+
+// The chooser marks every layout that has a record; its tooltip gives the
+// current layout's record and fewest steps.
+void CoachPanel::showRecordMarks() {
+    auto* chooser = m_window.findChild<QComboBox*>("Combo1");
+    if (!chooser) return;
+    const QIcon mark = recordIcon();
+    for (int i = 0; i < chooser->count(); ++i) {
+        const std::string name = chooser->itemText(i).toStdString();
+        chooser->setItemIcon(i, isRegularFile(m_window.paths().recordFile(name)) ? mark : QIcon());
+    }
+    QString tip = QStringLiteral("最佳步数记录：") + fromUtf8(m_state.labels.bestSteps);
+    if (!m_state.labels.holderTip.empty())
+        tip += QStringLiteral("（%1）").arg(fromUtf8(m_state.labels.holderTip));
+    tip += QStringLiteral("\n最少步数：") + m_fewestValue->text();
+    chooser->setToolTip(tip);
+    m_replayButton->setEnabled(isRegularFile(m_window.paths().recordFile(m_state.currentMap)));
+}
+
+void CoachPanel::afterStep() {
+    hideHintMark();
+    showStepsToGo();
+    if (isSolved(m_state.board)) showRecordMarks();  // a win may have written a record
+}
+
+void CoachPanel::selectionChanged() { hideHintMark(); }
+
+void CoachPanel::hideHintMark() { m_hintMark->hide(); }
+
+std::optional<Hint> CoachPanel::helpFromHere() {
+    const LayoutFigures* known = figures();
+    if (!known) return std::nullopt;
+    const Hint h = hintFor(known->map, m_state.board);
+    if (h.kind != HintKind::Step) {
+        m_window.showMessage(h.kind == HintKind::Solved ? texts::kHintSolved : texts::kHintNoWay,
+                             MessageIcon::Information, texts::kAppTitle);
+        return std::nullopt;
+    }
+    // The game is helped from now on; the steps to go follow it.
+    markAssisted(m_state);
+    m_hintUsed = true;
+    showStepsToGo();
+    return h;
+}
+
+void CoachPanel::hint() {
+    interrupt();
+    const std::optional<Hint> found = helpFromHere();
+    if (!found) return;
+    const Hint& h = *found;
+    // The piece is selected exactly as a press on it would select it.
+    m_window.findChild<XPButton*>(QStringLiteral("QZ%1").arg(h.step.piece))
+        ->setFocus(Qt::MouseFocusReason);
+    m_hintMark->setGeometry(h.targetCell.left / kTwipsPerPixel, h.targetCell.top / kTwipsPerPixel,
+                            kCell / kTwipsPerPixel, kCell / kTwipsPerPixel);
+    m_hintMark->show();
+    m_hintMark->raise();
+}
+
+}  // namespace quellan

@@ -1,0 +1,159 @@
+// The coach on the real window: the demonstration, the hint, the honest
+// record, the replay of a record, and where its controls stand.
+#include <QComboBox>
+#include <QLabel>
+
+#include "app/coach_panel.h"
+#include "app/game_panel_layout.h"
+#include "app/hint_mark.h"
+#include "common/text_codec.h"
+#include "tests/app/app_fixture.h"
+#include "tests/app/game_driver.h"
+
+namespace quellan {
+namespace {
+
+using namespace quellan::testing;
+
+constexpr const char* kAssistedWin = "恭喜过关~\n本局用过提示或演示，成绩不计入记录。";
+
+class Coach : public AppFixture {
+  protected:
+    bool startWith(const std::string& layout) {
+        ship(layout);
+        if (!start()) return false;
+        coach()->setStepInterval(1);
+        return true;
+    }
+    CoachPanel* coach() const { return window->findChild<CoachPanel*>("coach"); }
+    template <class W = QWidget>
+    W* child(const char* name) const {
+        return window->findChild<W*>(name);
+    }
+    void click(const char* button) { QTest::mouseClick(child(button), Qt::LeftButton); }
+    std::filesystem::path record() const { return window->paths().recordFile("横刀立马"); }
+    void writeRecord(const std::vector<std::string>& entries) {
+        std::string text = "\"玩家：老将\"\r\n";
+        for (const std::string& e : entries) text += "\"" + e + "\"\r\n";
+        dir.write("log/" + std::string("横刀立马") + ".log", utf8ToGb18030(text));
+    }
+    bool anyInputBox() const {
+        return std::any_of(boxes.seen.begin(), boxes.seen.end(),
+                           [](const SeenBox& b) { return b.input; });
+    }
+};
+
+TEST_F(Coach, TheDemonstrationSolves横刀立马In116StepsAndWritesNoRecord) {
+    ASSERT_TRUE(startWith("横刀立马"));
+    QTRY_COMPARE(child<QLabel>("coachFewest")->text(), "116（81）");
+    click("coachDemo");
+    QTRY_VERIFY_WITH_TIMEOUT(isSolved(window->game().board), 60000);
+    EXPECT_EQ(window->game().stepCount, 116);
+    EXPECT_EQ(window->game().history.size(), 117);
+    QTRY_COMPARE(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].text, kAssistedWin);
+    EXPECT_FALSE(anyInputBox());
+    EXPECT_FALSE(std::filesystem::exists(record()));
+    EXPECT_FALSE(coach()->isPlaying());
+    // Undo works afterwards.
+    QTest::mouseClick(window->XPButton1(), Qt::LeftButton);
+    EXPECT_EQ(window->game().stepCount, 115);
+}
+
+TEST_F(Coach, AHintSelectsAPieceAndMarksTheCellAPressThereMovesIt) {
+    ASSERT_TRUE(startWith("横刀立马"));
+    click("coachHint");
+    const int selected = window->game().selectedQZ;
+    ASSERT_NE(selected, 0);
+    EXPECT_TRUE(window->QZ(selected)->hasFocus());
+    auto* mark = child<HintMark>("coachHintMark");
+    ASSERT_TRUE(mark->isVisible());
+    EXPECT_EQ(child<QLabel>("coachStepsToGo")->text(), "距终局：116");
+    const QPoint centre = mark->geometry().center();
+    QTest::mouseClick(window->Picture1(), Qt::LeftButton, {}, centre);
+    EXPECT_EQ(window->game().stepCount, 1);
+    EXPECT_FALSE(mark->isVisible());
+    EXPECT_EQ(child<QLabel>("coachStepsToGo")->text(), "距终局：115");
+    EXPECT_TRUE(window->game().assisted);
+}
+
+TEST_F(Coach, AnAssistedWinNeverAsksForAName) {
+    // The commander one step above the exit.
+    dir.write("map/近.qlp",
+              "1,0,10\r\n2,0,2\r\n3,1,1\r\n4,1,4\r\n5,1,9\r\n6,1,12\r\n"
+              "7,0,6\r\n8,0,7\r\n9,0,17\r\n10,0,20\r\n");
+    ASSERT_TRUE(start());
+    click("coachHint");  // the commander, one step above the exit
+    ASSERT_EQ(window->game().selectedQZ, 1);
+    QTest::mouseClick(window->Picture1(), Qt::LeftButton, {},
+                      child<HintMark>("coachHintMark")->geometry().center());
+    ASSERT_TRUE(isSolved(window->game().board));
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].text, kAssistedWin);
+    EXPECT_FALSE(std::filesystem::exists(window->paths().recordFile("近")));
+    EXPECT_EQ(window->Label(5)->text(), "无记录");
+}
+
+TEST_F(Coach, AReplayWalksTheRecordAndSetsTheLayoutUpAgain) {
+    Board board;
+    std::vector<std::string> entries{board.positionEntry()};
+    std::vector<Board> boards{board};
+    for (BoardStep step : {BoardStep{7, Direction::Down}, BoardStep{8, Direction::Left}}) {
+        applyStep(board, step);
+        entries.push_back(board.positionEntry());
+        boards.push_back(board);
+    }
+    writeRecord(entries);
+    ASSERT_TRUE(startWith("横刀立马"));
+    ASSERT_EQ(window->Label(6)->text(), "老将");
+    EXPECT_FALSE(window->Combo1()->itemIcon(0).isNull()) << "the layout has a record";
+    coach()->setStepInterval(200);
+    QTest::mouseClick(window->Label(6), Qt::LeftButton);
+    ASSERT_TRUE(coach()->isPlaying());
+    for (std::size_t k = 1; k < boards.size(); ++k) {
+        QTRY_COMPARE(window->Label(7)->text(), QString::number(k));
+        const Piece& moved = boards[k].piece(k == 1 ? 7 : 8);
+        EXPECT_EQ(window->QZ(k == 1 ? 7 : 8)->pos(), boardPixel(moved.left, moved.top));
+    }
+    QTRY_VERIFY(!coach()->isPlaying());
+    EXPECT_EQ(window->QZ(7)->pos(), boardPixel(1350, 3150));
+    EXPECT_EQ(window->Label(7)->text(), "0");
+    EXPECT_EQ(window->game().history.size(), 1);
+    EXPECT_FALSE(window->game().assisted);
+    EXPECT_TRUE(boxes.seen.empty());
+}
+
+TEST_F(Coach, ABrokenRecordIsRefusedAndLeftAlone) {
+    Board jumped;
+    jumped.piece(7).top += 2 * kCell;
+    writeRecord({Board().positionEntry(), jumped.positionEntry()});
+    const std::string before = readAll(dir.path() / "log" / pathFromUtf8("横刀立马.log"));
+    ASSERT_TRUE(startWith("横刀立马"));
+    click("coachReplay");
+    EXPECT_FALSE(coach()->isPlaying());
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].text, "这份记录不是从本阵型开局、一步一步走成的，无法回放。");
+    EXPECT_EQ(readAll(record()), before);
+    EXPECT_EQ(window->QZ(7)->pos(), boardPixel(1350, 3150));
+}
+
+TEST_F(Coach, ControlsStandOnlyWhereThePanelPlacesNothing) {
+    ASSERT_TRUE(startWith("横刀立马"));
+    EXPECT_EQ(window->size(), QSize(layout::toPixels(layout::kWindowWidth),
+                                    layout::toPixels(layout::kWindowHeight)));
+    std::vector<QRect> taken;
+    for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7",
+                             "Combo1", "XPButton1", "Check1", "Check2"})
+        taken.push_back(child(name)->geometry());
+    for (const char* name :
+         {"coachFewestCaption", "coachFewest", "coachHint", "coachDemo", "coachReplay"}) {
+        const QRect r = child(name)->geometry();
+        EXPECT_TRUE(QRect(QPoint(0, 0), window->Picture1()->size()).contains(r)) << name;
+        for (const QRect& t : taken) EXPECT_FALSE(r.intersects(t)) << name;
+    }
+    // The steps to go sit in the frame's bottom bar, below the panel.
+    EXPECT_GE(child("coachStepsToGo")->y(), window->Picture1()->geometry().bottom());
+}
+
+}  // namespace
+}  // namespace quellan
