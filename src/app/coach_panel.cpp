@@ -202,7 +202,8 @@ void CoachPanel::showRecordMarks() {
     if (!chooser) return;
     const QIcon mark = recordIcon();
     for (int i = 0; i < chooser->count(); ++i) {
-        const std::string name = chooser->itemText(i).toStdString();
+        // The entry keeps the layout's name as the file system spells it.
+        const std::string name = chooser->itemData(i).toByteArray().toStdString();
         chooser->setItemIcon(i, isRegularFile(m_window.paths().recordFile(name)) ? mark : QIcon());
     }
     QString tip = QStringLiteral("最佳步数记录：") + fromUtf8(m_state.labels.bestSteps);
