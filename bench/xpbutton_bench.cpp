@@ -33,9 +33,9 @@ void redrawLoop(benchmark::State& bench, XPButton& button) {
 void BM_RedrawPiece(benchmark::State& bench) {
     QWidget host;
     XPButton piece(&host);
-    piece.setButtonStyle(2);
+    piece.setButtonStyle(xp::kStyleTheme);
     piece.setBackColor(xp::kButtonFace);
-    piece.setPictureAlign(4);
+    piece.setPictureAlign(xp::kPictureAbove);
     piece.setPictureSize(4);
     if (bench.range(0) != 0) piece.setPicture(piecePicture());
     piece.setGeometry(0, 0, 120, 120);
@@ -48,7 +48,7 @@ BENCHMARK(BM_RedrawPiece)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 void BM_RedrawButton(benchmark::State& bench) {
     QWidget host;
     XPButton button(&host);
-    button.setButtonStyle(2);
+    button.setButtonStyle(xp::kStyleTheme);
     button.setBackColor(xp::kButtonFace);
     QPixmap icon(16, 16);
     icon.fill(Qt::darkGreen);

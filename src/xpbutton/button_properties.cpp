@@ -8,8 +8,7 @@ bool inRange(int value, int count) { return value >= 0 && value < count; }
 
 }  // namespace
 
-QString accessKeyOf(const QString& caption, bool& found) {
-    found = false;
+std::optional<QString> accessKeyOf(const QString& caption) {
     int i = static_cast<int>(caption.size()) - 1;
     while (i >= 0) {
         if (caption[i] != QLatin1Char('&')) {
@@ -20,10 +19,9 @@ QString accessKeyOf(const QString& caption, bool& found) {
             i -= 2;  // a doubled "&&" is a literal ampersand
             continue;
         }
-        found = true;
         return i + 1 < caption.size() ? QString(caption[i + 1]) : QString();
     }
-    return QString();
+    return std::nullopt;
 }
 
 bool ButtonProperties::setButtonStyle(int style) {
@@ -46,16 +44,14 @@ bool ButtonProperties::setValue(bool on) {
 }
 
 bool ButtonProperties::setCaption(const QString& caption) {
-    bool found = false;
-    const QString key = accessKeyOf(caption, found);
-    if (found) m_accessKey = key;
+    if (const std::optional<QString> key = accessKeyOf(caption)) m_accessKey = *key;
     m_f.caption = caption;
     return true;
 }
 
 bool ButtonProperties::captionAlignGuarded(int align) const {
-    return (align == kAlignLeft || align == kAlignRight) &&
-           (m_f.pictureAlign == 4 || m_f.pictureAlign == 5) && hasPicture();
+    return (align == kAlignLeft || align == kAlignRight) && isAboveOrBelow(m_f.pictureAlign) &&
+           hasPicture();
 }
 
 bool ButtonProperties::setCaptionAlign(int align) {
@@ -73,7 +69,7 @@ bool ButtonProperties::setCaptionStyle(int style) {
 bool ButtonProperties::setButtonShape(int shape) {
     if (!inRange(shape, kButtonShapeCount)) return false;
     m_f.buttonShape = shape;
-    if (shape == 3) setCaptionAlign(kAlignCenter);
+    if (shape == kShapeParallelogram) setCaptionAlign(kAlignCenter);
     return true;
 }
 
@@ -86,7 +82,7 @@ bool ButtonProperties::setPicture(const QPixmap& picture) {
 bool ButtonProperties::setPictureAlign(int align) {
     if (!inRange(align, kPictureAlignCount)) return false;
     m_f.pictureAlign = align;
-    if (align == 4 || align == 5) setCaptionAlign(kAlignCenter);
+    if (isAboveOrBelow(align)) setCaptionAlign(kAlignCenter);
     return true;
 }
 

@@ -7,6 +7,7 @@
 // class only decides what is stored.
 #include <QPixmap>
 #include <QString>
+#include <optional>
 
 #include "xpbutton/ole_color.h"
 
@@ -22,8 +23,42 @@ inline constexpr int kPictureAlignCount = 6;  // 0..3 beside, 4 above, 5 below t
 inline constexpr int kPictureSizeCount = 5;   // index 0..4 = 16, 24, 32, 40, 48 pixels
 inline constexpr int kGradientModeCount = 5;  // 0 none, 1..4 band directions
 
+// The values of the enumerated properties. The numbers are the stored
+// ones; the properties stay plain integers, so that a value out of range
+// can be offered and refused.
+enum ButtonStyle : int {
+    kStyleClassic = 0,      // three-dimensional bevel
+    kStyleTwoTone = 1,      // white and grey bevel in a black frame
+    kStyleTheme = 2,        // the game's look: blue frame, shaded face
+    kStyleFlatFramed = 3,   // dark frame, focus around the caption
+    kStyleThinBevel = 4,    // a one-pixel bevel
+    kStyleHoverFrame = 5,   // flat, framed only under the pointer
+    kStyleDoubleBevel = 6,  // two grey bevels
+    kStyleBlackFrame = 7,   // black frame with an inner highlight
+};
+enum ButtonShape : int {
+    kShapeRectangle = 0,
+    kShapeSlantedLeft = 1,       // left edge slanted
+    kShapeSlantedRight = 2,      // right edge slanted
+    kShapeParallelogram = 3,     // both edges slanted
+    kShapeEllipse = 4,           // lit rim, sunk while pressed
+    kShapeEllipseFlatPress = 5,  // lit rim that goes while pressed
+    kShapeEllipseBlackRim = 6,   // two-pixel black rim
+};
 enum Mode : int { kModeCommand = 0, kModeToggle = 1, kModeOption = 2 };
 enum CaptionAlign : int { kAlignLeft = 0, kAlignRight = 1, kAlignCenter = 2 };
+enum PictureAlign : int {
+    kPictureLeft = 0,           // at the left edge
+    kPictureBeforeCaption = 1,  // just left of the caption
+    kPictureRight = 2,          // at the right edge
+    kPictureAfterCaption = 3,   // just right of the caption
+    kPictureAbove = 4,
+    kPictureBelow = 5,
+};
+// The picture sits above or below the caption: only a centred caption fits.
+constexpr bool isAboveOrBelow(int pictureAlign) {
+    return pictureAlign == kPictureAbove || pictureAlign == kPictureBelow;
+}
 
 // Stored picture sizes in pixels; 40 and 48 are the two scaling modes.
 inline constexpr int kPictureSizeStretch = 40;
@@ -64,6 +99,7 @@ class ButtonProperties {
 
     // Every setter returns true when the value was stored (for the "only if
     // different" properties: when it changed), false when it was refused.
+    // Callers that run nothing further may ignore the result.
     bool setButtonStyle(int style);
     bool setMode(int mode);  // leaving the command mode keeps value; entering it clears value
     bool setValue(bool on);  // True is refused for a command button
@@ -71,7 +107,7 @@ class ButtonProperties {
     bool setCaptionAlign(int align);
     // True when align is refused because the picture sits above or below
     // the caption (only a centred caption fits there).
-    bool captionAlignGuarded(int align) const;
+    [[nodiscard]] bool captionAlignGuarded(int align) const;
     bool setCaptionStyle(int style);
     bool setButtonShape(int shape);  // shape 3 (both edges slanted) forces a centred caption
     bool setPicture(const QPixmap& picture);
@@ -133,8 +169,8 @@ class ButtonProperties {
 };
 
 // The access key a caption assigns, scanning from its end for an "&" that
-// is not half of a doubled "&&". found is false when there is none; an "&"
-// at the very end gives an empty key.
-QString accessKeyOf(const QString& caption, bool& found);
+// is not half of a doubled "&&": nothing when there is none; an "&" at the
+// very end gives an empty key.
+[[nodiscard]] std::optional<QString> accessKeyOf(const QString& caption);
 
 }  // namespace quellan::xp

@@ -29,17 +29,17 @@ UsableSpan usableSpan(const ButtonState& state) {
     const int W = state.width;
     UsableSpan s;
     switch (state.props.buttonShape()) {
-        case 1:
+        case kShapeSlantedLeft:
             s.leftOffset = L - L / 3;
             s.rightLimit = W;
             s.usableWidth = W - s.leftOffset;
             break;
-        case 2:
+        case kShapeSlantedRight:
             s.leftOffset = 0;
             s.rightLimit = R + (W - R) / 3;
             s.usableWidth = s.rightLimit;
             break;
-        case 3:
+        case kShapeParallelogram:
             s.leftOffset = L - L / 3;
             s.rightLimit = R + (W - R) / 3;
             s.usableWidth = s.rightLimit - s.leftOffset;
@@ -70,11 +70,11 @@ void LayoutContent(ButtonState& state) {
     // scaling sizes (40, 48) take none.
     int pLeft = 0, pRight = 0, pTop = 0, pBottom = 0;
     if (p.hasPicture() && S <= 32) {
-        if (align <= 1)
+        if (align <= kPictureBeforeCaption)
             pLeft = S;
-        else if (align <= 3)
+        else if (align <= kPictureAfterCaption)
             pRight = S;
-        else if (align == 4)
+        else if (align == kPictureAbove)
             pTop = S;
         else
             pBottom = S;
@@ -107,10 +107,10 @@ void LayoutContent(ButtonState& state) {
                 dx = span.rightLimit - pRight - tw - kContentMargin - (pRight > 0 ? kGap : 0);
                 break;
             default:
-                if (pLeft > 0 && align == 1) {
+                if (pLeft > 0 && align == kPictureBeforeCaption) {
                     dx = (span.usableWidth - (tw + pLeft + kGap)) / 2 + span.leftOffset + pLeft +
                          kGap;
-                } else if (pRight > 0 && align == 3) {
+                } else if (pRight > 0 && align == kPictureAfterCaption) {
                     dx = (span.usableWidth - (tw + pRight + kGap)) / 2 + span.leftOffset;
                 } else {
                     dx = (span.usableWidth - pLeft - pRight - tw) / 2 + span.leftOffset + pLeft;
@@ -123,16 +123,16 @@ void LayoutContent(ButtonState& state) {
     Box picture;
     if (!p.hasPicture()) {
         text = text.moved(0, (H - th) / 2);
-    } else if (align <= 3) {
+    } else if (!isAboveOrBelow(align)) {
         int left = 0;
         switch (align) {
-            case 0:
+            case kPictureLeft:
                 left = span.leftOffset + kContentMargin;
                 break;
-            case 1:
+            case kPictureBeforeCaption:
                 left = hasCaption ? text.left - pLeft - kGap : span.leftOffset + kContentMargin;
                 break;
-            case 2:
+            case kPictureRight:
                 left = span.rightLimit - pRight - kContentMargin;
                 break;
             default:
@@ -143,7 +143,7 @@ void LayoutContent(ButtonState& state) {
         picture = {left, (H - S) / 2, 0, 0};
     } else {
         const int left = span.leftOffset + (span.usableWidth - S) / 2;
-        if (align == 4) {
+        if (align == kPictureAbove) {
             const int b = (H - (th + pTop)) / 2;
             picture = {left, b, 0, 0};
             text = text.moved(0, b + pTop + 2);

@@ -14,10 +14,10 @@ struct UsableSpan {
     int leftOffset = 0;
     int rightLimit = 0;
 };
-UsableSpan usableSpan(const ButtonState& state);
+[[nodiscard]] UsableSpan usableSpan(const ButtonState& state);
 
 // The caption as it is measured and drawn: "||" is a line break.
-QString displayCaption(const QString& caption);
+[[nodiscard]] QString displayCaption(const QString& caption);
 
 // Recomputes captionRect and pictureRect from the caption, the picture, the
 // alignments, the stored picture size and the font.

@@ -10,13 +10,13 @@ namespace quellan::xp {
 // The raster operation 0xB8074A ("PSDPxax") on one pixel: every bit of the
 // destination where the source bit is set, the brush's bit where it is
 // clear. A white source keeps the destination, a black one paints the brush.
-constexpr Rgb ropKeepWhereSourceSet(Rgb destination, Rgb source, Rgb brush) {
+[[nodiscard]] constexpr Rgb ropKeepWhereSourceSet(Rgb destination, Rgb source, Rgb brush) {
     return (((destination ^ brush) & source) ^ brush) & 0xFFFFFFu;
 }
 
 // The silhouette of a picture drawn on white, as a one-bit surface holds
 // it: white where the picture left the white ground, black everywhere else.
-QImage silhouetteOf(const QImage& onWhite);
+[[nodiscard]] QImage silhouetteOf(const QImage& onWhite);
 
 // Blends cx x cy pixels of source into the canvas at (x, y) with the raster
 // operation above and the given brush.

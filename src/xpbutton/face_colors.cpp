@@ -10,7 +10,7 @@ constexpr Rgb kGrey = 0x808080;
 FaceColors computeFaceColors(int buttonStyle, Rgb face, Rgb hover) {
     FaceColors c{face, face, hover, 0};
     switch (buttonStyle) {
-        case 2:
+        case kStyleTheme:
             // The theme look lightens the face; its pressed face is taken
             // from the lightened one.
             c.face = AdjustColor(face, 48, true);
@@ -18,11 +18,11 @@ FaceColors computeFaceColors(int buttonStyle, Rgb face, Rgb hover) {
             c.hover = AdjustColor(hover, 48, true);
             c.value = AdjustColor(kWhite, -32, true);
             break;
-        case 3:
+        case kStyleFlatFramed:
             c.pressed = AdjustColor(kGrey, 12);
             c.value = AdjustColor(c.pressed, 31);
             break;
-        case 7:
+        case kStyleBlackFrame:
             c.face = AdjustColor(face, 31);
             c.pressed = AdjustColor(kGrey, -16);
             c.hover = AdjustColor(hover, 31);

@@ -5,6 +5,6 @@
 namespace quellan::xp {
 
 // face and hover are RGB values (already resolved through ToRGB).
-FaceColors computeFaceColors(int buttonStyle, Rgb face, Rgb hover);
+[[nodiscard]] FaceColors computeFaceColors(int buttonStyle, Rgb face, Rgb hover);
 
 }  // namespace quellan::xp

@@ -42,9 +42,9 @@ void paintCorners(Canvas& canvas, const ButtonState& state, const FrameColours& 
 Rgb captionColour(const ButtonState& state, Rgb fill) {
     const ButtonProperties& p = state.props;
     const bool on = p.value();
-    if ((state.pressedLook() && p.mode() == kModeCommand) || (p.mode() > 0 && on)) {
-        return (!state.enabled && p.mode() > 0 && on) ? AdjustColor(fill, -32, true)
-                                                      : state.colors.face;
+    if ((state.pressedLook() && p.mode() == kModeCommand) || (state.canBeOn() && on)) {
+        return (!state.enabled && state.canBeOn() && on) ? AdjustColor(fill, -32, true)
+                                                         : state.colors.face;
     }
     if (state.enabled) return ToRGB(p.foreColor());
     return p.mode() == kModeCommand ? kNoColor : kGrey;
@@ -93,10 +93,10 @@ void paintBlackFrameLook(Canvas& canvas, const ButtonState& state) {
         // Dark text on the dark "on" face would vanish under the pointer.
         ButtonState shown = state;
         shown.props.setHoverForeColor(caption);
-        PaintContent(canvas, shown, fill, caption, on, p.mode() > 0);
+        PaintContent(canvas, shown, fill, caption, on, state.canBeOn());
         return;
     }
-    PaintContent(canvas, state, fill, caption, on, p.mode() > 0);
+    PaintContent(canvas, state, fill, caption, on, state.canBeOn());
 }
 
 }  // namespace quellan::xp

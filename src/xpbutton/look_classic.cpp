@@ -34,7 +34,7 @@ void paintClassicLook(Canvas& canvas, const ButtonState& state) {
                 setLines(t, {7, 8}, light);
                 break;
         }
-        if (on || (state.props.mode() > 0 && state.isPressed)) {
+        if (on || (state.canBeOn() && state.isPressed)) {
             setLines(t, {9, 10}, kBlack);  // sunken
             setLines(t, {11, 12}, kWhite);
         } else {

@@ -15,7 +15,7 @@ void paintFlatFramedLook(Canvas& canvas, const ButtonState& state) {
     const bool on = p.value();
     const FaceColors& fc = state.colors;
     Rgb fill = fc.face;
-    if (p.mode() > 0) {
+    if (state.canBeOn()) {
         if (on) fill = fc.value;
     } else if (state.pressedLook()) {
         fill = fc.pressed;
@@ -25,8 +25,8 @@ void paintFlatFramedLook(Canvas& canvas, const ButtonState& state) {
     Rgb caption = kGrey;
 
     BorderTables t;
-    if (state.enabled || p.mode() > 0) {
-        if (p.mode() > 0) visualState = (on || state.isPressed) ? kStatePressed : kStateHot;
+    if (state.enabled || state.canBeOn()) {
+        if (state.canBeOn()) visualState = (on || state.isPressed) ? kStatePressed : kStateHot;
         visualState = std::max(visualState, int{kStateDefault});
         setLines(t, {5, 6}, visualState == kStatePressed ? fill : kWhite);
         setLines(t, {7, 8, 9, 10}, dark);

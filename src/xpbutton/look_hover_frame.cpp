@@ -27,7 +27,7 @@ void paintHoverFrameLook(Canvas& canvas, const ButtonState& state) {
     const bool on = state.props.value();
     const Rgb fill = plainFace(state);
     Rgb focus = kBlack;
-    if (!(state.props.mode() > 0 && on) && state.isSlanted()) {
+    if (!(state.canBeOn() && on) && state.isSlanted()) {
         focus = AdjustColor(state.containerBackColor, -32);
     }
     const int visualState = paintPlainBackground(canvas, state, fill);

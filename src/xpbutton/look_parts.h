@@ -14,13 +14,13 @@ enum VisualState : int { kStateNormal = 0, kStateDefault = 1, kStatePressed = 2,
 // A toggle or option button held down, or any button switched on: the
 // looks then show their sunken or "on" set.
 inline bool heldOrOn(const ButtonState& state) {
-    return (state.isPressed && state.props.mode() > 0) || state.props.value();
+    return (state.isPressed && state.canBeOn()) || state.props.value();
 }
 
 // The face of the looks without a face rule of their own: the "on" colour
 // of a toggle or option button that is on, else the face colour.
 inline Rgb plainFace(const ButtonState& state) {
-    return (state.props.mode() > 0 && state.props.value()) ? state.colors.value : state.colors.face;
+    return (state.canBeOn() && state.props.value()) ? state.colors.value : state.colors.face;
 }
 
 // Assigns colour to the border lines with the given indices (1..12).

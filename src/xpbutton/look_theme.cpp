@@ -40,7 +40,7 @@ void paintThemeLook(Canvas& canvas, const ButtonState& state) {
     const ButtonProperties& p = state.props;
     const bool on = p.value();
     const FaceColors& fc = state.colors;
-    const Rgb face = (p.mode() > 0 && on) ? fc.value : fc.face;
+    const Rgb face = (state.canBeOn() && on) ? fc.value : fc.face;
     Rgb fill = face;
     if (p.mode() == kModeCommand) {
         if (state.pressedLook() && p.gradientMode() == 0) {
@@ -59,7 +59,7 @@ void paintThemeLook(Canvas& canvas, const ButtonState& state) {
         BorderTables t;
         t.points = borderPoints(state);
         if (state.enabled) {
-            if ((state.isPressed && p.mode() > 0) || on) {
+            if ((state.isPressed && state.canBeOn()) || on) {
                 visualState = state.has(kShowsDefaultLook) ? kDefault : kPressed;
             }
             if (state.has(kIsMouseOver) && !state.has(kIsButtonDown)) {

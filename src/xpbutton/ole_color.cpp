@@ -4,114 +4,58 @@
 #include <QGuiApplication>
 #include <QPalette>
 #include <algorithm>
+#include <optional>
 
 namespace quellan::xp {
 
 namespace {
 
+// The desktop palette stands in for the system colour table: each index
+// takes the palette role that plays the same part on screen.
 struct PaletteSlot {
+    int index;
     QPalette::ColorGroup group;
     QPalette::ColorRole role;
 };
 
-// The desktop palette stands in for the system colour table. Each index is
-// mapped to the palette role that plays the same part on screen.
-bool slotFor(int index, PaletteSlot& slot) {
-    using P = QPalette;
-    switch (index) {
-        case kColorScrollBar:
-            slot = {P::Active, P::Button};
-            return true;
-        case kColorBackground:
-            slot = {P::Active, P::Dark};
-            return true;
-        case kColorActiveCaption:
-            slot = {P::Active, P::Highlight};
-            return true;
-        case kColorInactiveCaption:
-            slot = {P::Inactive, P::Mid};
-            return true;
-        case kColorMenu:
-            slot = {P::Active, P::Window};
-            return true;
-        case kColorWindow:
-            slot = {P::Active, P::Base};
-            return true;
-        case kColorWindowFrame:
-            slot = {P::Active, P::Shadow};
-            return true;
-        case kColorMenuText:
-            slot = {P::Active, P::WindowText};
-            return true;
-        case kColorWindowText:
-            slot = {P::Active, P::Text};
-            return true;
-        case kColorCaptionText:
-            slot = {P::Active, P::HighlightedText};
-            return true;
-        case kColorActiveBorder:
-            slot = {P::Active, P::Button};
-            return true;
-        case kColorInactiveBorder:
-            slot = {P::Inactive, P::Button};
-            return true;
-        case kColorAppWorkspace:
-            slot = {P::Active, P::Mid};
-            return true;
-        case kColorHighlight:
-            slot = {P::Active, P::Highlight};
-            return true;
-        case kColorHighlightText:
-            slot = {P::Active, P::HighlightedText};
-            return true;
-        case kColorButtonFace:
-            slot = {P::Active, P::Button};
-            return true;
-        case kColorButtonShadow:
-            slot = {P::Active, P::Dark};
-            return true;
-        case kColorGrayText:
-            slot = {P::Disabled, P::Text};
-            return true;
-        case kColorButtonText:
-            slot = {P::Active, P::ButtonText};
-            return true;
-        case kColorInactiveCaptionText:
-            slot = {P::Inactive, P::WindowText};
-            return true;
-        case kColorButtonHighlight:
-            slot = {P::Active, P::Light};
-            return true;
-        case kColor3DDarkShadow:
-            slot = {P::Active, P::Shadow};
-            return true;
-        case kColor3DLight:
-            slot = {P::Active, P::Midlight};
-            return true;
-        case kColorInfoText:
-            slot = {P::Active, P::ToolTipText};
-            return true;
-        case kColorInfoBackground:
-            slot = {P::Active, P::ToolTipBase};
-            return true;
-        case kColorHotLight:
-            slot = {P::Active, P::Link};
-            return true;
-        case kColorGradientActiveCaption:
-            slot = {P::Active, P::Highlight};
-            return true;
-        case kColorGradientInactiveCaption:
-            slot = {P::Inactive, P::Mid};
-            return true;
-        case kColorMenuHighlight:
-            slot = {P::Active, P::Highlight};
-            return true;
-        case kColorMenuBar:
-            slot = {P::Active, P::Window};
-            return true;
-        default:
-            return false;
+constexpr PaletteSlot kPaletteSlots[] = {
+    {kColorScrollBar, QPalette::Active, QPalette::Button},
+    {kColorBackground, QPalette::Active, QPalette::Dark},
+    {kColorActiveCaption, QPalette::Active, QPalette::Highlight},
+    {kColorInactiveCaption, QPalette::Inactive, QPalette::Mid},
+    {kColorMenu, QPalette::Active, QPalette::Window},
+    {kColorWindow, QPalette::Active, QPalette::Base},
+    {kColorWindowFrame, QPalette::Active, QPalette::Shadow},
+    {kColorMenuText, QPalette::Active, QPalette::WindowText},
+    {kColorWindowText, QPalette::Active, QPalette::Text},
+    {kColorCaptionText, QPalette::Active, QPalette::HighlightedText},
+    {kColorActiveBorder, QPalette::Active, QPalette::Button},
+    {kColorInactiveBorder, QPalette::Inactive, QPalette::Button},
+    {kColorAppWorkspace, QPalette::Active, QPalette::Mid},
+    {kColorHighlight, QPalette::Active, QPalette::Highlight},
+    {kColorHighlightText, QPalette::Active, QPalette::HighlightedText},
+    {kColorButtonFace, QPalette::Active, QPalette::Button},
+    {kColorButtonShadow, QPalette::Active, QPalette::Dark},
+    {kColorGrayText, QPalette::Disabled, QPalette::Text},
+    {kColorButtonText, QPalette::Active, QPalette::ButtonText},
+    {kColorInactiveCaptionText, QPalette::Inactive, QPalette::WindowText},
+    {kColorButtonHighlight, QPalette::Active, QPalette::Light},
+    {kColor3DDarkShadow, QPalette::Active, QPalette::Shadow},
+    {kColor3DLight, QPalette::Active, QPalette::Midlight},
+    {kColorInfoText, QPalette::Active, QPalette::ToolTipText},
+    {kColorInfoBackground, QPalette::Active, QPalette::ToolTipBase},
+    {kColorHotLight, QPalette::Active, QPalette::Link},
+    {kColorGradientActiveCaption, QPalette::Active, QPalette::Highlight},
+    {kColorGradientInactiveCaption, QPalette::Inactive, QPalette::Mid},
+    {kColorMenuHighlight, QPalette::Active, QPalette::Highlight},
+    {kColorMenuBar, QPalette::Active, QPalette::Window},
+};
+
+std::optional<PaletteSlot> slotFor(int index) {
+    for (const PaletteSlot& slot : kPaletteSlots) {
+        if (slot.index == index) return slot;
     }
+    return std::nullopt;
 }
 
 int clampChannel(int v) { return std::clamp(v, 0, 255); }
@@ -119,9 +63,8 @@ int clampChannel(int v) { return std::clamp(v, 0, 255); }
 }  // namespace
 
 Rgb systemColor(int index, const QPalette& palette) {
-    PaletteSlot slot{};
-    if (!slotFor(index, slot)) return 0;
-    return fromQColor(palette.color(slot.group, slot.role));
+    const std::optional<PaletteSlot> slot = slotFor(index);
+    return slot ? fromQColor(palette.color(slot->group, slot->role)) : 0;
 }
 
 Rgb ToRGB(quint32 value, const QPalette& palette) {

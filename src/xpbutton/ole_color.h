@@ -61,19 +61,19 @@ constexpr bool isSystemColor(quint32 value) { return (value & kSystemColorBit) !
 
 // The RGB value of a system colour index in the given palette; black for
 // indices the desktop does not define.
-Rgb systemColor(int index, const QPalette& palette);
+[[nodiscard]] Rgb systemColor(int index, const QPalette& palette);
 
 // Resolves a colour value: system colours through the palette (the
 // application's palette when none is given), packed RGB unchanged.
-Rgb ToRGB(quint32 value, const QPalette& palette);
-Rgb ToRGB(quint32 value);
+[[nodiscard]] Rgb ToRGB(quint32 value, const QPalette& palette);
+[[nodiscard]] Rgb ToRGB(quint32 value);
 
 // Shifts every channel of an RGB colour by amount and clamps it to 0..255.
 // With scaleBlue the blue channel moves in proportion to its own value
 // (b + amount*b/192, truncated toward zero), so a blue of 0 stays 0.
-Rgb AdjustColor(Rgb colour, int amount, bool scaleBlue = false);
+[[nodiscard]] Rgb AdjustColor(Rgb colour, int amount, bool scaleBlue = false);
 
-QColor toQColor(Rgb colour);
-Rgb fromQColor(const QColor& colour);
+[[nodiscard]] QColor toQColor(Rgb colour);
+[[nodiscard]] Rgb fromQColor(const QColor& colour);
 
 }  // namespace quellan::xp

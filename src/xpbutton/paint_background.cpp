@@ -15,16 +15,17 @@ constexpr int kShadingDepth = 25;  // the theme face darkens by 25 levels top to
 void paintEllipticRim(Canvas& canvas, const ButtonState& state) {
     canvas.clearClip();
     const int shape = state.props.buttonShape();
-    const bool quiet = !state.isHovering && !state.pressedLook() && state.props.buttonStyle() == 5;
+    const bool quiet =
+        !state.isHovering && !state.pressedLook() && state.props.buttonStyle() == kStyleHoverFrame;
     if (!quiet) {
-        if (shape == 6) {
+        if (shape == kShapeEllipseBlackRim) {
             // A two-pixel black outline: every pixel of the window region
             // outside the inner ellipse.
             const QRegion outer = ellipticRegion(state.width, state.height);
             for (const QRect& r : outer.subtracted(state.innerClipRegion)) {
                 canvas.FillBox(r.left(), r.top(), r.right() + 1, r.bottom() + 1, 0);
             }
-        } else if (!(shape == 5 && state.pressedLook())) {
+        } else if (!(shape == kShapeEllipseFlatPress && state.pressedLook())) {
             ButtonState rim = state;
             rim.props.setGradientMode(state.pressedLook() ? 4 : 3);
             PaintGradient(canvas, rim, AdjustColor(state.containerBackColor, 172),
@@ -59,7 +60,7 @@ int PaintBackground(Canvas& canvas, const ButtonState& state, Rgb fill, Rgb grad
     if (state.isElliptic()) paintEllipticRim(canvas, state);
 
     if (p.value() || p.gradientMode() == 0) {
-        if (p.buttonStyle() == 2 && (state.enabled || p.mode() > 0)) {
+        if (p.buttonStyle() == kStyleTheme && (state.enabled || state.canBeOn())) {
             // Row 0 and the outer columns are left to the border lines.
             for (int i = 1; i <= h - 1; ++i) {
                 canvas.FillBox(1, i, w - 1, i + 1, AdjustColor(face, shadingOffset(i, h), true));

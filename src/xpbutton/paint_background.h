@@ -18,10 +18,10 @@ int PaintBackground(Canvas& canvas, const ButtonState& state, Rgb fill, Rgb grad
 void PaintGradient(Canvas& canvas, const ButtonState& state, Rgb from, Rgb to);
 
 // count colours running evenly from `from` (exactly) towards `to`.
-std::vector<Rgb> BuildGradientTable(int count, Rgb from, Rgb to);
+[[nodiscard]] std::vector<Rgb> BuildGradientTable(int count, Rgb from, Rgb to);
 
 // The shading offset of face row i of a widget h pixels high: -25*i/h to
 // the nearest integer, halves to the even neighbour.
-int shadingOffset(int row, int height);
+[[nodiscard]] int shadingOffset(int row, int height);
 
 }  // namespace quellan::xp

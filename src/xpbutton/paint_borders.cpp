@@ -32,8 +32,8 @@ void closedPolyline(Canvas& canvas, const Box& b, Rgb colour) {
 
 std::array<QPoint, 16> borderPoints(const ButtonState& state) {
     const int shape = state.props.buttonShape();
-    const int dl = (shape == 1 || shape == 3) ? 1 : 0;
-    const int dr = (shape == 2 || shape == 3) ? 1 : 0;
+    const int dl = (shape == kShapeSlantedLeft || shape == kShapeParallelogram) ? 1 : 0;
+    const int dr = (shape == kShapeSlantedRight || shape == kShapeParallelogram) ? 1 : 0;
     const int L = state.shapeLeftInset;
     const int R = state.shapeRightEdge;
     const int W = state.width;
@@ -107,7 +107,7 @@ void PaintFocus(Canvas& canvas, const ButtonState& state, Rgb colour, bool solid
         return;
     }
     if (state.isElliptic()) {
-        const int k = state.props.buttonShape() == 6 ? 1 : 0;
+        const int k = state.props.buttonShape() == kShapeEllipseBlackRim ? 1 : 0;
         QPainter painter(&canvas.image());
         painter.setPen(toQColor(colour));
         painter.drawEllipse(QRect(3 - k, 3 - k, W - 6 + 2 * k - 1, H - 6 + 2 * k - 1));

@@ -19,7 +19,7 @@ struct BorderTables {
 };
 
 // The sixteen corner points of the rings for the widget's size and shape.
-std::array<QPoint, 16> borderPoints(const ButtonState& state);
+[[nodiscard]] std::array<QPoint, 16> borderPoints(const ButtonState& state);
 
 // Draws the twelve lines (each without its end pixel) and finally retraces
 // the bottom outer line from point 14 to point 15.

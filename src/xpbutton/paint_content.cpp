@@ -31,7 +31,7 @@ QRect toQRect(const Box& b) { return QRect(b.left, b.top, b.right - b.left, b.bo
 Rgb enabledCaptionColour(const ButtonState& state, Rgb textColour) {
     const ButtonProperties& p = state.props;
     if (state.isHovering && !state.pressedLook()) return ToRGB(p.hoverForeColor());
-    if (p.buttonStyle() == 7 && p.gradientMode() == 0) return ToRGB(textColour);
+    if (p.buttonStyle() == kStyleBlackFrame && p.gradientMode() == 0) return ToRGB(textColour);
     return ToRGB(state.foreColor);
 }
 
@@ -43,7 +43,7 @@ void PaintContent(Canvas& canvas, const ButtonState& state, Rgb fill, Rgb textCo
     Box picture = state.pictureRect;
     // The contents follow the press by a pixel down and right (only down on
     // ellipses); the flat framed look keeps them still.
-    if ((valueShift || state.pressedLook()) && p.buttonStyle() != 3) {
+    if ((valueShift || state.pressedLook()) && p.buttonStyle() != kStyleFlatFramed) {
         const int dx = state.isElliptic() ? 0 : 1;
         caption = caption.moved(dx, 1);
         picture = picture.moved(dx, 1);

@@ -16,6 +16,6 @@ void PaintContent(Canvas& canvas, const ButtonState& state, Rgb fill, Rgb textCo
 // The caption colour of an enabled widget: the hover colour under the
 // pointer (unless pressed), else the text colour; style 7 without a
 // gradient draws in the colour its look chose.
-Rgb enabledCaptionColour(const ButtonState& state, Rgb textColour);
+[[nodiscard]] Rgb enabledCaptionColour(const ButtonState& state, Rgb textColour);
 
 }  // namespace quellan::xp

@@ -18,11 +18,12 @@ struct PictureMetrics {
     int height = 0;
     bool isIcon = false;
 };
-PictureMetrics pictureMetrics(const QPixmap& picture);
+[[nodiscard]] PictureMetrics pictureMetrics(const QPixmap& picture);
 
 // Where and how large the picture is drawn for the (possibly press-shifted)
 // picture box rect: x, y and the target size cx x cy.
-QRect pictureTarget(const ButtonState& state, const Box& rect, const UsableSpan& span);
+[[nodiscard]] QRect pictureTarget(const ButtonState& state, const Box& rect,
+                                  const UsableSpan& span);
 
 // Draws the picture for the (possibly press-shifted) picture box.
 void PaintPicture(Canvas& canvas, const ButtonState& state, const Box& rect,

@@ -1,5 +1,7 @@
 #include "xpbutton/platform_codes.h"
 
+#include <array>
+
 namespace quellan::xp {
 
 int virtualKeyCode(int qtKey) {
@@ -54,57 +56,17 @@ int virtualKeyCode(int qtKey) {
     }
 }
 
-bool cursorShapeOf(int pointer, Qt::CursorShape& shape) {
-    switch (pointer) {
-        case 0:
-        case 1:
-            shape = Qt::ArrowCursor;
-            return true;
-        case 2:
-            shape = Qt::CrossCursor;
-            return true;
-        case 3:
-            shape = Qt::IBeamCursor;
-            return true;
-        case 4:
-            shape = Qt::ArrowCursor;
-            return true;  // the old "icon" cursor
-        case 5:
-            shape = Qt::SizeAllCursor;
-            return true;
-        case 6:
-            shape = Qt::SizeBDiagCursor;
-            return true;
-        case 7:
-            shape = Qt::SizeVerCursor;
-            return true;
-        case 8:
-            shape = Qt::SizeFDiagCursor;
-            return true;
-        case 9:
-            shape = Qt::SizeHorCursor;
-            return true;
-        case 10:
-            shape = Qt::UpArrowCursor;
-            return true;
-        case 11:
-            shape = Qt::WaitCursor;
-            return true;
-        case 12:
-            shape = Qt::ForbiddenCursor;
-            return true;
-        case 13:
-            shape = Qt::BusyCursor;
-            return true;
-        case 14:
-            shape = Qt::WhatsThisCursor;
-            return true;
-        case 15:
-            shape = Qt::SizeAllCursor;
-            return true;
-        default:
-            return false;
-    }
+std::optional<Qt::CursorShape> cursorShapeOf(int pointer) {
+    // Indexed by the kinds 0 (default) to 15 (size all).
+    static constexpr std::array<Qt::CursorShape, kPointerSizeAll + 1> kShapes{
+        Qt::ArrowCursor,   Qt::ArrowCursor,     Qt::CrossCursor,   Qt::IBeamCursor,
+        Qt::ArrowCursor,  // the old "icon" cursor
+        Qt::SizeAllCursor, Qt::SizeBDiagCursor, Qt::SizeVerCursor, Qt::SizeFDiagCursor,
+        Qt::SizeHorCursor, Qt::UpArrowCursor,   Qt::WaitCursor,    Qt::ForbiddenCursor,
+        Qt::BusyCursor,    Qt::WhatsThisCursor, Qt::SizeAllCursor,
+    };
+    if (pointer < kPointerDefault || pointer > kPointerSizeAll) return std::nullopt;
+    return kShapes[static_cast<size_t>(pointer)];
 }
 
 }  // namespace quellan::xp

@@ -72,8 +72,13 @@ struct ButtonState {
     }
     // The pressed look: the button is held and the pointer is on the widget.
     bool pressedLook() const { return has(kIsButtonDown) && has(kIsMouseOver); }
-    bool isElliptic() const { return props.buttonShape() >= 4; }
-    bool isSlanted() const { return props.buttonShape() >= 1 && props.buttonShape() <= 3; }
+    bool isElliptic() const { return props.buttonShape() >= kShapeEllipse; }
+    bool isSlanted() const {
+        return props.buttonShape() >= kShapeSlantedLeft &&
+               props.buttonShape() <= kShapeParallelogram;
+    }
+    // A toggle or option button, which can be switched on.
+    bool canBeOn() const { return props.mode() != kModeCommand; }
 };
 
 }  // namespace quellan::xp

@@ -15,13 +15,14 @@ struct ShapeRegion {
 
 // The width a slanted widget needs so that its straight top or bottom edge
 // keeps at least 5 pixels; other shapes keep their width.
-int widenedWidth(int width, int height, int shape);
+[[nodiscard]] int widenedWidth(int width, int height, int shape);
 
 // The window region of the elliptic shapes: the ellipse in (0, 0, W + 1, H + 1).
-QRegion ellipticRegion(int width, int height);
+[[nodiscard]] QRegion ellipticRegion(int width, int height);
 
 // The region of a width x height widget of the given shape, with the corner
 // trimming of its look (styles 1, 2, 3 and 7 trim corners).
-ShapeRegion BuildShapeRegion(int width, int height, int shape, int buttonStyle, bool enabled);
+[[nodiscard]] ShapeRegion BuildShapeRegion(int width, int height, int shape, int buttonStyle,
+                                           bool enabled);
 
 }  // namespace quellan::xp

@@ -12,7 +12,7 @@ namespace quellan::xp {
 // destWidth x destHeight: the destination size, but a destination smaller
 // than the bitmap in either direction keeps the bitmap's aspect ratio (the
 // smaller of the two ratios, to the nearest pixel).
-QSize drawnBitmapSize(int destWidth, int destHeight, int width, int height);
+[[nodiscard]] QSize drawnBitmapSize(int destWidth, int destHeight, int width, int height);
 
 // Draws the top-left width x height pixels of bitmap into destRect of
 // target, stretched to the drawn size (nearest pixel, no blending) from

@@ -174,7 +174,9 @@ void XPButton::changeEvent(QEvent* event) {
         case QEvent::EnabledChange:
             m_state.enabled = isEnabled();
             if (m_reading) break;  // a restored set stores the state only
-            if (m_state.props.buttonStyle() == 3 && m_state.props.mode() == xp::kModeCommand) {
+            // The flat framed command button trims its corners only while enabled.
+            if (m_state.props.buttonStyle() == xp::kStyleFlatFramed &&
+                m_state.props.mode() == xp::kModeCommand) {
                 DelayDrawing(true);
                 BuildShapeRegion();
                 LayoutContent();
@@ -195,7 +197,7 @@ void XPButton::changeEvent(QEvent* event) {
             // An option button moves to the group of its new container.
             if (m_state.props.mode() == xp::kModeOption) xp::OptionGroup(m_container).remove(this);
             m_container = parentWidget();
-            if (m_state.props.mode() == xp::kModeOption) OptionToggle(1);
+            if (m_state.props.mode() == xp::kModeOption) OptionToggle(kOptionRegister);
             AmbientChanged(QStringLiteral("BackColor"));
             break;
         case QEvent::PaletteChange:

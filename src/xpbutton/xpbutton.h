@@ -34,10 +34,10 @@ class XPButton : public QWidget {
     explicit XPButton(QWidget* parent = nullptr);
     ~XPButton() override;
 
-    // The look, 0..7; the game uses 2.
+    // The look, xp::ButtonStyle 0..7; the game uses the theme look (2).
     void setButtonStyle(int style);
     int ButtonStyle() const { return m_state.props.buttonStyle(); }
-    // 0 command, 1 toggle, 2 option.
+    // xp::Mode: 0 command, 1 toggle, 2 option.
     void setMode(int mode);
     int Mode() const { return m_state.props.mode(); }
     // Only toggle and option buttons can be on.
@@ -55,13 +55,13 @@ class XPButton : public QWidget {
     // 0 plain, 1 engraved, 2 raised.
     void setCaptionStyle(int style);
     int CaptionStyle() const { return m_state.props.captionStyle(); }
-    // 0 rectangle, 1..3 slanted edges, 4..6 ellipses.
+    // xp::ButtonShape: 0 rectangle, 1..3 slanted edges, 4..6 ellipses.
     void setButtonShape(int shape);
     int ButtonShape() const { return m_state.props.buttonShape(); }
 
     void setPicture(const QPixmap& picture);
     QPixmap Picture() const { return m_state.props.picture(); }
-    // 0..3 beside the caption, 4 above, 5 below.
+    // xp::PictureAlign: 0..3 beside the caption, 4 above, 5 below.
     void setPictureAlign(int align);
     int PictureAlign() const { return m_state.props.pictureAlign(); }
     // Index 0..4: 16, 24, 32 pixels; 40 stretches over the widget; 48 fits
@@ -98,8 +98,8 @@ class XPButton : public QWidget {
     // A custom cursor; a non-null icon switches MousePointer to 99.
     void setMouseIcon(const QPixmap& icon, QPoint hotSpot);
     QPixmap MouseIcon() const { return m_mouseIcon; }
-    // 0 default, 1..15 the standard kinds, 99 the MouseIcon; false (and
-    // nothing changes) for any other value.
+    // xp::MousePointer: 0 default, 1..15 the standard kinds, 99 the
+    // MouseIcon; false (and nothing changes) for any other value.
     bool setMousePointer(int pointer);
     int MousePointer() const { return m_mousePointer; }
 
@@ -226,7 +226,15 @@ class XPButton : public QWidget {
     void focusGained();
 
     // Modes and keys (xpbutton_modes.cpp).
-    bool OptionToggle(int action);  // 1 register, -1 unregister, 0 clear others, 2 query
+    // The option group of the container: join it, leave it, switch the
+    // other members off, or ask (the result) whether some member is on.
+    enum OptionAction : int {
+        kOptionRegister = 1,
+        kOptionUnregister = -1,
+        kOptionClearOthers = 0,
+        kOptionQuery = 2
+    };
+    bool OptionToggle(OptionAction action);
     void updateAccessKey();
     void updateDefaultKeys();
     void routeDefaultKey(int keyAscii);

@@ -31,27 +31,27 @@ void XPButton::performClick() {
     }
 }
 
-bool XPButton::OptionToggle(int action) {
+bool XPButton::OptionToggle(OptionAction action) {
     if (!m_container) return false;
     xp::OptionGroup group(m_container);
-    if ((action == 1 || group.count() > 0) && m_state.props.value()) {
+    if ((action == kOptionRegister || group.count() > 0) && m_state.props.value()) {
         for (XPButton* member : group.members()) {
             if (member != this) member->setValue(false);
         }
     }
     switch (action) {
-        case 1:
+        case kOptionRegister:
             group.add(this);
             break;
-        case -1:
+        case kOptionUnregister:
             group.remove(this);
             break;
-        case 2:
+        case kOptionQuery:
             for (const XPButton* member : group.members()) {
                 if (member->Value()) return true;
             }
             break;
-        default:
+        case kOptionClearOthers:
             break;
     }
     return false;
@@ -60,7 +60,7 @@ bool XPButton::OptionToggle(int action) {
 void XPButton::focusGained() {
     // The first option of an empty group to receive the focus is selected.
     if (m_state.props.mode() != xp::kModeOption || m_state.props.value()) return;
-    if (OptionToggle(2)) return;
+    if (OptionToggle(kOptionQuery)) return;
     m_lastButton = kLeftButton;
     performClick();
 }
@@ -158,7 +158,9 @@ void XPButton::AmbientChanged(const QString& name) {
     } else if (name.compare(QLatin1String("BackColor"), Qt::CaseInsensitive) == 0) {
         m_state.containerBackColor = xp::ToRGB(host().backColor(*this));
         // Only the elliptic rims and the hover frame look show the container.
-        if (m_state.props.buttonShape() > 3 || m_state.props.buttonStyle() == 5) Refresh();
+        if (m_state.isElliptic() || m_state.props.buttonStyle() == xp::kStyleHoverFrame) {
+            Refresh();
+        }
     }
 }
 

@@ -108,6 +108,8 @@ void XPButton::ReadProperties(const xp::PropertyBag& bag) {
     m_state.props.restoreFields(f);
     const xp::StoredPicture icon = xp::readPicture(bag, QStringLiteral("mIcon"));
     setMouseIcon(pixmapOf(icon), icon.hotSpot);
+    // A kind the platform does not know is refused and leaves the pointer as
+    // it was; the rest of the set is still restored.
     setMousePointer(xp::readInt(bag, QStringLiteral("mPointer"), 0));
 
     RefreshPicture();
@@ -116,7 +118,7 @@ void XPButton::ReadProperties(const xp::PropertyBag& bag) {
     m_reading = false;
     setCaption(f.caption);  // the access key and the layout; still not painted
     if (wasOption && f.mode != xp::kModeOption) xp::OptionGroup(m_container).remove(this);
-    if (f.mode == xp::kModeOption) OptionToggle(1);
+    if (f.mode == xp::kModeOption) OptionToggle(kOptionRegister);
     m_delayDrawing = false;
     resizeLogic();
 }

@@ -24,8 +24,8 @@ void XPButton::setButtonStyle(int style) {
 void XPButton::setMode(int mode) {
     if (mode < 0 || mode >= xp::kModeCount) return;
     const int old = m_state.props.mode();
-    if (old == xp::kModeOption && mode != xp::kModeOption) OptionToggle(-1);
-    if (old != xp::kModeOption && mode == xp::kModeOption) OptionToggle(1);
+    if (old == xp::kModeOption && mode != xp::kModeOption) OptionToggle(kOptionUnregister);
+    if (old != xp::kModeOption && mode == xp::kModeOption) OptionToggle(kOptionRegister);
     m_state.props.setMode(mode);
     Refresh();
     notify("Mode");
@@ -36,7 +36,7 @@ void XPButton::setValue(bool on) {
         designMessage(QStringLiteral("This property is not applicable for command button modes."));
         return;
     }
-    if (on && m_state.props.mode() == xp::kModeOption) OptionToggle(0);
+    if (on && m_state.props.mode() == xp::kModeOption) OptionToggle(kOptionClearOthers);
     Refresh();
     notify("Value");
 }
@@ -87,7 +87,7 @@ void XPButton::setPicture(const QPixmap& picture) {
 
 void XPButton::setPictureAlign(int align) {
     if (!m_state.props.setPictureAlign(align)) return;
-    if (align == 4 || align == 5) setCaptionAlign(xp::kAlignCenter);
+    if (xp::isAboveOrBelow(align)) setCaptionAlign(xp::kAlignCenter);
     LayoutContent();
     Refresh();
     notify("ImgAlign");
@@ -220,8 +220,7 @@ void XPButton::setMouseIcon(const QPixmap& icon, QPoint hotSpot) {
 }
 
 bool XPButton::setMousePointer(int pointer) {
-    Qt::CursorShape shape{};
-    if (pointer != xp::kPointerCustom && !xp::cursorShapeOf(pointer, shape)) return false;
+    if (pointer != xp::kPointerCustom && !xp::cursorShapeOf(pointer)) return false;
     m_mousePointer = pointer;
     applyCursor();
     notify("mPointer");
@@ -229,7 +228,6 @@ bool XPButton::setMousePointer(int pointer) {
 }
 
 void XPButton::applyCursor() {
-    Qt::CursorShape shape{};
     if (m_mousePointer == xp::kPointerCustom) {
         if (m_mouseIcon.isNull()) {
             unsetCursor();
@@ -238,8 +236,8 @@ void XPButton::applyCursor() {
         }
     } else if (m_mousePointer == xp::kPointerDefault) {
         unsetCursor();
-    } else if (xp::cursorShapeOf(m_mousePointer, shape)) {
-        setCursor(shape);
+    } else if (const auto shape = xp::cursorShapeOf(m_mousePointer)) {
+        setCursor(*shape);
     }
 }
 

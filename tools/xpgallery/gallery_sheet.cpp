@@ -72,11 +72,11 @@ Cell renderCell(QWidget& container, int look, int shape, int column, const Sheet
     button->setBackColor(kClassicFace);
     button->setForeColor(0);
     button->setPicture(samplePicture());
-    button->setPictureAlign(0);
+    button->setPictureAlign(xp::kPictureLeft);
     button->setPictureSize(0);
     if (options.withText) button->setCaption(QStringLiteral("&Aa"));
     if (column == kColumnOn) {
-        button->setMode(1);
+        button->setMode(xp::kModeToggle);
         button->setValue(true);
     }
     button->DelayDrawing(false);
