@@ -7,6 +7,7 @@
 
 #include "look_state.h"
 #include "xpbutton/paint_background.h"
+#include "xpbutton/paint_borders.h"
 
 namespace quellan::xp::testing {
 namespace {
@@ -268,6 +269,16 @@ TEST(Focus, BlackFrameDottedBoxMovesWithThePressedCaption) {
     const QImage pressed = look.paint();
     EXPECT_EQ(at(pressed, c.left - 2, c.top - 2), packRgb(112, 112, 112) ^ 0xFFFFFF);
     EXPECT_EQ(at(pressed, c.left - 3, c.top - 3), packRgb(112, 112, 112));
+    // A button that is on draws its box solid in this look; the dotted box
+    // itself follows the content of a button that is on as well.
+    LookUnderTest on = defaultWithCaption(7);
+    on.toggledOn();
+    QImage image(80, 30, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    Canvas canvas(image);
+    PaintFocus(canvas, on.state, kBlack, false, true);
+    EXPECT_EQ(at(image, c.left - 2, c.top - 2), 0u);
+    EXPECT_EQ(at(image, c.left - 3, c.top - 3), kWhite);
 }
 
 TEST(Focus, FlatFramedDrawsLilacAroundTheCaption) {
