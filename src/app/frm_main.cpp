@@ -238,7 +238,10 @@ bool frmMain::Form_Load() {
     m_LbBR->setToolTip(fromUtf8(frame::kNoticeTip));
     m_LbBR->adjustSize();
     m_loaded = true;
-    // Showing the window lays the frame out and moves it to FormX, FormY.
+    // The window stands at its place before it is first shown, so that a
+    // window manager maps it there and knows where it is from the start;
+    // showing it then lays the frame out and moves it to FormX, FormY.
+    moveToFormPosition();
     show();
     return true;
 }

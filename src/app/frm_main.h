@@ -137,6 +137,8 @@ class frmMain : public QWidget, public GameHost {
     void buildHelpIcons();
     // Cuts the window to its outline with rounded corners.
     void RMe();
+    // Keeps FormX, FormY on the screen and moves the window there.
+    void moveToFormPosition();
     // Shows the picture of a caption button's current look (Immin or
     // Imclose), after one step of its look.
     void showCaptionLook(ImageControl* button);

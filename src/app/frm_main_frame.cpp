@@ -95,12 +95,15 @@ void frmMain::Form_Resize() {
     update();
 
     RMe();
+    moveToFormPosition();
+}
 
+void frmMain::moveToFormPosition() {
     const QScreen* s = screen() ? screen() : QGuiApplication::primaryScreen();
     const QSize screenPixels = s ? s->geometry().size() : QSize(1024, 768);
-    const frame::Position at =
-        frame::keepOnScreen({m_formX, m_formY}, pixelsToTwips(screenPixels.width()),
-                            pixelsToTwips(screenPixels.height()), W, H);
+    const frame::Position at = frame::keepOnScreen(
+        {m_formX, m_formY}, pixelsToTwips(screenPixels.width()),
+        pixelsToTwips(screenPixels.height()), pixelsToTwips(width()), pixelsToTwips(height()));
     m_formX = at.x;
     m_formY = at.y;
     move(twipsToPixels(m_formX), twipsToPixels(m_formY));
