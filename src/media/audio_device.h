@@ -1,8 +1,13 @@
 #pragma once
-// The shared SDL audio output. Opening tries the real device first and then
+// The shared SDL audio output. It tries the real device first and then
 // SDL's dummy driver, so a machine without a sound card or sound server runs
 // silently; it never fails and never shows a message. Every player holds one
-// AudioDevice; the output closes when the last one goes.
+// AudioDevice; the output closes for good when the last one goes.
+//
+// An open output costs CPU even when it plays nothing: SDL's audio thread
+// mixes silence many times a second. So the output opens only when a sound
+// starts (`wake`) and closes again once nothing sounds (`sleepIfSilent`),
+// which leaves an idle game with no thread of its own running.
 namespace quellan {
 
 class AudioDevice {
@@ -12,11 +17,20 @@ class AudioDevice {
     AudioDevice(const AudioDevice&) = delete;
     AudioDevice& operator=(const AudioDevice&) = delete;
 
-    // True when SDL_mixer is usable (real or dummy output).
+    // True when SDL_mixer is usable (real or dummy output), awake or asleep.
     bool isOpen() const { return m_open; }
     // The SDL driver in use ("dummy" when no real device could be opened), or
     // "" when there is no audio at all.
     static const char* driverName();
+
+    // Opens the output for a sound that is about to start; true when it is
+    // open. Cheap when it is open already.
+    bool wake() const;
+    // Closes the output when no effect and no music sounds; true when it is
+    // asleep afterwards.
+    bool sleepIfSilent() const;
+    // Whether the output is open now.
+    static bool isAwake();
 
     // The output format the players must deliver their samples in.
     static constexpr int kFrequency = 44100;

@@ -17,7 +17,14 @@ GameAudio::GameAudio(const QString& appPath, std::unique_ptr<EffectPlayer> effec
       m_effects(effects ? std::move(effects) : std::make_unique<SdlEffectPlayer>(m_device)),
       m_music(music ? std::move(music) : std::make_unique<SdlMusicPlayer>(m_device)),
       m_timer1(MusicCycle::kTimerIntervalMs, [this] { Timer1_Timer(); }),
-      m_cycle(*m_music, m_timer1, m_tracks, m_appPath) {}
+      m_cycle(*m_music, m_timer1, m_tracks, m_appPath) {
+    m_sleepCheck.setSingleShot(true);
+    m_sleepCheck.setInterval(kSleepCheckMs);
+    connect(&m_sleepCheck, &QTimer::timeout, this, [this] {
+        // Music or a long effect still sounding: look again later.
+        if (!m_device.sleepIfSilent()) m_sleepCheck.start();
+    });
+}
 
 GameAudio::~GameAudio() { shutDown(); }
 
@@ -32,11 +39,13 @@ void GameAudio::PlayEffect(std::string_view literal) {
     // The literals name their folders with either separator; SDL wants '/'.
     std::replace(path.begin(), path.end(), '\\', '/');
     m_effects->play(path);
+    watchForSilence();
 }
 
 void GameAudio::shutDown() {
     if (m_shutDown) return;
     m_shutDown = true;
+    m_sleepCheck.stop();
     m_cycle.shutDown();
     m_device.release();
 }
@@ -46,7 +55,13 @@ void GameAudio::Check1_Click(int value) {
 }
 
 void GameAudio::Timer1_Timer() {
-    if (!m_shutDown) m_cycle.Timer1_Timer();
+    if (m_shutDown) return;
+    m_cycle.Timer1_Timer();
+    watchForSilence();
+}
+
+void GameAudio::watchForSilence() {
+    if (AudioDevice::isAwake()) m_sleepCheck.start();
 }
 
 }  // namespace quellan

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QTimer>
 #include <memory>
 #include <string_view>
 
@@ -49,12 +50,19 @@ class GameAudio : public QObject {
     void Check1_Click(int value);
     void Timer1_Timer();
 
+    // How long after a sound started the output is looked at again, and put
+    // to sleep when nothing sounds any more.
+    static constexpr int kSleepCheckMs = 2500;
+
     bool isTimer1Enabled() const { return m_timer1.isEnabled(); }
     int timer1Interval() const { return m_timer1.interval(); }
     const MusicCycle& cycle() const { return m_cycle; }
     bool isShutDown() const { return m_shutDown; }
 
   private:
+    // A sound has just started: watch for the silence after it.
+    void watchForSilence();
+
     std::string m_appPath;
     AudioDevice m_device;
     std::unique_ptr<EffectPlayer> m_effects;
@@ -63,6 +71,7 @@ class GameAudio : public QObject {
     ClockTrackSource m_tracks;
     MusicCycle m_cycle;
     QPointer<QCheckBox> m_check2;
+    QTimer m_sleepCheck;
     bool m_shutDown = false;
 };
 

@@ -15,7 +15,7 @@ SdlEffectPlayer::~SdlEffectPlayer() {
 }
 
 void SdlEffectPlayer::play(const std::string& path) {
-    if (!m_device.isOpen()) return;
+    if (!m_device.wake()) return;
     Mix_HaltChannel(AudioDevice::kEffectChannel);
     dropCurrent();
     m_current = Mix_LoadWAV(path.c_str());
@@ -33,7 +33,7 @@ void SdlEffectPlayer::play(const std::string& path) {
 }
 
 bool SdlEffectPlayer::isPlaying() const {
-    return m_device.isOpen() && Mix_Playing(AudioDevice::kEffectChannel) != 0;
+    return AudioDevice::isAwake() && Mix_Playing(AudioDevice::kEffectChannel) != 0;
 }
 
 void SdlEffectPlayer::dropCurrent() {

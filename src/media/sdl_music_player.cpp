@@ -34,14 +34,14 @@ void SdlMusicPlayer::close() {
 void SdlMusicPlayer::setFileName(const std::string& path) { m_fileName = path; }
 
 void SdlMusicPlayer::open() {
-    if (!m_device.isOpen()) return;
+    if (!m_device.wake()) return;
     close();
     // A missing or unplayable file leaves the player silent.
     m_music = Mix_LoadMUS(m_fileName.c_str());
 }
 
 void SdlMusicPlayer::play() {
-    if (!m_device.isOpen() || !m_music) return;
+    if (!m_music || !m_device.wake()) return;
     if (++m_lastTrack == 0) ++m_lastTrack;
     s_active.store(this);
     Mix_HookMusicFinished(&SdlMusicPlayer::onMusicFinished);
@@ -60,7 +60,7 @@ void SdlMusicPlayer::setCompletionHandler(std::function<void()> handler) {
 }
 
 bool SdlMusicPlayer::isPlaying() const {
-    return m_device.isOpen() && s_active.load() == this && Mix_PlayingMusic() != 0;
+    return AudioDevice::isAwake() && s_active.load() == this && Mix_PlayingMusic() != 0;
 }
 
 void SdlMusicPlayer::onMusicFinished() {

@@ -3,10 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 
 #include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
+
+#include "media/sdl_effect_player.h"
 
 namespace quellan {
 namespace {
@@ -56,6 +61,39 @@ TEST(AudioDevice, StaysOpenUntilTheLastHolderGoes) {
     EXPECT_FALSE(first.isOpen());
     first.release();
     EXPECT_STREQ(AudioDevice::driverName(), "");
+}
+
+// SDL's audio threads of this process. One runs while the output is open
+// (it names itself only once it has started); closing the output ends it.
+int sdlAudioThreads() {
+    int count = 0;
+    for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
+        std::string name;
+        std::getline(std::ifstream(task.path() / "comm"), name);
+        if (name.rfind("SDLAudio", 0) == 0) ++count;
+    }
+    return count;
+}
+
+TEST(AudioDevice, SleepsWhileNothingSoundsAndWakesForTheNextSound) {
+    AudioDevice device;
+    ASSERT_TRUE(device.isOpen());
+    EXPECT_FALSE(AudioDevice::isAwake());
+    EXPECT_EQ(sdlAudioThreads(), 0);
+    SdlEffectPlayer effects(device);
+    effects.play(std::string(QUELLAN_SOUND_DIR) + "/move.wav");
+    EXPECT_TRUE(AudioDevice::isAwake());
+    EXPECT_TRUE(effects.isPlaying());
+    EXPECT_FALSE(device.sleepIfSilent());  // still sounding
+    EXPECT_TRUE(effects.isPlaying());
+
+    Mix_HaltChannel(-1);  // as if it had played to its end
+    EXPECT_TRUE(device.sleepIfSilent());
+    EXPECT_FALSE(AudioDevice::isAwake());
+    EXPECT_EQ(sdlAudioThreads(), 0);
+    effects.play(std::string(QUELLAN_SOUND_DIR) + "/move.wav");
+    EXPECT_TRUE(effects.isPlaying());
+    EXPECT_FALSE(effects.lastWasDefault());
 }
 
 }  // namespace

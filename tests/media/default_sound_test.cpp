@@ -43,7 +43,7 @@ TEST(DefaultSound, IsAudibleAndDoesNotClip) {
 
 TEST(DefaultSound, SdlMixerReadsIt) {
     AudioDevice device;
-    ASSERT_TRUE(device.isOpen());
+    ASSERT_TRUE(device.wake());
     const auto wav = defaultSoundWav();
     Mix_Chunk* chunk =
         Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);

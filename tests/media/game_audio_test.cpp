@@ -152,5 +152,18 @@ TEST_F(GameAudioTest, WithoutAttachedBoxesNothingSounds) {
     EXPECT_EQ(effectsPlayed(), 0);
 }
 
+TEST(GameAudioOutput, SleepsOnceTheLastEffectHasEndedAndWakesForTheNext) {
+    QCheckBox effectsOn;
+    effectsOn.setChecked(true);
+    GameAudio audio(QStringLiteral(QUELLAN_SOUND_DIR "/.."));
+    audio.attach(nullptr, &effectsOn);
+    EXPECT_FALSE(AudioDevice::isAwake());  // nothing has sounded yet
+    audio.PlayEffect(effects::kSelect);
+    EXPECT_TRUE(AudioDevice::isAwake());
+    EXPECT_TRUE(QTest::qWaitFor([] { return !AudioDevice::isAwake(); }, 20000));
+    audio.PlayEffect(effects::kMove);
+    EXPECT_TRUE(AudioDevice::isAwake());
+}
+
 }  // namespace
 }  // namespace quellan

@@ -28,7 +28,7 @@ double chunkSeconds(const Mix_Chunk* chunk) {
 
 class SoundAssets : public ::testing::Test {
   protected:
-    void SetUp() override { ASSERT_TRUE(device.isOpen()); }
+    void SetUp() override { ASSERT_TRUE(device.wake()); }
     AudioDevice device;
 };
 
