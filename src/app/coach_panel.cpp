@@ -248,8 +248,7 @@ void CoachPanel::hint() {
     // The piece is selected exactly as a press on it would select it.
     m_window.findChild<XPButton*>(QStringLiteral("QZ%1").arg(h.step.piece))
         ->setFocus(Qt::MouseFocusReason);
-    m_hintMark->setGeometry(h.targetCell.left / kTwipsPerPixel, h.targetCell.top / kTwipsPerPixel,
-                            kCell / kTwipsPerPixel, kCell / kTwipsPerPixel);
+    m_hintMark->setGeometry(layout::pixels({h.targetCell.left, h.targetCell.top, kCell, kCell}));
     m_hintMark->show();
     m_hintMark->raise();
 }

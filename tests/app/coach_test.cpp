@@ -139,8 +139,8 @@ TEST_F(Coach, ABrokenRecordIsRefusedAndLeftAlone) {
 
 TEST_F(Coach, ControlsStandOnlyWhereThePanelPlacesNothing) {
     ASSERT_TRUE(startWith("横刀立马"));
-    EXPECT_EQ(window->size(), QSize(layout::toPixels(layout::kWindowWidth),
-                                    layout::toPixels(layout::kWindowHeight)));
+    EXPECT_EQ(window->size(),
+              QSize(twipsToPixels(layout::kWindowWidth), twipsToPixels(layout::kWindowHeight)));
     std::vector<QRect> taken;
     for (const char* name : {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7",
                              "Combo1", "XPButton1", "Check1", "Check2"})
