@@ -8,6 +8,7 @@
 #include "classic_boards.h"
 #include "coach/distance_map.h"
 #include "coach/piece_moves.h"
+#include "coach/random_layout.h"
 
 namespace quellan {
 namespace {
@@ -53,6 +54,30 @@ void BM_FewestPieceMoves(benchmark::State& bench, const Board& board) {
 BENCHMARK_CAPTURE(BM_FewestPieceMoves, HengDaoLiMa, Board())->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_FewestPieceMoves, CengCengSheFang1, cengCengSheFang1())
     ->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace quellan
+
+namespace quellan {
+namespace {
+
+// One random layout of a difficulty band, as the workshop draws it; the
+// budget is 0.5 s for any band.
+void BM_DrawLayout(benchmark::State& bench, StepBand band) {
+    std::mt19937_64 random(1);
+    for (auto _ : bench) {
+        const auto board = drawLayout(band, random);
+        if (!board) {
+            bench.SkipWithError("nothing drawn");
+            break;
+        }
+        benchmark::DoNotOptimize(board);
+    }
+}
+BENCHMARK_CAPTURE(BM_DrawLayout, UpTo40, StepBand{1, 40})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawLayout, From41To90, StepBand{41, 90})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawLayout, From91To140, StepBand{91, 140})->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawLayout, From141, StepBand{141, 179})->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quellan

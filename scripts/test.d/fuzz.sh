@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# Fuzzes the layout and record readers and the layout loader for a short
-# while: a separate clang build with libFuzzer, AddressSanitizer and
-# UndefinedBehaviorSanitizer, each target started from a copy of its seed
-# corpus. Exits non-zero when a target
-# crashes; the crashing input is kept in build-fuzz/fuzz-artifacts/.
+# Fuzzes the layout and record readers, the layout loader and the share-code
+# decoder for a short while: a separate clang build with libFuzzer,
+# AddressSanitizer and UndefinedBehaviorSanitizer, each target started from a
+# copy of its seed corpus. Exits non-zero when a target crashes; the
+# crashing input is kept in build-fuzz/fuzz-artifacts/.
 # Usage: scripts/test.d/fuzz.sh [main build dir, unused]
 # QUELLAN_FUZZ_SECONDS sets the time per target (default 15).
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${QUELLAN_FUZZ_BUILD_DIR:-build-fuzz}
 seconds=${QUELLAN_FUZZ_SECONDS:-15}
-targets=(layout_reader record_reader layout_loader)
+targets=(layout_reader record_reader layout_loader share_code)
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -DQUELLAN_FUZZ=ON -DQUELLAN_CORE_ONLY=ON \
   -DQUELLAN_BENCHMARKS=OFF -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null

@@ -3,6 +3,7 @@
 // the layout workshop: the file is read exactly as the loader reads it, but
 // onto a board whose pieces first stand nowhere, so that every piece must be
 // placed by the file.
+#include <array>
 #include <filesystem>
 #include <optional>
 
@@ -20,6 +21,15 @@ struct ArrangementRead {
     ArrangementFault fault = ArrangementFault::None;
     Board board;
 };
+
+// What stands with its top-left corner on a cell.
+enum class CornerShape { None, Commander, Upright, Lying, Soldier };
+using Corners = std::array<CornerShape, kCellCount>;
+
+// The board of the pieces whose corners `corners` gives, dressed as a layout
+// file would dress them: generals 2..6 and soldiers 7..10 numbered in cell
+// order. nullopt unless that is a proper arrangement of the ten pieces.
+std::optional<Board> boardFromCorners(const Corners& corners);
 
 // True when all ten pieces stand on cells inside the board, none overlaps
 // another and every general is upright or lying.

@@ -38,6 +38,15 @@ class DistanceMap {
     // at a solved position and where no solution is left.
     std::vector<BoardStep> bestSteps(const Board& board) const;
 
+    // Calls `visit(pos, steps)` for every position that can be solved, with
+    // its fewest steps.
+    template <class Visit>
+    void forEachSolvable(Visit&& visit) const {
+        m_index.forEach([&](packed::Position pos, std::uint32_t id) {
+            if (m_distances[id] != kNoWay) visit(pos, static_cast<int>(m_distances[id]));
+        });
+    }
+
     // The memory the map keeps, in bytes.
     std::size_t bytes() const;
 

@@ -1,5 +1,7 @@
 #include "coach/packed_position.h"
 
+#include "coach/arrangement.h"
+
 namespace quellan::packed {
 
 int codeOfPiece(int index, Footprint fp) {
@@ -37,6 +39,19 @@ std::optional<Position> packBoard(const Board& board) {
         pos |= p.bits;
     }
     return pos;
+}
+
+std::optional<Board> unpackBoard(Position pos) {
+    static constexpr std::array<CornerShape, kKindCodes> kShapeOf = {
+        CornerShape::None, CornerShape::Commander, CornerShape::Lying, CornerShape::Upright,
+        CornerShape::Soldier};
+    Corners corners{};
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const int code = codeAt(pos, cell);
+        if (code < kKindCodes)
+            corners[static_cast<std::size_t>(cell)] = kShapeOf[static_cast<std::size_t>(code)];
+    }
+    return boardFromCorners(corners);
 }
 
 }  // namespace quellan::packed

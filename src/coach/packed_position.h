@@ -188,4 +188,8 @@ int cellOfPiece(const Piece& piece);
 // equal sides.
 std::optional<Position> packBoard(const Board& board);
 
+// The board of a packed position, its pieces numbered as a layout file
+// numbers them (generals and soldiers in cell order).
+std::optional<Board> unpackBoard(Position pos);
+
 }  // namespace quellan::packed

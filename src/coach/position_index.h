@@ -36,6 +36,13 @@ class PositionIndex {
     }
 
     std::size_t size() const { return m_size; }
+
+    // Calls `visit(pos, id)` for every position, in no particular order.
+    template <class Visit>
+    void forEach(Visit&& visit) const {
+        for (const Slot& slot : m_slots)
+            if (slot.key != 0) visit(slot.key, slot.id);
+    }
     std::size_t bytes() const { return m_slots.capacity() * sizeof(Slot); }
 
   private:

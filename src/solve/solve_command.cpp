@@ -6,6 +6,7 @@
 #include "coach/distance_map.h"
 #include "coach/piece_moves.h"
 #include "common/text_file.h"
+#include "solve/workshop_commands.h"
 
 namespace quellan {
 
@@ -52,6 +53,7 @@ bool answer(const std::string& file, bool withPath, std::ostream& out, std::ostr
 }  // namespace
 
 int runSolveCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+    if (const auto status = runWorkshopCommand(args, out, err)) return *status;
     bool withPath = false;
     std::vector<std::string> files;
     for (const std::string& arg : args) {

@@ -4,6 +4,8 @@
 // steps, the fewest whole-piece moves (each "unsolvable" when there is no
 // solution) and the number of positions reachable. With --path the
 // position entries of one fewest-steps solution follow, entry 0 first.
+// The workshop modes (--generate, --code, --decode) are described in
+// workshop_commands.h.
 #include <ostream>
 #include <string>
 #include <vector>

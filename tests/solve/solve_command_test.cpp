@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "coach/arrangement.h"
@@ -110,6 +111,64 @@ TEST(SolveCommandTest, WithoutFilesOrWithAnUnknownOptionShowsHowToUseIt) {
     EXPECT_EQ(unknown.status, kSolveSomeFailed);
     EXPECT_TRUE(unknown.lines.empty());
     EXPECT_NE(unknown.err.find("--fast"), std::string::npos);
+}
+
+std::vector<std::string> filesIn(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir)) {
+        const std::u8string name = entry.path().filename().u8string();
+        names.emplace_back(name.begin(), name.end());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(SolveCommandTest, GeneratesDistinctLayoutsInTheBandTheSameForTheSameSeed) {
+    TempDir one, two;
+    const auto u8 = [](const std::filesystem::path& p) {
+        const std::u8string s = p.u8string();
+        return std::string(s.begin(), s.end());
+    };
+    ASSERT_EQ(run({"--generate", "3", "--steps", "60-70", "--seed", "9", u8(one.path())}).status,
+              kSolveAllRead);
+    ASSERT_EQ(run({"--generate", "3", "--steps", "60-70", "--seed", "9", u8(two.path())}).status,
+              kSolveAllRead);
+    const std::vector<std::string> names = filesIn(one.path());
+    ASSERT_EQ(names.size(), 3u);
+    EXPECT_EQ(filesIn(two.path()), names);
+    for (const std::string& name : names) {
+        const SolveRun answer = run({u8(one.path() / pathFromUtf8(name))});
+        ASSERT_EQ(answer.lines.size(), 1u);
+        const int steps = std::stoi(answer.lines[0].substr(answer.lines[0].find('\t') + 1));
+        EXPECT_GE(steps, 60) << name;
+        EXPECT_LE(steps, 70) << name;
+        // Named by its share code, which --code gives back.
+        EXPECT_EQ(run({"--code", u8(one.path() / pathFromUtf8(name))}).lines,
+                  std::vector<std::string>{name.substr(0, name.size() - 4)});
+        EXPECT_EQ(readAll(one.path() / pathFromUtf8(name)),
+                  readAll(two.path() / pathFromUtf8(name)));
+    }
+}
+
+TEST(SolveCommandTest, DecodesACodeAndRefusesABadOneWritingNothing) {
+    TempDir dir;
+    const auto u8 = [](const std::filesystem::path& p) {
+        const std::u8string s = p.u8string();
+        return std::string(s.begin(), s.end());
+    };
+    const SolveRun code = run({"--code", shippedFile("横刀立马")});
+    ASSERT_EQ(code.status, kSolveAllRead);
+    ASSERT_EQ(code.lines.size(), 1u);
+    const std::string out = u8(dir.path() / "横刀立马.qlp");
+    EXPECT_EQ(run({"--decode", code.lines[0], out}).status, kSolveAllRead);
+    EXPECT_EQ(run({out}).lines, std::vector<std::string>{"横刀立马\t116\t81\t25955"});
+    EXPECT_EQ(run({"--decode", code.lines[0], out}).status, kSolveSomeFailed) << "never overwrites";
+
+    const SolveRun bad = run({"--decode", "ZZZZZZ", u8(dir.path() / "坏.qlp")});
+    EXPECT_EQ(bad.status, kSolveSomeFailed);
+    EXPECT_NE(bad.err.find("ZZZZZZ"), std::string::npos);
+    EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"横刀立马.qlp"});
+    EXPECT_EQ(run({"--code", u8(dir.path() / "无.qlp")}).status, kSolveSomeFailed);
 }
 
 }  // namespace

@@ -1,0 +1,34 @@
+#include "coach/layout_writer.h"
+
+#include "common/text_codec.h"
+#include "common/text_file.h"
+#include "common/texts.h"
+
+namespace quellan {
+
+std::string layoutFileText(const Board& board, std::optional<int> fewestSteps) {
+    std::string text =
+        "// 最少步数：" +
+        (fewestSteps ? std::to_string(*fewestSteps) : std::string(texts::kUnsolvable)) + "\r\n";
+    for (int i = 1; i <= kPieceCount; ++i) {
+        const Piece& p = board.piece(i);
+        const Footprint fp = footprintOf(i, p);
+        const int cell = (p.top - kBoardTop) / kCell * kColumns + (p.left - kBoardLeft) / kCell + 1;
+        const int flag = kindOf(i) == PieceKind::General && fp.h > fp.w ? 1 : 0;
+        text +=
+            std::to_string(i) + "," + std::to_string(flag) + "," + std::to_string(cell) + "\r\n";
+    }
+    return text;
+}
+
+LayoutWrite writeNewLayoutFile(const std::filesystem::path& path, const Board& board,
+                               std::optional<int> fewestSteps) {
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) || ec)
+        return ec ? LayoutWrite::Failed : LayoutWrite::Exists;
+    return replaceFileContents(path, utf8ToGb18030(layoutFileText(board, fewestSteps)))
+               ? LayoutWrite::Written
+               : LayoutWrite::Failed;
+}
+
+}  // namespace quellan
