@@ -32,7 +32,8 @@ trap cleanup EXIT
 # A display of our own.
 for n in $(seq 71 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
 export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+# -noreset: the pointer stays where it was put when the last client goes.
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.1; done
 
@@ -64,7 +65,8 @@ run() {
     local deadline=$((t0 + 30000000000))
     until xdotool search --onlyvisible --pid "$pid" >/dev/null 2>&1; do
         if [ "$(now_ns)" -gt "$deadline" ] || ! kill -0 "$pid" 2>/dev/null; then
-            echo "$name: no window (see $work/$name.log)" >&2
+            echo "$name: no window; its output:" >&2
+            cat "$work/$name.log" >&2
             kill "$pid" 2>/dev/null || true
             return 1
         fi
@@ -72,6 +74,7 @@ run() {
     done
     t1=$(now_ns)
     ms=$(((t1 - t0) / 1000000))
+    xdotool mousemove 1020 760  # off the window, as it was at the launch
     sleep 3
     rss=$(rss_kb_of "$pid")
     if [ "$idle" = 1 ]; then
