@@ -240,14 +240,21 @@ std::optional<Hint> CoachPanel::helpFromHere() {
     return h;
 }
 
+// The piece is selected exactly as a press on it would select it: it takes
+// the focus. A window that is not active gets the focus only later, so the
+// focus handler then runs at once, as the press would have made it run.
+void CoachPanel::selectPiece(int index) {
+    m_window.findChild<XPButton*>(QStringLiteral("QZ%1").arg(index))
+        ->setFocus(Qt::MouseFocusReason);
+    if (m_state.selectedQZ != index) m_window.QZ_GotFocus(index);
+}
+
 void CoachPanel::hint() {
     interrupt();
     const std::optional<Hint> found = helpFromHere();
     if (!found) return;
     const Hint& h = *found;
-    // The piece is selected exactly as a press on it would select it.
-    m_window.findChild<XPButton*>(QStringLiteral("QZ%1").arg(h.step.piece))
-        ->setFocus(Qt::MouseFocusReason);
+    selectPiece(h.step.piece);
     m_hintMark->setGeometry(layout::pixels({h.targetCell.left, h.targetCell.top, kCell, kCell}));
     m_hintMark->show();
     m_hintMark->raise();

@@ -69,6 +69,7 @@ class CoachPanel : public QObject {
     void showStepsToGo();
     void showRecordMarks();
     void hideHintMark();
+    void selectPiece(int index);
     // The hint from the board as it stands, marking the game as helped; a
     // message instead at the exit or where no solution is left.
     std::optional<Hint> helpFromHere();

@@ -31,8 +31,7 @@ void CoachPanel::demonstrationStep() {
     }
     const bool last = known->map.stepsToSolve(m_state.board) == 1;
     if (last) stop();  // the win sequence runs inside this step
-    m_window.findChild<XPButton*>(QStringLiteral("QZ%1").arg(h.step.piece))
-        ->setFocus(Qt::MouseFocusReason);
+    selectPiece(h.step.piece);
     const Piece& piece = m_state.board.piece(h.step.piece);
     const Point press =
         pressPointOf({piece.left, piece.top}, footprintOf(h.step.piece, piece), h.step.direction);
