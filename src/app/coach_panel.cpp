@@ -108,6 +108,8 @@ void CoachPanel::buildControls() {
         button->setCaptionAlign(2);
         button->setCaption(QString::fromUtf8(b.caption));
         button->setToolTip(QString::fromUtf8(b.tip));
+        // Off the Tab order: no key reaches the coach, so no key moves a piece.
+        button->setFocusPolicy(Qt::NoFocus);
         connect(button, &XPButton::Click, this, b.click);
         *b.button = button;
     }

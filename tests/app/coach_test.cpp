@@ -151,6 +151,8 @@ TEST_F(Coach, ControlsStandOnlyWhereThePanelPlacesNothing) {
         EXPECT_TRUE(QRect(QPoint(0, 0), window->Picture1()->size()).contains(r)) << name;
         for (const QRect& t : taken) EXPECT_FALSE(r.intersects(t)) << name;
     }
+    for (const char* name : {"coachHint", "coachDemo", "coachReplay"})
+        EXPECT_EQ(child(name)->focusPolicy(), Qt::NoFocus) << "no key reaches " << name;
     // The steps to go sit in the frame's bottom bar, below the panel.
     EXPECT_GE(child("coachStepsToGo")->y(), window->Picture1()->geometry().bottom());
 }
