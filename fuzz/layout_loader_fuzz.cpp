@@ -14,9 +14,9 @@
 #include "common/text_codec.h"
 #include "common/text_file.h"
 #include "common/texts.h"
-#include "play/record_file.h"
 #include "setup/layout_loader.h"
 #include "setup/layout_reader.h"
+#include "setup/record_file.h"
 
 using namespace quellan;
 
@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (loaded) {
         expected.setAllVisible(true);
         if (!(state.board == expected) || state.history.size() != 1 ||
-            state.history.last() != state.board.positionEntry() || state.labels.steps != "0" ||
+            state.history.last() != state.board.positionEntry() || stepLabelText(state) != "0" ||
             host.effects != 1 || host.failures != 0 || host.musicSetTo != music::kOn)
             __builtin_trap();
     } else if (!allVisible(state.board, false) || !state.history.empty() || host.failures != 1 ||

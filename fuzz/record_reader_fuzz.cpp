@@ -7,8 +7,8 @@
 
 #include "common/text_codec.h"
 #include "common/text_file.h"
-#include "play/move_history.h"
-#include "play/record_file.h"
+#include "setup/move_history.h"
+#include "setup/record_file.h"
 
 using namespace quellan;
 

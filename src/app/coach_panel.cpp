@@ -15,7 +15,7 @@
 #include "coach/piece_moves.h"
 #include "common/text_file.h"
 #include "common/texts.h"
-#include "play/record_file.h"
+#include "setup/record_file.h"
 #include "xpbutton/xpbutton.h"
 
 namespace quellan {

@@ -8,7 +8,7 @@
 #include "coach/coach_rules.h"
 #include "coach/record_replay.h"
 #include "common/texts.h"
-#include "play/record_file.h"
+#include "setup/record_file.h"
 #include "xpbutton/xpbutton.h"
 
 namespace quellan {

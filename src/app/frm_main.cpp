@@ -17,12 +17,14 @@
 #include "app/layout_chooser.h"
 #include "common/text_file.h"
 #include "common/texts.h"
+#include "common/version.h"
 #include "frame/click_label.h"
 #include "frame/image_control.h"
 #include "frame_model/help_texts.h"
 #include "media/game_audio.h"
 #include "media/music_check_box.h"
 #include "platform/dialogs.h"
+#include "platform/qt_text.h"
 #include "platform/shell_open.h"
 #include "play/move_engine.h"
 #include "play/selection.h"
@@ -32,10 +34,6 @@
 #include "setup/startup_settings.h"
 #include "xpbutton/xpbutton.h"
 
-#ifndef QUELLAN_VERSION
-#define QUELLAN_VERSION "1.0.2"
-#endif
-
 namespace quellan {
 
 namespace {
@@ -44,10 +42,6 @@ namespace {
 // the four soldiers.
 constexpr const char* kPieceHints[kPieceCount] = {"曹操", "关羽", "张飞", "赵云", "马超",
                                                   "黄忠", "兵1",  "兵2",  "兵3",  "兵4"};
-
-QString fromUtf8(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 QString withoutTrailingSlash(QString path) {
     while (path.size() > 1 && (path.endsWith('/') || path.endsWith('\\'))) path.chop(1);
@@ -81,7 +75,7 @@ frmMain::frmMain(const QString& appPath, QWidget* parent)
     : QWidget(parent),
       m_appPathText(withoutTrailingSlash(appPath.isEmpty() ? QCoreApplication::applicationDirPath()
                                                            : appPath)),
-      m_settings(fromUtf8(texts::kAppTitle), QString::fromLatin1(settings_keys::kSection)) {
+      m_settings(toQString(texts::kAppTitle), QString::fromLatin1(settings_keys::kSection)) {
     m_paths.appPath = pathFromUtf8(m_appPathText.toStdString());
     setObjectName("frmMain");
     // The window draws its own frame, title bar and caption buttons.
@@ -162,6 +156,7 @@ void frmMain::buildControls() {
 
     m_LbBR = new ClickLabel(QStringLiteral("Quellan 制作组 出品"), this);
     m_LbBR->setObjectName("LbBR");
+    setTextColor(m_LbBR, QColor(255, 255, 255));
     m_LbBR->setCursor(m_pictures.handCursor());
     connect(m_LbBR, &ClickLabel::Click, this, &frmMain::LbBR_Click);
 }
@@ -188,7 +183,7 @@ void frmMain::buildPieces() {
     showPieces();
 }
 
-void frmMain::readSettings() {
+std::string frmMain::readSettings() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     const QSize screenPixels = screen ? screen->geometry().size() : QSize(1024, 768);
     const int centredX = centredPosition(pixelsToTwips(screenPixels.width()), layout::kWindowWidth);
@@ -207,35 +202,35 @@ void frmMain::readSettings() {
     m_Check2->setChecked(false);
     m_Check1->setValue(s.check1);
     m_Check2->setChecked(s.check2 == 1);
-    m_state.currentMap = s.currentMap;
+    return s.currentMap;
 }
 
 bool frmMain::Form_Load() {
-    m_helpFile.setHelpFile(m_appPathText + QString::fromUtf8(frame::kHelpFile.data()));
+    m_helpFile.setHelpFile(m_appPathText + toQString(frame::kHelpFile));
     std::error_code ec;
     std::filesystem::create_directories(m_paths.logDir(), ec);  // a failure only costs the records
 
     setFixedSize(twipsToPixels(layout::kWindowWidth), twipsToPixels(layout::kWindowHeight));
     m_Picture1->setGeometry(layout::pixels(layout::kPicture1));
-    readSettings();
+    const std::string remembered = readSettings();
 
     const std::vector<std::string> names = scanLayoutCatalogue(m_paths.mapDir());
     if (names.empty()) {
         showMessageBox(this, QStringLiteral("没有找到阵型文件！请重新下载安装本程序。"),
                        MessageIcon::Stop,
-                       fromUtf8(texts::kAppTitle) + QStringLiteral(" - 文件错误"));
-        openInShell(fromUtf8(frame::kProductPage));
+                       toQString(texts::kAppTitle) + QStringLiteral(" - 文件错误"));
+        openInShell(toQString(frame::kProductPage));
         return false;
     }
     // The list shows each name readably and keeps its bytes for the loader.
     for (const std::string& name : names) {
-        m_Combo1->addItem(fromUtf8(layoutDisplayName(name)), QByteArray::fromStdString(name));
+        m_Combo1->addItem(toQString(layoutDisplayName(name)), QByteArray::fromStdString(name));
     }
-    m_Combo1->setCurrentIndex(initialSelection(names, m_state.currentMap));
+    m_Combo1->setCurrentIndex(initialSelection(names, remembered));
     Combo1_Click();
 
-    setWindowTitle(fromUtf8(texts::kAppTitle) + " " + QUELLAN_VERSION);
-    m_LbBR->setToolTip(fromUtf8(frame::kNoticeTip));
+    setWindowTitle(toQString(texts::kAppTitle) + " " + toQString(version::kText));
+    m_LbBR->setToolTip(toQString(frame::kNoticeTip));
     m_LbBR->adjustSize();
     m_loaded = true;
     // The window stands at its place before it is first shown, so that a
@@ -267,8 +262,7 @@ void frmMain::closeEvent(QCloseEvent* event) {
 void frmMain::Combo1_Click() {
     const int index = m_Combo1->currentIndex();
     if (index < 0) return;
-    m_state.currentMap = m_Combo1->itemData(index).toByteArray().toStdString();
-    InitMap(m_state, *this, m_paths, m_state.currentMap);
+    InitMap(m_state, *this, m_paths, m_Combo1->itemData(index).toByteArray().toStdString());
     showState();
     m_coach->layoutSetUp();
 }
@@ -346,7 +340,7 @@ void frmMain::showLabels() {
     setLabelText(Label(5), QString::fromStdString(m_state.labels.bestSteps));
     setLabelText(Label(6), QString::fromStdString(m_state.labels.holder));
     Label(6)->setToolTip(QString::fromStdString(m_state.labels.holderTip));
-    setLabelText(Label(7), QString::fromStdString(m_state.labels.steps));
+    if (const auto steps = stepLabelText(m_state)) setLabelText(Label(7), toQString(*steps));
 }
 
 void frmMain::playEffect(std::string_view literal) { m_audio->PlayEffect(literal); }
@@ -357,14 +351,14 @@ void frmMain::setMusicOption(int value) { m_Check1->setValue(value); }
 
 void frmMain::showMessage(std::string_view text, MessageIcon icon, std::string_view caption) {
     showState();  // the box shows over the board as the rules have left it
-    showMessageBox(this, fromUtf8(text), icon, fromUtf8(caption));
+    showMessageBox(this, toQString(text), icon, toQString(caption));
 }
 
 std::string frmMain::askText(std::string_view prompt, std::string_view title) {
     showState();
-    QString shown = fromUtf8(prompt);
+    QString shown = toQString(prompt);
     shown.replace("\r\n", "\n");
-    return askTextBox(this, shown, fromUtf8(title)).toStdString();
+    return askTextBox(this, shown, toQString(title)).toStdString();
 }
 
 }  // namespace quellan

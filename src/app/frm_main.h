@@ -132,7 +132,9 @@ class frmMain : public QWidget, public GameHost {
     void showState();
     void showPieces();
     void showLabels();
-    void readSettings();
+    // Reads the remembered window position and options; returns the name of
+    // the layout played last.
+    std::string readSettings();
     void buildFrame();
     void buildHelpIcons();
     // Cuts the window to its outline with rounded corners.

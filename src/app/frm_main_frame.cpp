@@ -17,6 +17,7 @@
 #include "frame_model/help_texts.h"
 #include "platform/dialogs.h"
 #include "platform/mouse_codes.h"
+#include "platform/qt_text.h"
 
 namespace quellan {
 
@@ -77,9 +78,6 @@ void frmMain::Form_Resize() {
     const frame::FrameLayout f =
         frame::frameLayout(W, H, pixelsToTwips(m_LbBR->width()), pixelsToTwips(m_LbBR->height()));
     m_LbBR->move(toPixels(f.notice));
-    QPalette white = m_LbBR->palette();
-    white.setColor(QPalette::WindowText, QColor(255, 255, 255));
-    m_LbBR->setPalette(white);
 
     m_IMBar->setGeometry(QRect(toPixels(f.dragStrip), QSize(twipsToPixels(f.dragStripWidth),
                                                             twipsToPixels(f.dragStripHeight))));
@@ -181,9 +179,7 @@ void frmMain::Immin_Click() {
 }
 
 void frmMain::Imclose_Click() {
-    const QString caption =
-        QString::fromUtf8(texts::kAppTitle.data(), static_cast<qsizetype>(texts::kAppTitle.size()));
-    if (!askYesNo(this, QString::fromUtf8(frame::kCloseQuestion.data()), caption)) return;
+    if (!askYesNo(this, toQString(frame::kCloseQuestion), toQString(texts::kAppTitle))) return;
     // Closing unloads the window (settings saved, music closed); with the
     // last window gone the program ends.
     close();

@@ -6,24 +6,14 @@
 #include "app/frm_main.h"
 #include "app/game_panel_layout.h"
 #include "common/texts.h"
+#include "common/version.h"
 #include "frame/image_control.h"
 #include "frame_model/help_texts.h"
 #include "platform/dialogs.h"
+#include "platform/qt_text.h"
 #include "platform/shell_open.h"
 
-#ifndef QUELLAN_VERSION_MAJOR
-#define QUELLAN_VERSION_MAJOR 1
-#define QUELLAN_VERSION_MINOR 0
-#define QUELLAN_VERSION_PATCH 2
-#endif
-
 namespace quellan {
-
-namespace {
-QString text(std::string_view s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
-}  // namespace
 
 void frmMain::buildHelpIcons() {
     struct Icon {
@@ -50,21 +40,21 @@ void frmMain::buildHelpIcons() {
 }
 
 void frmMain::Image8_Click() {
-    showMessageBox(this, text(frame::kDescription), MessageIcon::Question,
-                   text(frame::kDescriptionCaption));
+    showMessageBox(this, toQString(frame::kDescription), MessageIcon::Question,
+                   toQString(frame::kDescriptionCaption));
 }
 
 void frmMain::Image9_Click() {
-    const std::string about = frame::aboutText(texts::kAppTitle, QUELLAN_VERSION_MAJOR,
-                                               QUELLAN_VERSION_MINOR, QUELLAN_VERSION_PATCH);
+    const std::string about =
+        frame::aboutText(texts::kAppTitle, version::kMajor, version::kMinor, version::kPatch);
     QString shown = QString::fromStdString(about);
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    showMessageBox(this, shown, MessageIcon::Information, text(frame::kAboutCaption));
+    showMessageBox(this, shown, MessageIcon::Information, toQString(frame::kAboutCaption));
 }
 
-void frmMain::Image10_Click() { openInShell(text(frame::kProductPage)); }
+void frmMain::Image10_Click() { openInShell(toQString(frame::kProductPage)); }
 
-void frmMain::LbBR_Click() { openInShell(text(frame::kHomePage)); }
+void frmMain::LbBR_Click() { openInShell(toQString(frame::kHomePage)); }
 
 void frmMain::showHelp() { m_helpFile.open(); }
 

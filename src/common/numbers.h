@@ -9,7 +9,7 @@
 namespace quellan {
 
 // [sign] digits [. digits] [e [sign] digits], blanks around; nullopt otherwise.
-std::optional<double> parseDecimal(std::string_view text);
+[[nodiscard]] std::optional<double> parseDecimal(std::string_view text);
 
 // The rounded value when it fits in -32768..32767.
 std::optional<std::int16_t> toInteger16(std::string_view text);

@@ -21,7 +21,7 @@ bool isRegularFile(const std::filesystem::path& path);
 std::vector<std::string> splitLines(std::string_view bytes);
 
 // Reads the whole file; nullopt when it cannot be opened or read.
-std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+[[nodiscard]] std::optional<std::string> readFileBytes(const std::filesystem::path& path);
 
 // Reads a GB18030 text file as UTF-8 lines; nullopt when it cannot be read.
 std::optional<std::vector<std::string>> readTextLines(const std::filesystem::path& path);
@@ -29,6 +29,6 @@ std::optional<std::vector<std::string>> readTextLines(const std::filesystem::pat
 // Writes `bytes` to a new file beside `path` and then puts it in place of
 // `path` in one step. On any failure `path` is left exactly as it was and
 // false is returned.
-bool replaceFileContents(const std::filesystem::path& path, std::string_view bytes);
+[[nodiscard]] bool replaceFileContents(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace quellan

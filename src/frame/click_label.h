@@ -2,7 +2,7 @@
 // A text label that can be clicked: the frame's bottom-right notice.
 #include <QLabel>
 
-#include "frame/mouse_values.h"
+#include "frame/click_rule.h"
 
 namespace quellan {
 

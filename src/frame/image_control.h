@@ -6,7 +6,7 @@
 #include <QPixmap>
 #include <QWidget>
 
-#include "frame/mouse_values.h"
+#include "frame/click_rule.h"
 
 namespace quellan {
 

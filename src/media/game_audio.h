@@ -76,5 +76,3 @@ class GameAudio : public QObject {
 };
 
 }  // namespace quellan
-
-using quellan::GameAudio;

@@ -30,5 +30,3 @@ class MusicCheckBox : public QCheckBox {
 };
 
 }  // namespace quellan
-
-using quellan::MusicCheckBox;

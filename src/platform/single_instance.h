@@ -15,7 +15,7 @@ class SingleInstance {
     ~SingleInstance();
 
     // True when this process is now the only running copy.
-    bool acquire();
+    [[nodiscard]] bool acquire();
 
     static QString defaultLockPath();
 

@@ -56,7 +56,6 @@ MoveOutcome QZMove(GameState& state, GameHost& host, const GamePaths& paths, flo
     if (tryStep(state, tx, ty)) {
         state.history.append(state.board.positionEntry());
         state.stepCount = state.history.steps();
-        state.labels.steps = std::to_string(state.stepCount);
         if (isSolved(state.board)) {
             runWinSequence(state, host, paths);
             outcome = MoveOutcome::Solved;

@@ -29,7 +29,7 @@ struct Solution {
 // saw before it stopped: all positions reachable from `board` when there is
 // no solution, fewer when it stopped at the first solved position; 0 for a
 // board that is not a proper arrangement.
-std::optional<Solution> solve(const Board& board, std::size_t* reachable = nullptr);
+[[nodiscard]] std::optional<Solution> solve(const Board& board, std::size_t* reachable = nullptr);
 
 // Number of distinct positions reachable from `board` (pieces of one kind
 // interchangeable), the start included; 0 when the board is not a proper

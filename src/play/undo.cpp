@@ -10,9 +10,9 @@ bool undoMove(GameState& state, GameHost& host) {
         return false;
     }
     state.history.removeLast();
-    state.board.applyPositionEntry(state.history.last());
+    // The history holds only entries the board wrote itself: they always apply.
+    static_cast<void>(state.board.applyPositionEntry(state.history.last()));
     state.stepCount = state.history.steps();
-    state.labels.steps = std::to_string(state.stepCount);
     host.playEffect(effects::kMove);
     return true;
 }

@@ -1,7 +1,7 @@
 #include "play/win_sequence.h"
 
 #include "common/texts.h"
-#include "play/record_file.h"
+#include "setup/record_file.h"
 
 namespace quellan {
 
@@ -31,7 +31,10 @@ void runWinSequence(GameState& state, GameHost& host, const GamePaths& paths) {
     state.labels.bestSteps = std::to_string(state.bestSteps);
     state.labels.holder = name;
     state.labels.holderTip = name;
-    writeRecordFile(paths.recordFile(state.currentMap), name, state.history);
+    // A record that cannot be written is lost without a word, as the game
+    // always did: the player has already seen the result, the labels show it
+    // for this session, and the old file stays whole.
+    static_cast<void>(writeRecordFile(paths.recordFile(state.currentMap), name, state.history));
 }
 
 }  // namespace quellan

@@ -90,7 +90,7 @@ class Board {
 
     // Places every piece at the positions of `entry` (values times 15).
     // Returns false, changing nothing, unless the entry holds twenty numbers.
-    bool applyPositionEntry(std::string_view entry);
+    [[nodiscard]] bool applyPositionEntry(std::string_view entry);
 
     bool operator==(const Board&) const = default;
 

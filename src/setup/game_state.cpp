@@ -12,4 +12,9 @@ std::filesystem::path GamePaths::recordFile(const std::string& name) const {
     return logDir() / pathFromUtf8(name + ".log");
 }
 
+std::optional<std::string> stepLabelText(const GameState& state) {
+    if (!state.hasLayout()) return std::nullopt;
+    return std::to_string(state.stepCount);
+}
+
 }  // namespace quellan

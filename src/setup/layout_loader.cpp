@@ -2,8 +2,8 @@
 
 #include "common/text_file.h"
 #include "common/texts.h"
-#include "play/record_file.h"
 #include "setup/layout_reader.h"
+#include "setup/record_file.h"
 
 namespace quellan {
 
@@ -24,6 +24,7 @@ void loadRecordInfo(GameState& state, const GamePaths& paths, const std::string&
 }
 
 bool InitMap(GameState& state, GameHost& host, const GamePaths& paths, const std::string& name) {
+    state.currentMap = name;
     state.board.setAllVisible(false);
     state.history.clear();
     state.selectedQZ = 0;
@@ -39,7 +40,6 @@ bool InitMap(GameState& state, GameHost& host, const GamePaths& paths, const std
 
     state.board.setAllVisible(true);
     state.history.append(state.board.positionEntry());
-    state.labels.steps = "0";
     host.playEffect(effects::kInit);
     if (host.musicOption() == music::kSuspended) host.setMusicOption(music::kOn);
     return true;

@@ -8,12 +8,12 @@
 
 namespace quellan {
 
-// Sets the layout `name` up. On success the pieces stand as the file says,
-// all visible, history entry 0 is written, the set-up sound is requested and
-// a music option suspended after a win is switched back on. On failure the
-// host shows "初始化阵型出现错误！": the pieces stay hidden (lines before the
-// faulty one have changed the pieces they name), the history is empty, the
-// step label keeps its text and no sound plays. Returns whether it loaded.
+// Sets the layout `name` up; it becomes the current layout, also when it
+// fails to load (it is the one remembered at shut-down). On success the pieces stand as the file
+// says, all visible, history entry 0 is written, the set-up sound is requested and a music option
+// suspended after a win is switched back on. On failure the host shows "初始化阵型出现错误！": the
+// pieces stay hidden (lines before the faulty one have changed the pieces they name), the history
+// is empty, the step label keeps its text and no sound plays. Returns whether it loaded.
 bool InitMap(GameState& state, GameHost& host, const GamePaths& paths, const std::string& name);
 
 // Shows the record of layout `name` in `state` (best steps and holder) as

@@ -17,14 +17,14 @@ namespace quellan {
 // Cleans one UTF-8 line: deletes every double quote and turns full-width
 // commas into ",". Returns nullopt for a line to skip (empty after cleaning,
 // or starting with "//" in its first column).
-std::optional<std::string> cleanLayoutLine(std::string_view line);
+[[nodiscard]] std::optional<std::string> cleanLayoutLine(std::string_view line);
 
 // Applies the layout lines in file order to `board`: dresses, sizes and
 // places each piece named. Stops at the first faulty line and returns false;
 // lines before it (and the dressing of the faulty line's piece) stay applied.
-bool applyLayoutLines(Board& board, const std::vector<std::string>& lines);
+[[nodiscard]] bool applyLayoutLines(Board& board, const std::vector<std::string>& lines);
 
 // The same from the raw bytes of a layout file (GB18030, any line ends).
-bool applyLayoutBytes(Board& board, std::string_view bytes);
+[[nodiscard]] bool applyLayoutBytes(Board& board, std::string_view bytes);
 
 }  // namespace quellan

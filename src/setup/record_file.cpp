@@ -1,4 +1,4 @@
-#include "play/record_file.h"
+#include "setup/record_file.h"
 
 #include "common/text_codec.h"
 #include "common/text_file.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "play/move_history.h"
+#include "setup/move_history.h"
 
 namespace quellan {
 
@@ -26,18 +26,18 @@ RecordContents parseRecordLines(const std::vector<std::string>& lines);
 
 // Reads the record file; nullopt when there is no such file or it cannot be
 // read (both count as "no record").
-std::optional<RecordContents> readRecordFile(const std::filesystem::path& path);
+[[nodiscard]] std::optional<RecordContents> readRecordFile(const std::filesystem::path& path);
 
 // A player's name as the record keeps it: control characters (which would
 // break the line format) removed, then leading and trailing spaces trimmed.
-std::string cleanPlayerName(std::string_view name);
+[[nodiscard]] std::string cleanPlayerName(std::string_view name);
 
 // The file's bytes for holder `name` (already cleaned) and the history.
 std::string formatRecord(std::string_view name, const MoveHistory& history);
 
 // Writes the record so that the old one stays whole unless the new one is
 // completely written. Returns false on failure (the old file is unchanged).
-bool writeRecordFile(const std::filesystem::path& path, std::string_view name,
-                     const MoveHistory& history);
+[[nodiscard]] bool writeRecordFile(const std::filesystem::path& path, std::string_view name,
+                                   const MoveHistory& history);
 
 }  // namespace quellan

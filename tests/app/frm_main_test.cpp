@@ -8,9 +8,11 @@
 
 #include "app/board_panel.h"
 #include "common/text_codec.h"
+#include "common/version.h"
 #include "frame/click_label.h"
 #include "media/game_audio.h"
 #include "media/music_check_box.h"
+#include "platform/qt_text.h"
 #include "platform/shell_open.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/game_driver.h"
@@ -45,7 +47,7 @@ TEST_F(MainWindow, FirstStartCentresTheWindowAndSetsTheDefaultLayoutUp) {
     ship("水泄不通");
     ship("横刀立马");
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->windowTitle(), "Quellan 1.0.2");
+    EXPECT_EQ(window->windowTitle(), "Quellan " + toQString(version::kText));
     EXPECT_EQ(window->size(), QSize(464, 411));
     EXPECT_EQ(window->Picture1()->geometry(), QRect(4, 27, 456, 360));
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();

@@ -2,6 +2,7 @@
 #include <QUrl>
 
 #include "app/board_panel.h"
+#include "common/version.h"
 #include "frame/click_label.h"
 #include "frame/image_control.h"
 #include "frame_model/help_texts.h"
@@ -52,7 +53,10 @@ TEST_F(HelpActions, TheDescriptionAndTheAboutBox) {
     const QStringList lines = boxes.seen[1].text.split('\n');
     ASSERT_EQ(lines.size(), 3);
     EXPECT_EQ(lines[0], "本程序《Quellan》是一款著名的智力游戏。");
-    EXPECT_EQ(lines[2], "（当前程序版本为1.0.2）");
+    EXPECT_EQ(lines[2], QStringLiteral("（当前程序版本为%1.%2.%3）")
+                            .arg(version::kMajor)
+                            .arg(version::kMinor)
+                            .arg(version::kPatch));
     EXPECT_TRUE(opened.isEmpty());
 }
 

@@ -72,7 +72,7 @@ TEST_F(MoveEngine, EachPieceStepsOneCellIntoFreeCells) {
         const Piece& p = state.board.piece(c.index);
         EXPECT_EQ((Point{p.left, p.top}), stepFor(c).to);
         EXPECT_EQ(state.stepCount, 1);
-        EXPECT_EQ(state.labels.steps, "1");
+        EXPECT_EQ(stepLabelText(state), "1");
         EXPECT_EQ(state.history.size(), 2);
         EXPECT_EQ(state.history.last(), state.board.positionEntry());
         EXPECT_EQ(state.selectedQZ, 0);
@@ -147,7 +147,7 @@ TEST_F(MoveEngine, TwoMovesOfTheSameSoldierAreTwoSteps) {
     state.selectedQZ = 7;
     ASSERT_EQ(QZMove(state, host, paths, 900, 2700), MoveOutcome::Moved);
     EXPECT_EQ(state.stepCount, 2);
-    EXPECT_EQ(state.labels.steps, "2");
+    EXPECT_EQ(stepLabelText(state), "2");
 }
 
 TEST_F(MoveEngine, MovingOntoTheExitRunsTheWinSequenceInsteadOfTheMoveSound) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "play/move_engine.h"
-#include "play/record_file.h"
+#include "setup/record_file.h"
 #include "support/game_fixture.h"
 
 namespace quellan {
@@ -26,7 +26,7 @@ TEST_F(Undo, ThreeMovesAndThreeUndosRestoreTheLayoutThenRefuse) {
     ASSERT_EQ(state.stepCount, 3);
     for (int i = 0; i < 3; ++i) ASSERT_TRUE(undoMove(state, host));
     EXPECT_EQ(state.board, start);
-    EXPECT_EQ(state.labels.steps, "0");
+    EXPECT_EQ(stepLabelText(state), "0");
     EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "effect /sound/move.wav"), 6);
     host.clearLog();
     EXPECT_FALSE(undoMove(state, host));

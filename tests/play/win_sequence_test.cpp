@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "play/move_engine.h"
-#include "play/record_file.h"
 #include "play/undo.h"
+#include "setup/record_file.h"
 #include "support/game_fixture.h"
 
 namespace quellan {

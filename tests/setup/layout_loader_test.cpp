@@ -16,7 +16,6 @@ TEST_F(InitMapTest, ASuccessfulLoadStartsANewGame) {
     writeLayout("横刀立马", classicLayoutLines());
     state.selectedQZ = 3;
     state.stepCount = 9;
-    state.labels.steps = "9";
     host.music = music::kOn;
     ASSERT_TRUE(load("横刀立马"));
     EXPECT_EQ(state.history.size(), 1);
@@ -24,7 +23,9 @@ TEST_F(InitMapTest, ASuccessfulLoadStartsANewGame) {
     EXPECT_EQ(state.selectedQZ, 0);
     EXPECT_EQ(state.stepCount, 0);
     EXPECT_EQ(state.bestSteps, 0);
-    EXPECT_EQ(state.labels, (GameLabels{"无记录", "无记录", "", "0"}));
+    EXPECT_EQ(state.currentMap, "横刀立马");
+    EXPECT_EQ(state.labels, (GameLabels{"无记录", "无记录", ""}));
+    EXPECT_EQ(stepLabelText(state), "0");
     for (int i = 1; i <= 10; ++i) EXPECT_TRUE(state.board.piece(i).visible);
     EXPECT_EQ(host.log, (std::vector<std::string>{"effect /sound/init.wav"}));
 }
@@ -75,12 +76,12 @@ TEST_F(InitMapTest, AnUnreadableRecordCountsAsNone) {
 }
 
 TEST_F(InitMapTest, AMissingLayoutShowsTheMessageAndLeavesAnEmptyBoard) {
-    state.labels.steps = "12";
     host.music = music::kSuspended;
     EXPECT_FALSE(load("nowhere"));
     EXPECT_EQ(host.log, (std::vector<std::string>{"message 初始化阵型出现错误！ | Quellan | 1"}));
     EXPECT_TRUE(state.history.empty());
-    EXPECT_EQ(state.labels.steps, "12");  // the step label keeps its text
+    EXPECT_EQ(state.currentMap, "nowhere");         // remembered at shut-down all the same
+    EXPECT_EQ(stepLabelText(state), std::nullopt);  // the step label keeps its text
     for (int i = 1; i <= 10; ++i) EXPECT_FALSE(state.board.piece(i).visible);
 }
 

@@ -1,4 +1,4 @@
-#include "play/record_file.h"
+#include "setup/record_file.h"
 
 #include <gtest/gtest.h>
 

@@ -52,10 +52,7 @@ class GameFixture : public ::testing::Test {
     std::string recordText(const std::string& name) {
         return gb18030ToUtf8(readAll(paths.recordFile(name)));
     }
-    bool load(const std::string& name) {
-        state.currentMap = name;
-        return InitMap(state, host, paths, name);
-    }
+    bool load(const std::string& name) { return InitMap(state, host, paths, name); }
     // Selects piece `index` and presses the board at (x, y), as a player would.
     MoveOutcome press(int index, float x, float y) {
         state.selectedQZ = static_cast<std::int16_t>(index);
