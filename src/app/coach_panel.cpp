@@ -15,6 +15,7 @@
 #include "coach/piece_moves.h"
 #include "common/text_file.h"
 #include "common/texts.h"
+#include "platform/qt_text.h"
 #include "setup/record_file.h"
 #include "xpbutton/xpbutton.h"
 
@@ -31,10 +32,6 @@ constexpr layout::TwipsRect kDemoButton{5160, 3195, 720, 360};
 constexpr layout::TwipsRect kReplayButton{5940, 3195, 720, 360};
 constexpr layout::TwipsRect kStepsToGo{300, 5880, 2400, 180};
 constexpr int kStepIntervalMs = 400;
-
-QString fromUtf8(const std::string& s) {
-    return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
-}
 
 void setColor(QWidget* w, const QColor& color) {
     QPalette p = w->palette();
@@ -181,7 +178,7 @@ const LayoutFigures* CoachPanel::figures() {
 
 void CoachPanel::showFewestSteps() {
     m_fewestValue->setText(
-        m_figures ? fromUtf8(fewestStepsText(m_figures->fewestSteps, m_figures->fewestPieceMoves))
+        m_figures ? toQString(fewestStepsText(m_figures->fewestSteps, m_figures->fewestPieceMoves))
                   : QStringLiteral("…"));
     m_fewestValue->adjustSize();
 }
@@ -191,7 +188,7 @@ void CoachPanel::showStepsToGo() {
     const std::optional<int> now = m_figures->map.stepsToSolve(m_state.board);
     const StepsToGo line = stepsToGo(m_lastStepsToGo, now);
     m_lastStepsToGo = now;
-    m_stepsToGo->setText(QStringLiteral("距终局：") + fromUtf8(line.text));
+    m_stepsToGo->setText(QStringLiteral("距终局：") + toQString(line.text));
     setColor(m_stepsToGo, line.raised ? QColor(255, 70, 70) : QColor(255, 255, 255));
     m_stepsToGo->adjustSize();
     m_stepsToGo->show();
@@ -208,9 +205,9 @@ void CoachPanel::showRecordMarks() {
         const std::string name = chooser->itemData(i).toByteArray().toStdString();
         chooser->setItemIcon(i, isRegularFile(m_window.paths().recordFile(name)) ? mark : QIcon());
     }
-    QString tip = QStringLiteral("最佳步数记录：") + fromUtf8(m_state.labels.bestSteps);
+    QString tip = QStringLiteral("最佳步数记录：") + toQString(m_state.labels.bestSteps);
     if (!m_state.labels.holderTip.empty())
-        tip += QStringLiteral("（%1）").arg(fromUtf8(m_state.labels.holderTip));
+        tip += QStringLiteral("（%1）").arg(toQString(m_state.labels.holderTip));
     tip += QStringLiteral("\n最少步数：") + m_fewestValue->text();
     chooser->setToolTip(tip);
     m_replayButton->setEnabled(isRegularFile(m_window.paths().recordFile(m_state.currentMap)));

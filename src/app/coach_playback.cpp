@@ -44,7 +44,8 @@ void CoachPanel::replay() {
     const auto record = readRecordFile(m_window.paths().recordFile(m_state.currentMap));
     if (!record || m_state.history.empty()) return;
     Board setUp = m_state.board;
-    setUp.applyPositionEntry(m_state.history.entry(0));
+    // The history holds only entries the board wrote itself: they always apply.
+    static_cast<void>(setUp.applyPositionEntry(m_state.history.entry(0)));
     auto boards = replayBoards(record->positions, setUp);
     if (!boards) {
         m_window.showMessage(texts::kReplayRefused, MessageIcon::Information, texts::kAppTitle);
