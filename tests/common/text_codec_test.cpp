@@ -17,7 +17,8 @@ TEST(TextCodec, WritesGbkBytesForCommonCharactersAndRoundTripsRareOnes) {
     // Characters outside GBK (an emoji, a rare CJK extension B character)
     // still survive a write and a read.
     for (std::string name : {"😀", "𠀀", "Zoë", "李"}) {
-        EXPECT_EQ(gb18030ToUtf8(utf8ToGb18030(name)), name) << name;
+        SCOPED_TRACE(name);
+        EXPECT_EQ(gb18030ToUtf8(utf8ToGb18030(name)), name);
     }
 }
 
@@ -45,7 +46,10 @@ TEST(TextCodec, TellsWellFormedUtf8FromOtherBytes) {
         {"\xF4\x90\x80\x80", false},  // above U+10FFFF
         {"a\x80", false},             // a stray continuation byte
     };
-    for (const auto& c : cases) EXPECT_EQ(isValidUtf8(c.bytes), c.valid) << c.bytes;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        EXPECT_EQ(isValidUtf8(c.bytes), c.valid);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 // the screen and where the frame controls stand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "frame_model/frame_geometry.h"
 
 namespace quellan::frame {
@@ -41,26 +43,53 @@ TEST(WindowRegion, TheVeryCornersAreCutAndTheEdgesKept) {
             {232, 205, true}, {464, 200, false}, {200, 411, false}, {-1, 200, false},
             {3, 3, true},  // the top-left ellipse is tall and reaches the corner's inside
         };
-    for (const Case& c : cases)
-        EXPECT_EQ(regionContains(shapes, c.x, c.y), c.inside) << c.x << "," << c.y;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.x << "," << c.y);
+        EXPECT_EQ(regionContains(shapes, c.x, c.y), c.inside);
+    }
 }
 
-TEST(SkinCopies, NineCopiesInPaintingOrder) {
-    const int W = 6960, H = 6165, PW = 4065, PH = 3270;
+bool inside(const Box& inner, const Box& outer) {
+    return inner.x >= outer.x && inner.y >= outer.y &&
+           inner.x + inner.width <= outer.x + outer.width &&
+           inner.y + inner.height <= outer.y + outer.height;
+}
+
+bool painted(const std::array<SkinCopy, 9>& copies, int x, int y) {
+    return std::any_of(copies.begin(), copies.end(), [&](const SkinCopy& c) {
+        return inside(Box{x, y, 1, 1}, c.destination);
+    });
+}
+
+// What the nine copies must achieve: they take their pictures from inside the
+// skin (or the icon), paint the title bar, the bottom bar and both edges all
+// along the window, copy the corners and the icon without stretching them,
+// and put the icon on top.
+TEST(SkinCopies, PaintTheWholeBorderWithSharpCornersAndTheIconOnTop) {
+    const int W = 6960, H = 6165;
     const auto copies = skinCopies(W, H);
-    const std::array<SkinCopy, 9> expected{{
-        {{420, 0, 120, 600}, {420, 0, W, 600}},
-        {{420, PH - 600, 120, 600}, {420, H - 600, W, 600}},
-        {{0, 880, 200, 40}, {0, 0, 200, H}},
-        {{PW - 200, 880, 200, 40}, {W - 200, 0, 200, H}},
-        {{0, 0, 450, 600}, {0, 0, 450, 600}},
-        {{0, PH - 600, 450, 600}, {0, H - 600, 450, 600}},
-        {{PW - 1665, 0, 1665, 435}, {W - 1665, 0, 1665, 435}},
-        {{PW - 1665, PH - 525, 1665, 525}, {W - 1665, H - 525, 1665, 525}},
-        {{0, 0, 240, 240}, {100, 80, 240, 240}, true},
-    }};
-    EXPECT_EQ(copies, expected);
-    for (size_t i = 0; i < 8; ++i) EXPECT_FALSE(copies[i].fromIcon) << i;
+    for (size_t i = 0; i < copies.size(); ++i) {
+        SCOPED_TRACE(i);
+        const Box from =
+            copies[i].fromIcon ? Box{0, 0, 240, 240} : Box{0, 0, kSkinWidth, kSkinHeight};
+        EXPECT_TRUE(inside(copies[i].source, from));
+        EXPECT_EQ(copies[i].fromIcon, i == copies.size() - 1);
+        if (i >= 4) {  // the four corners and the icon
+            EXPECT_EQ(copies[i].source.width, copies[i].destination.width);
+            EXPECT_EQ(copies[i].source.height, copies[i].destination.height);
+        }
+    }
+    for (int x = 0; x < W; x += 15) {
+        SCOPED_TRACE(x);
+        for (int y : {0, 599, H - 600, H - 1}) EXPECT_TRUE(painted(copies, x, y));
+    }
+    for (int y = 0; y < H; y += 15) {
+        SCOPED_TRACE(y);
+        for (int x : {0, 199, W - 200, W - 1}) EXPECT_TRUE(painted(copies, x, y));
+    }
+    // The caption buttons' normal look comes from the top-right corner,
+    // which ends where the window ends.
+    EXPECT_EQ(copies[6].destination.x + copies[6].destination.width, W);
 }
 
 TEST(SkinCopies, FollowTheWindowAndTheSkinSize) {
@@ -98,8 +127,8 @@ TEST(KeepOnScreen, CorrectsARememberedPosition) {
         {{SW - W, SH - H}, {SW - W, SH - H}},  // just fitting
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(keepOnScreen(c.remembered, SW, SH, W, H), c.kept)
-            << c.remembered.x << "," << c.remembered.y;
+        SCOPED_TRACE(::testing::Message() << c.remembered.x << "," << c.remembered.y);
+        EXPECT_EQ(keepOnScreen(c.remembered, SW, SH, W, H), c.kept);
     }
 }
 

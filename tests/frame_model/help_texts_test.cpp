@@ -1,6 +1,8 @@
 // The description and about texts say what the player must learn from them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "frame_model/help_texts.h"
 
 namespace quellan::frame {
@@ -28,9 +30,14 @@ TEST(About, ThreeLinesEndingWithTheVersion) {
     EXPECT_EQ(aboutText("Quellan", 10, 0, 12).substr(second + 2), "（当前程序版本为10.0.12）");
 }
 
-TEST(WebPages, AreOursUnderTheReservedExampleDomain) {
-    EXPECT_EQ(kProductPage, "https://www.quellan.example/download.html");
-    EXPECT_TRUE(kHomePage.starts_with("https://www.quellan.example/"));
+// The home page is the root of the game's site, the product page the site's
+// download page; both are encrypted and under a domain reserved for examples.
+TEST(WebPages, TheHomePageIsTheSiteAndTheProductPageItsDownload) {
+    EXPECT_TRUE(kHomePage.starts_with("https://"));
+    EXPECT_TRUE(kHomePage.ends_with(".example/"));
+    EXPECT_EQ(std::count(kHomePage.begin(), kHomePage.end(), '/'), 3);  // nothing below the root
+    EXPECT_TRUE(kProductPage.starts_with(kHomePage));
+    EXPECT_NE(kProductPage.find("download"), std::string_view::npos);
 }
 
 }  // namespace

@@ -24,14 +24,18 @@ TEST(Selection, OnlyTheLeftButtonCountsAndTheMarginDragsTheWindow) {
         float x, y;
         BoardPress expected;
     };
-    for (Case c :
-         {Case{1, 450, 450, BoardPress::Move}, Case{1, 4050, 4950, BoardPress::Move},
-          Case{1, 2000, 2000, BoardPress::Move}, Case{1, 4050.5f, 4950, BoardPress::DragWindow},
-          Case{1, 449, 900, BoardPress::DragWindow}, Case{1, 900, 4951, BoardPress::DragWindow},
-          Case{1, 5000, 1000, BoardPress::DragWindow}, Case{2, 2000, 2000, BoardPress::Ignored},
-          Case{4, 2000, 2000, BoardPress::Ignored}, Case{2, 100, 100, BoardPress::Ignored}}) {
-        EXPECT_EQ(classifyBoardPress(c.button, c.x, c.y), c.expected)
-            << c.button << " " << c.x << "," << c.y;
+    for (Case c : {Case{kLeftButton, 450, 450, BoardPress::Move},
+                   Case{kLeftButton, 4050, 4950, BoardPress::Move},
+                   Case{kLeftButton, 2000, 2000, BoardPress::Move},
+                   Case{kLeftButton, 4050.5f, 4950, BoardPress::DragWindow},
+                   Case{kLeftButton, 449, 900, BoardPress::DragWindow},
+                   Case{kLeftButton, 900, 4951, BoardPress::DragWindow},
+                   Case{kLeftButton, 5000, 1000, BoardPress::DragWindow},
+                   Case{kRightButton, 2000, 2000, BoardPress::Ignored},
+                   Case{kMiddleButton, 2000, 2000, BoardPress::Ignored},
+                   Case{kRightButton, 100, 100, BoardPress::Ignored}}) {
+        SCOPED_TRACE(::testing::Message() << "button " << c.button << " at " << c.x << "," << c.y);
+        EXPECT_EQ(classifyBoardPress(c.button, c.x, c.y), c.expected);
     }
 }
 

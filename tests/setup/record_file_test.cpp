@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "common/text_codec.h"
+#include "support/full_disk.h"
 #include "support/temp_dir.h"
 
 namespace quellan {
@@ -68,9 +69,11 @@ TEST(RecordFile, AFailedWriteKeepsTheOldRecordWhole) {
     auto path = dir.path() / "r.log";
     ASSERT_TRUE(writeRecordFile(path, "Old", historyOf(5)));
     const std::string before = testing::readAll(path);
-    // A folder standing where the new file would be written makes the write fail.
-    std::filesystem::create_directory(testing::withSuffix(path, ".new"));
-    EXPECT_FALSE(writeRecordFile(path, "New", historyOf(3)));
+    {
+        testing::FullDisk full;
+        if (!full.works()) GTEST_SKIP() << "no file size limit on this system";
+        EXPECT_FALSE(writeRecordFile(path, "New", historyOf(3)));
+    }
     EXPECT_EQ(testing::readAll(path), before);
 }
 

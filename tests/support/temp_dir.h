@@ -24,11 +24,4 @@ class TempDir {
 
 std::string readAll(const std::filesystem::path& path);
 
-// `path` with `suffix` appended to its file name ("r.log" -> "r.log.new"),
-// keeping non-ASCII names intact on every platform.
-inline std::filesystem::path withSuffix(std::filesystem::path path, const char* suffix) {
-    path += suffix;
-    return path;
-}
-
 }  // namespace quellan::testing
