@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# Builds the game for 64-bit Windows and packs the folder a player unpacks:
+# dist/quellan-VERSION-win64/ and dist/quellan-VERSION-win64.zip.
+#
+# Usage: scripts/windows/package.sh [BUILD_DIR]
+# BUILD_DIR is the cross build (default build-win); it is configured here
+# when needed. The SDK of Qt and SDL is built first when it is missing (see
+# scripts/windows/sdk.sh). QUELLAN_WIN_BUILD_TYPE sets the build type
+# (default Release). Prints the zip's path as its last line.
+set -euo pipefail
+main() {
+  cd "$(dirname "$0")/../.."
+  local build=${1:-build-win}
+  local triple=x86_64-w64-mingw32
+  bash scripts/deps.sh test >&2
+  local sdk
+  sdk=$(bash scripts/windows/sdk.sh | tail -1)
+
+  bash scripts/windows/configure.sh "$build" "$sdk" "${QUELLAN_WIN_BUILD_TYPE:-Release}"
+  local targets=(quellan)
+  if grep -q '^quellan-solve ' "$build/programs.txt"; then targets+=(quellan-solve); fi
+  cmake --build "$build" -j"${QUELLAN_JOBS:-2}" --target "${targets[@]}" quellan_map_assets \
+    quellan_sound_assets quellan_help
+
+  local version name dist game
+  version=$(cat "$build/version.txt")
+  name=quellan-$version-win64
+  dist=$PWD/dist/$name
+  game=$(dirname "$(program_path "$build" quellan)")
+  rm -rf "$dist" "$dist.zip"
+  mkdir -p "$dist/platforms" "$dist/styles" "$dist/translations"
+
+  # The programs, the layouts, sounds and help of the game folder.
+  local target
+  for target in "${targets[@]}"; do cp "$(program_path "$build" "$target")" "$dist/"; done
+  cp -r "$game/map" "$game/sound" "$game/help.chm" "$dist/"
+  # Qt and SDL, with the platform plugin and the native look, and Qt's own
+  # Chinese texts; qt.conf tells Qt where they are.
+  cp "$sdk"/bin/{Qt6Core,Qt6Gui,Qt6Widgets,SDL2,SDL2_mixer}.dll "$dist/"
+  cp "$sdk/plugins/platforms/qwindows.dll" "$dist/platforms/"
+  cp "$sdk"/plugins/styles/*.dll "$dist/styles/"
+  cp "$sdk/translations/qtbase_zh_CN.qm" "$dist/translations/"
+  cp scripts/windows/qt.conf "$dist/"
+  find "$dist" \( -name '*.exe' -o -name '*.dll' \) -exec "$triple-strip" --strip-unneeded {} +
+
+  (cd "$(dirname "$dist")" && rm -f "$name.zip" && zip -qr9 "$name.zip" "$name")
+  echo "package: $(du -sh "$dist" | cut -f1) in $dist, zip $(du -h "$dist.zip" | cut -f1)" >&2
+  echo "$dist.zip"
+}
+
+# The path of a program the cross build made (programs.txt: "name path").
+program_path() {
+  sed -n "s/^$2 //p" "$1/programs.txt"
+}
+
+main "$@"

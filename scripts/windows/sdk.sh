@@ -1,0 +1,144 @@
+#!/usr/bin/env bash
+# Builds the Windows SDK the game links against: Qt's base (Core, Gui,
+# Widgets, the Windows platform plugin and styles), SDL2 and SDL2_mixer (WAV
+# and MP3), cross-built from Debian's own source packages with the mingw-w64
+# (posix threads) compilers.
+#
+# Usage: scripts/windows/sdk.sh        prints the SDK folder as its last line
+#
+# The versions are those of the build machine's Qt tools and SDL packages, so
+# the host's moc, rcc and uic match the Qt that is built. The SDK goes in a
+# folder named by them below ~/.cache/quellan/ (QUELLAN_WIN_SDK overrides it)
+# and is reused while its marker file, written last, says it is complete and
+# built by this recipe. Sources come through apt with a state folder and a
+# sources list of their own; the system's apt setup is neither read for them
+# nor changed.
+set -euo pipefail
+# The whole script is one function, read before it runs: editing this file
+# while a build runs does not disturb that build.
+main() {
+cd "$(dirname "$0")/../.."
+repo=$PWD
+
+# Bump when the way the SDK is built changes, so that old SDKs are rebuilt.
+recipe=1
+triple=x86_64-w64-mingw32
+jobs=${QUELLAN_WIN_SDK_JOBS:-$(nproc)}
+
+deb_version() { dpkg-query -W -f='${Version}' "$1"; }
+# 6.4.2+dfsg-10 -> 6.4.2
+upstream() {
+  local v=${1#*:}
+  v=${v%-*}
+  echo "${v%%+*}"
+}
+qt_deb=$(deb_version qt6-base-dev-tools)
+sdl_deb=$(deb_version libsdl2-dev)
+mixer_deb=$(deb_version libsdl2-mixer-dev)
+name=win64-sdk-qt$(upstream "$qt_deb")-sdl$(upstream "$sdl_deb")-mixer$(upstream "$mixer_deb")
+sdk=${QUELLAN_WIN_SDK:-$HOME/.cache/quellan/$name}
+marker=$sdk/quellan-sdk-complete
+if [ -f "$marker" ] && [ "$(cat "$marker")" = "recipe $recipe" ]; then
+  echo "$sdk"
+  exit 0
+fi
+
+now() { date +%s; }
+t_start=$(now)
+log() { echo "sdk: $* ($(($(now) - t_start)) s)" >&2; }
+
+work=$sdk.work
+rm -rf "$sdk"
+mkdir -p "$sdk" "$work"
+
+# --- Sources --------------------------------------------------------------
+codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
+mirror=${QUELLAN_DEBIAN_MIRROR:-http://deb.debian.org/debian}
+security=${QUELLAN_DEBIAN_SECURITY:-http://deb.debian.org/debian-security}
+keyring=/usr/share/keyrings/debian-archive-keyring.gpg
+apt_dir=$work/apt
+mkdir -p "$apt_dir/state/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
+cat >"$apt_dir/sources.list" <<EOF
+deb-src [signed-by=$keyring] $mirror $codename main
+deb-src [signed-by=$keyring] $mirror $codename-updates main
+deb-src [signed-by=$keyring] $security $codename-security main
+EOF
+apt_opts=(
+  -o "Dir::State=$apt_dir/state" -o "Dir::Cache=$apt_dir/cache"
+  -o "Dir::Etc::SourceList=$apt_dir/sources.list"
+  -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+  -o "Dir::State::status=/var/lib/dpkg/status" -o "APT::Sandbox::User=$(id -un)"
+  -o "Acquire::Languages=none" -qq
+)
+src=$work/src
+if [ ! -f "$src/fetched" ]; then
+  log "fetching the sources of qt6-base $qt_deb, libsdl2 $sdl_deb, libsdl2-mixer $mixer_deb"
+  rm -rf "$src" && mkdir -p "$src"
+  apt-get "${apt_opts[@]}" update
+  (cd "$src" && apt-get "${apt_opts[@]}" source \
+    "qt6-base=$qt_deb" "libsdl2=$sdl_deb" "libsdl2-mixer=$mixer_deb" >fetch.log 2>&1) ||
+    { cat "$src/fetch.log" >&2; exit 1; }
+  touch "$src/fetched"
+fi
+source_dir() { find "$src" -maxdepth 1 -type d -name "$1-$(upstream "$2")*" | head -1; }
+qt_src=$(source_dir qtbase-everywhere-src "$qt_deb")
+[ -n "$qt_src" ] || qt_src=$(source_dir qt6-base "$qt_deb")
+sdl_src=$(source_dir libsdl2 "$sdl_deb")
+mixer_src=$(source_dir libsdl2-mixer "$mixer_deb")
+for d in "$qt_src" "$sdl_src" "$mixer_src"; do
+  [ -d "$d" ] || { echo "sdk: unpacked sources missing in $src" >&2; ls "$src" >&2; exit 1; }
+done
+
+cross=(
+  -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$sdk"
+  -DCMAKE_TOOLCHAIN_FILE="$repo/cmake/mingw-w64-x86_64.cmake" -DQUELLAN_WIN_SDK="$sdk"
+)
+build() {  # build NAME SOURCE CMAKE-ARGS...
+  local name=$1 source=$2
+  shift 2
+  local dir=$work/build-$name
+  mkdir -p "$dir"
+  log "configuring $name"
+  cmake -S "$source" -B "$dir" "${cross[@]}" "$@" >"$dir/configure.log" 2>&1 ||
+    { tail -60 "$dir/configure.log" >&2; exit 1; }
+  log "building $name"
+  cmake --build "$dir" -j"$jobs" >"$dir/build.log" 2>&1 ||
+    { grep -B2 -A20 -m3 'FAILED\|error:' "$dir/build.log" >&2; exit 1; }
+  cmake --install "$dir" >"$dir/install.log" 2>&1 || { tail -30 "$dir/install.log" >&2; exit 1; }
+  log "$name done"
+}
+
+# --- Qt ---------------------------------------------------------------------
+# Only what the game and its tests (QtTest) use. Debian's source leaves out the tablet header
+# (wintab.h), and without OpenGL the Windows plugin must not compile its
+# dynamic-GL code. The host's tools of the same version run during the build.
+build qtbase "$qt_src" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+  -DFEATURE_gui=ON -DFEATURE_widgets=ON \
+  -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF \
+  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+  -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
+  -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF \
+  -DFEATURE_icu=OFF -DFEATURE_direct2d=OFF \
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
+
+# --- SDL2 and SDL2_mixer ----------------------------------------------------
+build sdl2 "$sdl_src" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF
+build sdl2_mixer "$mixer_src" -DBUILD_SHARED_LIBS=ON -DSDL2MIXER_SAMPLES=OFF \
+  -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_DEPS_SHARED=OFF \
+  -DSDL2MIXER_WAVE=ON -DSDL2MIXER_MP3=ON -DSDL2MIXER_MP3_DRMP3=ON -DSDL2MIXER_MP3_MPG123=OFF \
+  -DSDL2MIXER_CMD=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MIDI=OFF \
+  -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_VORBIS=OFF -DSDL2MIXER_WAVPACK=OFF
+
+# Qt's own Chinese texts for its dialogs and buttons, from the host's
+# translation package (the same file serves every platform).
+mkdir -p "$sdk/translations"
+cp /usr/share/qt6/translations/qtbase_zh_CN.qm "$sdk/translations/"
+
+rm -rf "$work"
+echo "recipe $recipe" >"$marker"
+log "SDK complete in $sdk"
+echo "$sdk"
+}
+main "$@"

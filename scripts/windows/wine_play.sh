@@ -1,0 +1,193 @@
+#!/usr/bin/env bash
+# Plays the packaged Windows game under Wine on an X display of its own, as a
+# player does on first start: the window comes up with its title and size, a
+# soldier is pressed and then the empty cell below it, a second copy ends at
+# once, and the close button answered with Yes leaves the settings in the
+# registry. Every wait has a time limit; nothing assumes a fast machine.
+#
+# Usage: scripts/windows/wine_play.sh GAME_FOLDER [SCREENSHOT.png]
+# GAME_FOLDER is the unpacked package (dist/quellan-VERSION-win64).
+set -euo pipefail
+
+# Where things are on the first layout, 横刀立马, in window pixels: the frame's
+# close button, the middles of a soldier on the fourth row, second column,
+# and of the empty cell below it (the board starts at 34, 57; a cell is 60
+# pixels).
+readonly CLOSE_BUTTON=(451 12)
+readonly SOLDIER_CELL=(124 267)
+readonly EMPTY_CELL=(124 327)
+readonly CELL=60
+readonly WINDOW_SIZE=464x411
+
+main() {
+  cd "$(dirname "$0")/../.."
+  local game
+  game=$(realpath "$1")
+  local shot=${2:-}
+  local version
+  version=$(basename "$game" | sed -n 's/^quellan-\(.*\)-win64$/\1/p')
+  [ -n "$version" ] || fail "$game is not a game folder quellan-VERSION-win64"
+  local title="Quellan $version"
+
+  source scripts/windows/wine_prefix.sh
+  work=$WINE_SCRATCH/play
+  mkdir -p "$work"
+  pids=()
+  trap cleanup EXIT
+  wine_prefix_boot
+  start_display
+
+  # --- The window --------------------------------------------------------
+  local t0=$SECONDS
+  (cd "$game" && exec "$WINE" quellan.exe >"$work/game.log" 2>&1) &
+  game_pid=$!
+  pids+=("$game_pid")
+  wait_for 300 "the window \"$title\"" window_shown "$title"
+  local wid
+  wid=$(windows_named "$title" | head -1)
+  echo "wine: the window came up in $((SECONDS - t0)) s"
+  local count
+  count=$(windows_named "$title" | wc -l)
+  [ "$count" -eq 1 ] || fail "$count windows titled \"$title\""
+  eval "$(xdotool getwindowgeometry --shell "$wid")"
+  local size="${WIDTH}x${HEIGHT}"
+  [ "$size" = "$WINDOW_SIZE" ] || fail "the window is $size pixels, not $WINDOW_SIZE"
+  echo "wine: one window \"$title\" of $size at $X,$Y"
+  origin=("$X" "$Y")
+  wait_for 120 "the window to be drawn" window_settled
+
+  # --- A move ------------------------------------------------------------
+  cell_shot before-soldier "${SOLDIER_CELL[@]}"
+  cell_shot before-empty "${EMPTY_CELL[@]}"
+  press "${SOLDIER_CELL[@]}"
+  press "${EMPTY_CELL[@]}"
+  wait_for 60 "the soldier in the empty cell" soldier_moved
+  echo "wine: the soldier moved down by two presses"
+  if [ -n "$shot" ]; then
+    mkdir -p "$(dirname "$shot")"
+    window_shot "$shot"
+    echo "wine: screenshot in $shot"
+  fi
+
+  # --- A second copy -----------------------------------------------------
+  t0=$SECONDS
+  local rc=0
+  (cd "$game" && timeout 120 "$WINE" quellan.exe >"$work/second.log" 2>&1) || rc=$?
+  [ "$rc" -eq 0 ] || fail "the second copy ended with exit code $rc"
+  count=$(windows_named "$title" | wc -l)
+  [ "$count" -eq 1 ] || fail "$count windows titled \"$title\" after the second copy"
+  echo "wine: a second copy ended at once ($((SECONDS - t0)) s, exit code 0)"
+
+  # --- Close and Yes -----------------------------------------------------
+  press "${CLOSE_BUTTON[@]}"
+  wait_for 60 "the close question" window_shown Quellan
+  local question
+  question=$(windows_named Quellan | head -1)
+  xdotool windowactivate --sync "$question" 2>/dev/null || xdotool windowfocus --sync "$question"
+  xdotool key y
+  wait_for 60 "the game to end" process_gone "$game_pid"
+  echo "wine: the close button and Yes ended the game"
+  local settings
+  settings=$("$WINE" reg query 'HKCU\Software\Quellan\Quellan\SetLog' 2>/dev/null | tr -d '\r')
+  echo "$settings" | sed -n 's/^ \{4\}/wine:   /p'
+  local key
+  for key in FormX FormY MapFileName Check1 Check2; do
+    echo "$settings" | grep -q "^ *$key " || fail "the setting $key is not in the registry"
+  done
+  echo "wine: the settings are in HKEY_CURRENT_USER\\Software\\Quellan\\Quellan\\SetLog"
+}
+
+fail() {
+  echo "wine: FAILED: $*" >&2
+  if [ -n "${work:-}" ] && [ -d "$work" ]; then
+    window_shot "$work/failure.png" 2>/dev/null || true
+    [ -f "$work/game.log" ] && tail -20 "$work/game.log" >&2
+    cp "$work/failure.png" "${TMPDIR_ORIG:-/tmp}/quellan-wine-failure.png" 2>/dev/null &&
+      echo "wine: the screen at the failure: ${TMPDIR_ORIG:-/tmp}/quellan-wine-failure.png" >&2
+  fi
+  exit 1
+}
+
+cleanup() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null || true; done
+  wine_prefix_cleanup
+}
+
+# Calls CHECK ARGS... every half second until it succeeds or SECONDS pass.
+wait_for() {
+  local limit=$1 what=$2
+  shift 2
+  local t0=$SECONDS
+  until "$@"; do
+    [ $((SECONDS - t0)) -lt "$limit" ] || fail "no $what within $limit s"
+    sleep 0.5
+  done
+}
+
+# An Xvfb display of our own (the server picks a free number), with openbox
+# as the window manager where it is installed.
+start_display() {
+  local fifo=$work/display
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$fifo" 2>"$work/xvfb.log" &
+  pids+=("$!")
+  wait_for 60 "X display" test -s "$fifo"
+  export DISPLAY=:$(head -1 "$fifo")
+  if command -v openbox >/dev/null; then
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=("$!")
+    wait_for 60 "window manager" wm_running
+  fi
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id'; }
+windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+window_shown() {
+  process_alive "$game_pid" || fail "the game ended early (log: $(tail -5 "$work/game.log"))"
+  [ -n "$(windows_named "$1")" ]
+}
+process_alive() { kill -0 "$1" 2>/dev/null; }
+process_gone() { ! process_alive "$1"; }
+
+window_shot() {
+  import -window root -crop "${WINDOW_SIZE}+${origin[0]}+${origin[1]}" +repage "$1"
+}
+# A picture of one cell, its middle at X, Y of the window.
+cell_shot() {
+  local half=$((CELL / 2 - 2))
+  import -window root -crop "$((2 * half))x$((2 * half))+$((origin[0] + $2 - half))+$((origin[1] + $3 - half))" \
+    +repage "$work/$1.png"
+}
+press() {
+  xdotool mousemove --sync $((origin[0] + $1)) $((origin[1] + $2))
+  xdotool click 1
+}
+
+# Drawn when two pictures taken a moment apart are the same and not empty.
+window_settled() {
+  window_shot "$work/settle-a.png"
+  sleep 0.5
+  window_shot "$work/settle-b.png"
+  [ "$(difference "$work/settle-a.png" "$work/settle-b.png")" = 0 ] &&
+    [ "$(convert "$work/settle-b.png" -format '%[fx:standard_deviation>0.05]' info:)" = 1 ]
+}
+
+# The share of pixels (0 to 1) that differ between two pictures of one size.
+difference() {
+  compare -metric AE -fuzz 10% "$1" "$2" null: 2>&1 | awk -v n="$(identify -format '%[fx:w*h]' "$1")" \
+    '{ printf "%.2f", $1 / n }'
+}
+
+# The soldier has left its cell and stands in the one that was empty.
+soldier_moved() {
+  cell_shot after-empty "${EMPTY_CELL[@]}"
+  cell_shot after-soldier "${SOLDIER_CELL[@]}"
+  local arrived left
+  arrived=$(difference "$work/after-empty.png" "$work/before-soldier.png")
+  left=$(difference "$work/after-soldier.png" "$work/before-empty.png")
+  echo "wine: cells compared: arrived $arrived, left $left (0 = same picture)" >>"$work/compare.log"
+  awk -v a="$arrived" -v l="$left" 'BEGIN { exit !(a < 0.2 && l < 0.2) }'
+}
+
+TMPDIR_ORIG=${TMPDIR:-/tmp}
+main "$@"
