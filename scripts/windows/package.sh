@@ -53,4 +53,4 @@ program_path() {
   sed -n "s/^$2 //p" "$1/programs.txt"
 }
 
-main "$@"
+main "$@"; exit

@@ -109,11 +109,14 @@ build() {  # build NAME SOURCE CMAKE-ARGS...
 }
 
 # --- Qt ---------------------------------------------------------------------
-# Only what the game and its tests (QtTest) use. Debian's source leaves out the tablet header
-# (wintab.h), and without OpenGL the Windows plugin must not compile its
-# dynamic-GL code. The host's tools of the same version run during the build.
+# Only what the game and its tests (QtTest) use. Debian's source leaves out
+# the tablet header (wintab.h), and without OpenGL the Windows plugin must not
+# compile its dynamic-GL code. The host's tools of the same version run
+# during the build.
+local host_qt_cmake
+host_qt_cmake=$(dirname "$(ls -d /usr/lib/*/cmake/Qt6CoreTools | head -1)")
 build qtbase "$qt_src" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake" \
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
   -DFEATURE_gui=ON -DFEATURE_widgets=ON \
   -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF \
@@ -124,7 +127,10 @@ build qtbase "$qt_src" \
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
 
 # --- SDL2 and SDL2_mixer ----------------------------------------------------
-build sdl2 "$sdl_src" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF
+# The game has its own entry point, so no SDL2main; whether a program is a
+# windowed one is the program's choice, not SDL's (-mwindows).
+build sdl2 "$sdl_src" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON
+sed -i 's/ -mwindows//' "$sdk/lib/pkgconfig/sdl2.pc"
 build sdl2_mixer "$mixer_src" -DBUILD_SHARED_LIBS=ON -DSDL2MIXER_SAMPLES=OFF \
   -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_DEPS_SHARED=OFF \
   -DSDL2MIXER_WAVE=ON -DSDL2MIXER_MP3=ON -DSDL2MIXER_MP3_DRMP3=ON -DSDL2MIXER_MP3_MPG123=OFF \
@@ -141,4 +147,4 @@ echo "recipe $recipe" >"$marker"
 log "SDK complete in $sdk"
 echo "$sdk"
 }
-main "$@"
+main "$@"; exit

@@ -190,4 +190,4 @@ soldier_moved() {
 }
 
 TMPDIR_ORIG=${TMPDIR:-/tmp}
-main "$@"
+main "$@"; exit

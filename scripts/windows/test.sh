@@ -1,0 +1,100 @@
+#!/usr/bin/env bash
+# The game for 64-bit Windows: builds (or reuses) the SDK of Qt and SDL, the
+# game, its unit tests and the package, runs the tests under Wine and plays
+# the packaged game under Wine on an X display of its own.
+# Usage: scripts/windows/test.sh NATIVE_BUILD_DIR
+# The Windows build goes beside the native one, in NATIVE_BUILD_DIR-win
+# (QUELLAN_WIN_BUILD_DIR overrides it). Fails when any test or check fails.
+set -euo pipefail
+main() {
+  cd "$(dirname "$0")/../.."
+  local native=${1:-build}
+  local build=${QUELLAN_WIN_BUILD_DIR:-${native%/}-win}
+  # Unoptimised by default: it builds in about a third of the time of an
+  # optimised build, and assertions stay on. The package a player gets is
+  # built by scripts/windows/package.sh, optimised.
+  export QUELLAN_WIN_BUILD_TYPE=${QUELLAN_WIN_BUILD_TYPE:-None}
+
+  local t0=$SECONDS sdk
+  sdk=$(bash scripts/windows/sdk.sh | tail -1)
+  echo "windows: SDK ready in $((SECONDS - t0)) s: $sdk"
+
+  t0=$SECONDS
+  bash scripts/windows/configure.sh "$build" "$sdk" "$QUELLAN_WIN_BUILD_TYPE"
+  cmake --build "$build" -j"${QUELLAN_JOBS:-2}"
+  echo "windows: cross build took $((SECONDS - t0)) s"
+  t0=$SECONDS
+  local zip
+  zip=$(bash scripts/windows/package.sh "$build" | tail -1)
+  echo "windows: package $zip ($(du -h "$zip" | cut -f1)) in $((SECONDS - t0)) s"
+
+  source scripts/windows/wine_prefix.sh
+  trap wine_prefix_cleanup EXIT
+  wine_prefix_boot
+
+  # The test programs find Qt, SDL and the plugins in the SDK, draw offscreen
+  # with the fonts of a folder of their own, and play no sound.
+  local fonts=$WINE_SCRATCH/fonts
+  collect_fonts "$fonts"
+  export WINEPATH
+  WINEPATH=$(wine_path "$sdk/bin")
+  local failed=0 program
+  for program in quellan_core_tests xpbutton_tests quellan_frame_tests quellan_media_tests \
+    quellan_app_tests; do
+    run_tests "$build" "$program" "$sdk" "$fonts" || failed=1
+  done
+  unset WINEPATH
+  [ "$failed" -eq 0 ] || { echo "windows: test programs failed under Wine"; exit 1; }
+
+  bash scripts/windows/wine_play.sh "${zip%.zip}"
+}
+
+# Host fonts for Qt's offscreen platform, which reads font files from one
+# folder: the Latin and the Chinese faces the game and the tests use.
+collect_fonts() {
+  mkdir -p "$1"
+  local f
+  for f in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
+    /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf \
+    /usr/share/fonts/truetype/arphic/uming.ttc; do
+    [ -e "$f" ] && ln -s "$f" "$1/"
+  done
+  return 0
+}
+
+# Runs one cross-built test program under Wine and tells its counts.
+run_tests() {
+  local build=$1 program=$2 sdk=$3 fonts=$4
+  local exe log
+  exe=$(sed -n "s/^$program //p" "$build/programs.txt")
+  [ -n "$exe" ] || { echo "windows: $program was not built"; return 1; }
+  log="$build/$program.log"
+  local t0=$SECONDS rc=0
+  # The tests find the shipped assets by their absolute Unix path, which Wine
+  # resolves on drive Z: when the working folder is there too.
+  QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=$(wine_path "$fonts") \
+    QT_PLUGIN_PATH=$(wine_path "$sdk/plugins") SDL_AUDIODRIVER=dummy DISPLAY='' \
+    timeout 1200 "$WINE" "$exe" --gtest_brief=1 --gtest_color=no >"$log" 2>&1 || rc=$?
+  local took=$((SECONDS - t0))
+  tr -d '\r' <"$log" >"$log.txt" && mv "$log.txt" "$log"
+  grep -v '^\[  *OK  *\]\|^\[ RUN  *\]' "$log" | tail -40
+
+  # The closing lines of GoogleTest (--gtest_brief keeps only those and the
+  # failures): "[==========] N tests from M test suites ran.", "[  PASSED  ]
+  # N tests.", "[  SKIPPED ] N tests." and "[  FAILED  ] N tests, listed
+  # below:".
+  local total passed skipped failed
+  total=$(sed -n 's/^\[==========\] \([0-9]*\) tests\{0,1\} from .* ran.*/\1/p' "$log" | tail -1)
+  passed=$(sed -n 's/^\[  PASSED  \] \([0-9]*\) tests\{0,1\}\..*/\1/p' "$log" | tail -1)
+  skipped=$(sed -n 's/^\[  SKIPPED \] \([0-9]*\) tests\{0,1\}[.,].*/\1/p' "$log" | tail -1)
+  total=${total:-0} passed=${passed:-0} skipped=${skipped:-0}
+  failed=$((total - passed - skipped))
+  echo "windows: $program: $total tests under Wine in $took s:" \
+    "$passed passed, $failed failed, $skipped skipped"
+  if [ "$rc" -ne 0 ] || [ "$total" -eq 0 ] || [ "$failed" -ne 0 ]; then
+    echo "windows: $program failed under Wine (exit code $rc, log in $log)"
+    return 1
+  fi
+}
+
+main "$@"; exit
