@@ -109,10 +109,10 @@ build() {  # build NAME SOURCE CMAKE-ARGS...
 }
 
 # --- Qt ---------------------------------------------------------------------
-# Only what the game and its tests (QtTest) use. Debian's source leaves out
-# the tablet header (wintab.h), and without OpenGL the Windows plugin must not
-# compile its dynamic-GL code. The host's tools of the same version run
-# during the build.
+# Only what the game (Core, Gui, Widgets, Concurrent) and its tests (Test)
+# use. Debian's source leaves out the tablet header (wintab.h), and without
+# OpenGL the Windows plugin must not compile its dynamic-GL code. The host's
+# tools of the same version run during the build.
 local host_qt_cmake
 host_qt_cmake=$(dirname "$(ls -d /usr/lib/*/cmake/Qt6CoreTools | head -1)")
 build qtbase "$qt_src" \
@@ -120,7 +120,7 @@ build qtbase "$qt_src" \
   -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
   -DFEATURE_gui=ON -DFEATURE_widgets=ON \
   -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF \
-  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_xml=OFF \
+  -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF \
   -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
   -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF \
   -DFEATURE_icu=OFF -DFEATURE_direct2d=OFF \

@@ -21,7 +21,9 @@ main() {
 
   t0=$SECONDS
   bash scripts/windows/configure.sh "$build" "$sdk" "$QUELLAN_WIN_BUILD_TYPE"
-  cmake --build "$build" -j"${QUELLAN_JOBS:-2}"
+  local programs
+  mapfile -t programs < <(cut -d' ' -f1 "$build/programs.txt")
+  cmake --build "$build" -j"${QUELLAN_JOBS:-2}" --target "${programs[@]}"
   echo "windows: cross build took $((SECONDS - t0)) s"
   t0=$SECONDS
   local zip
@@ -39,8 +41,8 @@ main() {
   export WINEPATH
   WINEPATH=$(wine_path "$sdk/bin")
   local failed=0 program
-  for program in quellan_core_tests xpbutton_tests quellan_frame_tests quellan_media_tests \
-    quellan_app_tests; do
+  for program in "${programs[@]}"; do
+    [[ $program == *_tests ]] || continue
     run_tests "$build" "$program" "$sdk" "$fonts" || failed=1
   done
   unset WINEPATH
