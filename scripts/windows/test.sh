@@ -47,8 +47,11 @@ main() {
   done
   unset WINEPATH
   [ "$failed" -eq 0 ] || { echo "windows: test programs failed under Wine"; exit 1; }
+  wine_prefix_cleanup
+  trap - EXIT
 
-  bash scripts/windows/wine_play.sh "${zip%.zip}"
+  # The play starts from a fresh prefix of its own, as a new player does.
+  bash scripts/windows/wine_play.sh "${zip%.zip}" "$build/wine-play.png"
 }
 
 # Host fonts for Qt's offscreen platform, which reads font files from one

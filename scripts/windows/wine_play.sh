@@ -106,8 +106,8 @@ fail() {
   if [ -n "${work:-}" ] && [ -d "$work" ]; then
     window_shot "$work/failure.png" 2>/dev/null || true
     [ -f "$work/game.log" ] && tail -20 "$work/game.log" >&2
-    cp "$work/failure.png" "${TMPDIR_ORIG:-/tmp}/quellan-wine-failure.png" 2>/dev/null &&
-      echo "wine: the screen at the failure: ${TMPDIR_ORIG:-/tmp}/quellan-wine-failure.png" >&2
+    cp "$work/failure.png" "$WINE_TMPDIR_BEFORE/quellan-wine-failure.png" 2>/dev/null &&
+      echo "wine: the screen at the failure: $WINE_TMPDIR_BEFORE/quellan-wine-failure.png" >&2
   fi
   exit 1
 }
@@ -196,5 +196,4 @@ soldier_moved() {
   awk -v a="$arrived" -v l="$left" 'BEGIN { exit !(a < 0.1 && l > 0.3) }'
 }
 
-TMPDIR_ORIG=${TMPDIR:-/tmp}
 main "$@"; exit

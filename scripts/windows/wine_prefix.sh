@@ -5,7 +5,8 @@
 # to install them. Sets WINE, WINESERVER and WINE_SCRATCH.
 WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver
-WINE_SCRATCH=$(mktemp -d "${TMPDIR:-/tmp}/quellan-wine.XXXXXX")
+WINE_TMPDIR_BEFORE=${TMPDIR:-/tmp}
+WINE_SCRATCH=$(mktemp -d "$WINE_TMPDIR_BEFORE/quellan-wine.XXXXXX")
 mkdir -p "$WINE_SCRATCH/tmp"
 export WINEPREFIX="$WINE_SCRATCH/prefix" TMPDIR="$WINE_SCRATCH/tmp" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
@@ -13,6 +14,8 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 wine_prefix_cleanup() {
   "$WINESERVER" -k 2>/dev/null || true
   rm -rf "$WINE_SCRATCH"
+  export TMPDIR=$WINE_TMPDIR_BEFORE
+  unset WINEPREFIX
 }
 
 # Creates the prefix; prints how long that took.
