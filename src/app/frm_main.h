@@ -89,20 +89,10 @@ class frmMain : public QWidget, public GameHost {
     void showMessage(std::string_view text, MessageIcon icon, std::string_view caption) override;
     std::string askText(std::string_view prompt, std::string_view title) override;
 
-    // For tests and tools: the state and the controls.
+    // For tests and tools: the state behind the controls. The controls
+    // themselves carry their names as object names (QZ1, Label7, Combo1, ...).
     const GameState& game() const { return m_state; }
     const GamePaths& paths() const { return m_paths; }
-    XPButton* QZ(int index) const { return m_QZ.at(static_cast<size_t>(index - 1)); }
-    XPButton* XPButton1() const { return m_XPButton1; }
-    BoardPanel* Picture1() const { return m_Picture1; }
-    QComboBox* Combo1() const { return m_Combo1; }
-    QLabel* Label(int n) const { return m_labels.at(static_cast<size_t>(n - 1)); }
-    ClickLabel* LbBR() const { return m_LbBR; }
-    ImageControl* IMBar() const { return m_IMBar; }
-    ImageControl* Immin() const { return m_Immin; }
-    ImageControl* Imclose() const { return m_Imclose; }
-    // Image8 (description), Image9 (about), Image10 (product page).
-    ImageControl* Image(int n) const { return m_images.at(static_cast<size_t>(n - 8)); }
     const frame::CaptionButtonState& imminState() const { return m_imminState; }
     const frame::CaptionButtonState& imcloseState() const { return m_imcloseState; }
     const FramePictures& framePictures() const { return m_framePictures; }
@@ -110,8 +100,6 @@ class frmMain : public QWidget, public GameHost {
     const QImage& frameSurface() const { return m_frameSurface; }
     const HelpFile& helpFile() const { return m_helpFile; }
     HelpFile& helpFile() { return m_helpFile; }
-    MusicCheckBox* Check1() const { return m_Check1; }
-    QCheckBox* Check2() const { return m_Check2; }
     GameAudio* audio() const { return m_audio.get(); }
     // The remembered window position in twips.
     int FormX() const { return m_formX; }
@@ -126,6 +114,8 @@ class frmMain : public QWidget, public GameHost {
     void mouseMoveEvent(QMouseEvent* event) override;
 
   private:
+    XPButton* QZ(int index) const { return m_QZ.at(static_cast<size_t>(index - 1)); }
+    QLabel* Label(int n) const { return m_labels.at(static_cast<size_t>(n - 1)); }
     void buildControls();
     void buildPieces();
     // Brings the widgets in line with the game state after a rule has run.

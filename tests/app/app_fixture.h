@@ -15,7 +15,7 @@
 namespace quellan::testing {
 
 class AppFixture : public ::testing::Test {
-protected:
+  protected:
     AppFixture() { QSettings("Quellan", "Quellan").clear(); }
     ~AppFixture() override {
         window.reset();

@@ -11,6 +11,7 @@
 #include "common/text_codec.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/game_driver.h"
+#include "tests/app/window_parts.h"
 
 namespace quellan {
 namespace {
@@ -39,7 +40,7 @@ class Chooser : public AppFixture {
     }
     QStringList listed() {
         QStringList names;
-        for (int i = 0; i < window->Combo1()->count(); ++i) names << window->Combo1()->itemText(i);
+        for (int i = 0; i < Combo1(*window)->count(); ++i) names << Combo1(*window)->itemText(i);
         return names;
     }
     void stepSoldier9() {
@@ -48,7 +49,7 @@ class Chooser : public AppFixture {
     }
     // Opens the list and clicks entry `row`, as the player does.
     void pickFromList(int row) {
-        QComboBox* chooser = window->Combo1();
+        QComboBox* chooser = Combo1(*window);
         chooser->showPopup();
         QAbstractItemView* list = chooser->view();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
@@ -66,13 +67,13 @@ TEST_F(Chooser, TypingReturnAndLeavingTheFieldChangeNothing) {
     stepSoldier9();
     ASSERT_EQ(window->game().stepCount, 1);
     const std::string position = window->game().board.positionEntry();
-    QLineEdit* field = window->Combo1()->lineEdit();
+    QLineEdit* field = Combo1(*window)->lineEdit();
     ASSERT_NE(field, nullptr);
     auto unchanged = [&](const QString& typed) {
         EXPECT_EQ(window->game().currentMap, "横刀立马") << typed.toStdString();
         EXPECT_EQ(window->game().stepCount, 1) << typed.toStdString();
         EXPECT_EQ(window->game().board.positionEntry(), position) << typed.toStdString();
-        EXPECT_EQ(window->Combo1()->currentIndex(), 1) << typed.toStdString();
+        EXPECT_EQ(Combo1(*window)->currentIndex(), 1) << typed.toStdString();
     };
     // A beginning that completion would finish, another layout's whole name,
     // and the current layout's own name.
@@ -102,10 +103,10 @@ TEST_F(Chooser, APickFromTheListSetsUpAndPickingTheSelectedEntryRestarts) {
     pickFromList(1);  // the entry already selected
     EXPECT_EQ(window->game().currentMap, "横刀立马");
     EXPECT_EQ(window->game().stepCount, 0);
-    EXPECT_EQ(window->QZ(9)->geometry(), QRect(30, 270, 60, 60));
+    EXPECT_EQ(QZ(*window, 9)->geometry(), QRect(30, 270, 60, 60));
     pickFromList(0);
     EXPECT_EQ(window->game().currentMap, "abcd");
-    EXPECT_EQ(window->Combo1()->currentText(), "abcd");
+    EXPECT_EQ(Combo1(*window)->currentText(), "abcd");
 }
 
 TEST_F(Chooser, ALayoutNamedInTheChineseCodePageLoadsKeepsItsRecordAndIsFoundAgain) {
@@ -118,9 +119,9 @@ TEST_F(Chooser, ALayoutNamedInTheChineseCodePageLoadsKeepsItsRecordAndIsFoundAga
     EXPECT_EQ(listed(), (QStringList{"abcd", "横刀"}));
     pickFromList(1);
     EXPECT_EQ(window->game().currentMap, kGbkName);
-    EXPECT_EQ(window->Combo1()->currentText(), "横刀");
-    ASSERT_TRUE(window->QZ(1)->isVisible());  // loaded, not "初始化阵型出现错误！"
-    EXPECT_EQ(window->Label(5)->text(), "无记录");
+    EXPECT_EQ(Combo1(*window)->currentText(), "横刀");
+    ASSERT_TRUE(QZ(*window, 1)->isVisible());  // loaded, not "初始化阵型出现错误！"
+    EXPECT_EQ(Label(*window, 5)->text(), "无记录");
 
     boxes.answers = {"甲"};
     pressPiece(*window, 1);
@@ -132,9 +133,9 @@ TEST_F(Chooser, ALayoutNamedInTheChineseCodePageLoadsKeepsItsRecordAndIsFoundAga
 
     ASSERT_TRUE(start());
     EXPECT_EQ(window->game().currentMap, kGbkName);
-    EXPECT_EQ(window->Combo1()->currentText(), "横刀");
-    EXPECT_EQ(window->Label(5)->text(), "1");
-    EXPECT_EQ(window->Label(6)->text(), "甲");
+    EXPECT_EQ(Combo1(*window)->currentText(), "横刀");
+    EXPECT_EQ(Label(*window, 5)->text(), "1");
+    EXPECT_EQ(Label(*window, 6)->text(), "甲");
     EXPECT_EQ(boxes.seen.size(), 2u);
 }
 

@@ -9,6 +9,7 @@
 #include "common/text_codec.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/game_driver.h"
+#include "tests/app/window_parts.h"
 
 namespace quellan {
 namespace {
@@ -56,7 +57,7 @@ TEST_F(Coach, TheDemonstrationSolves横刀立马In116StepsAndWritesNoRecord) {
     EXPECT_FALSE(std::filesystem::exists(record()));
     EXPECT_FALSE(coach()->isPlaying());
     // Undo works afterwards.
-    QTest::mouseClick(window->XPButton1(), Qt::LeftButton);
+    QTest::mouseClick(XPButton1(*window), Qt::LeftButton);
     EXPECT_EQ(window->game().stepCount, 115);
 }
 
@@ -65,12 +66,12 @@ TEST_F(Coach, AHintSelectsAPieceAndMarksTheCellAPressThereMovesIt) {
     click("coachHint");
     const int selected = window->game().selectedQZ;
     ASSERT_NE(selected, 0);
-    EXPECT_TRUE(window->QZ(selected)->hasFocus());
+    EXPECT_TRUE(QZ(*window, selected)->hasFocus());
     auto* mark = child<HintMark>("coachHintMark");
     ASSERT_TRUE(mark->isVisible());
     EXPECT_EQ(child<QLabel>("coachStepsToGo")->text(), "距终局：116");
     const QPoint centre = mark->geometry().center();
-    QTest::mouseClick(window->Picture1(), Qt::LeftButton, {}, centre);
+    QTest::mouseClick(Picture1(*window), Qt::LeftButton, {}, centre);
     EXPECT_EQ(window->game().stepCount, 1);
     EXPECT_FALSE(mark->isVisible());
     EXPECT_EQ(child<QLabel>("coachStepsToGo")->text(), "距终局：115");
@@ -85,13 +86,13 @@ TEST_F(Coach, AnAssistedWinNeverAsksForAName) {
     ASSERT_TRUE(start());
     click("coachHint");  // the commander, one step above the exit
     ASSERT_EQ(window->game().selectedQZ, 1);
-    QTest::mouseClick(window->Picture1(), Qt::LeftButton, {},
+    QTest::mouseClick(Picture1(*window), Qt::LeftButton, {},
                       child<HintMark>("coachHintMark")->geometry().center());
     ASSERT_TRUE(isSolved(window->game().board));
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].text, kAssistedWin);
     EXPECT_FALSE(std::filesystem::exists(window->paths().recordFile("近")));
-    EXPECT_EQ(window->Label(5)->text(), "无记录");
+    EXPECT_EQ(Label(*window, 5)->text(), "无记录");
 }
 
 TEST_F(Coach, AReplayWalksTheRecordAndSetsTheLayoutUpAgain) {
@@ -105,19 +106,19 @@ TEST_F(Coach, AReplayWalksTheRecordAndSetsTheLayoutUpAgain) {
     }
     writeRecord(entries);
     ASSERT_TRUE(startWith("横刀立马"));
-    ASSERT_EQ(window->Label(6)->text(), "老将");
-    EXPECT_FALSE(window->Combo1()->itemIcon(0).isNull()) << "the layout has a record";
+    ASSERT_EQ(Label(*window, 6)->text(), "老将");
+    EXPECT_FALSE(Combo1(*window)->itemIcon(0).isNull()) << "the layout has a record";
     coach()->setStepInterval(200);
-    QTest::mouseClick(window->Label(6), Qt::LeftButton);
+    QTest::mouseClick(Label(*window, 6), Qt::LeftButton);
     ASSERT_TRUE(coach()->isPlaying());
     for (std::size_t k = 1; k < boards.size(); ++k) {
-        QTRY_COMPARE(window->Label(7)->text(), QString::number(k));
+        QTRY_COMPARE(Label(*window, 7)->text(), QString::number(k));
         const Piece& moved = boards[k].piece(k == 1 ? 7 : 8);
-        EXPECT_EQ(window->QZ(k == 1 ? 7 : 8)->pos(), boardPixel(moved.left, moved.top));
+        EXPECT_EQ(QZ(*window, k == 1 ? 7 : 8)->pos(), boardPixel(moved.left, moved.top));
     }
     QTRY_VERIFY(!coach()->isPlaying());
-    EXPECT_EQ(window->QZ(7)->pos(), boardPixel(1350, 3150));
-    EXPECT_EQ(window->Label(7)->text(), "0");
+    EXPECT_EQ(QZ(*window, 7)->pos(), boardPixel(1350, 3150));
+    EXPECT_EQ(Label(*window, 7)->text(), "0");
     EXPECT_EQ(window->game().history.size(), 1);
     EXPECT_FALSE(window->game().assisted);
     EXPECT_TRUE(boxes.seen.empty());
@@ -134,7 +135,7 @@ TEST_F(Coach, ABrokenRecordIsRefusedAndLeftAlone) {
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].text, "这份记录不是从本阵型开局、一步一步走成的，无法回放。");
     EXPECT_EQ(readAll(record()), before);
-    EXPECT_EQ(window->QZ(7)->pos(), boardPixel(1350, 3150));
+    EXPECT_EQ(QZ(*window, 7)->pos(), boardPixel(1350, 3150));
 }
 
 TEST_F(Coach, ControlsStandOnlyWhereThePanelPlacesNothing) {
@@ -148,13 +149,13 @@ TEST_F(Coach, ControlsStandOnlyWhereThePanelPlacesNothing) {
     for (const char* name :
          {"coachFewestCaption", "coachFewest", "coachHint", "coachDemo", "coachReplay"}) {
         const QRect r = child(name)->geometry();
-        EXPECT_TRUE(QRect(QPoint(0, 0), window->Picture1()->size()).contains(r)) << name;
+        EXPECT_TRUE(QRect(QPoint(0, 0), Picture1(*window)->size()).contains(r)) << name;
         for (const QRect& t : taken) EXPECT_FALSE(r.intersects(t)) << name;
     }
     for (const char* name : {"coachHint", "coachDemo", "coachReplay"})
         EXPECT_EQ(child(name)->focusPolicy(), Qt::NoFocus) << "no key reaches " << name;
     // The steps to go sit in the frame's bottom bar, below the panel.
-    EXPECT_GE(child("coachStepsToGo")->y(), window->Picture1()->geometry().bottom());
+    EXPECT_GE(child("coachStepsToGo")->y(), Picture1(*window)->geometry().bottom());
 }
 
 }  // namespace

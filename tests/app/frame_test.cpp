@@ -13,6 +13,7 @@
 #include "media/game_audio.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/game_driver.h"
+#include "tests/app/window_parts.h"
 
 namespace quellan {
 namespace {
@@ -45,19 +46,19 @@ class Frame : public AppFixture {
 TEST_F(Frame, HasNoSystemFrameAndLaysItsControlsOut) {
     ASSERT_TRUE(start());
     EXPECT_TRUE(window->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(window->IMBar()->geometry(), QRect(48, 0, 419, 25));
-    EXPECT_EQ(window->Immin()->geometry(), QRect(422, 5, 17, 16));
-    EXPECT_EQ(window->Imclose()->geometry(), QRect(443, 5, 17, 16));
-    const QLabel* notice = window->LbBR();
+    EXPECT_EQ(IMBar(*window)->geometry(), QRect(48, 0, 419, 25));
+    EXPECT_EQ(Immin(*window)->geometry(), QRect(422, 5, 17, 16));
+    EXPECT_EQ(Imclose(*window)->geometry(), QRect(443, 5, 17, 16));
+    const QLabel* notice = LbBR(*window);
     EXPECT_EQ(notice->geometry().right(), 464 - 8 - 1);
     EXPECT_EQ(notice->geometry().bottom(), 411 - 5 - 1);
     EXPECT_EQ(notice->palette().color(QPalette::WindowText), QColor(255, 255, 255));
     EXPECT_EQ(notice->cursor().shape(), Qt::BitmapCursor);
-    EXPECT_EQ(window->Immin()->cursor().shape(), Qt::BitmapCursor);
-    EXPECT_EQ(window->Imclose()->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(Immin(*window)->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(Imclose(*window)->cursor().shape(), Qt::BitmapCursor);
     // Both buttons show the skin beneath them until the mouse comes.
-    EXPECT_TRUE(window->Immin()->picture().isNull());
-    EXPECT_TRUE(window->Imclose()->picture().isNull());
+    EXPECT_TRUE(Immin(*window)->picture().isNull());
+    EXPECT_TRUE(Imclose(*window)->picture().isNull());
 }
 
 TEST_F(Frame, IsCutToItsRoundedOutline) {
@@ -110,8 +111,8 @@ TEST_F(Frame, ALeftPressOnTheFrameTheStripOrTheMarginDragsTheWindow) {
         QPoint at;
     };
     const Case cases[] = {{window.get(), QPoint(2, 200)},
-                          {window->IMBar(), QPoint(100, 10)},
-                          {window->Picture1(), QPoint(10, 350)}};  // the board's margin
+                          {IMBar(*window), QPoint(100, 10)},
+                          {Picture1(*window), QPoint(10, 350)}};  // the board's margin
     for (const Case& c : cases) {
         const QPoint before = window->pos();
         QTest::mousePress(c.pressed, Qt::RightButton, {}, c.at);
@@ -131,19 +132,19 @@ TEST_F(Frame, ALeftPressOnTheFrameTheStripOrTheMarginDragsTheWindow) {
 
 TEST_F(Frame, CaptionButtonsHoverPressAndNeedTheReleaseOnThem) {
     ASSERT_TRUE(start());
-    ImageControl* close = window->Imclose();
-    ImageControl* minimise = window->Immin();
+    ImageControl* close = Imclose(*window);
+    ImageControl* minimise = Immin(*window);
     QTest::mouseMove(minimise, QPoint(5, 5));
     EXPECT_EQ(window->imminState().tag(), "1");
     EXPECT_EQ(minimise->picture().cacheKey(), window->framePictures().minimiseHover.cacheKey());
     QTest::mouseMove(close, QPoint(5, 5));
     EXPECT_EQ(close->picture().cacheKey(), window->framePictures().closeHover.cacheKey());
     // Moving straight onto the board leaves both hover pictures up.
-    QTest::mouseMove(window->Picture1(), QPoint(100, 100));
+    QTest::mouseMove(Picture1(*window), QPoint(100, 100));
     EXPECT_EQ(window->imminState().tag(), "1");
     EXPECT_EQ(window->imcloseState().tag(), "1");
     // The drag strip takes them away.
-    QTest::mouseMove(window->IMBar(), QPoint(100, 10));
+    QTest::mouseMove(IMBar(*window), QPoint(100, 10));
     EXPECT_TRUE(minimise->picture().isNull());
     EXPECT_TRUE(close->picture().isNull());
     EXPECT_EQ(window->imcloseState().tag(), "");
@@ -164,7 +165,7 @@ TEST_F(Frame, NoInTheCloseQuestionLeavesTheGameAsItWas) {
     pressPiece(*window, 9);
     pressBoard(*window, 1800, 4500);
     const std::string position = window->game().board.positionEntry();
-    QTest::mouseClick(window->Imclose(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Imclose(*window), Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].text, "你确定要关闭并结束程序吗？");
     EXPECT_EQ(boxes.seen[0].caption, "Quellan");
@@ -182,7 +183,7 @@ TEST_F(Frame, YesInTheCloseQuestionSavesTheSettingsAndCloses) {
     ASSERT_TRUE(start());
     window->move(40, 30);
     boxes.choices = {QMessageBox::Yes};
-    QTest::mouseClick(window->Imclose(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Imclose(*window), Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_FALSE(window->isVisible());
     EXPECT_EQ(storedSetting("frmMainX"), "600");
@@ -194,7 +195,7 @@ TEST_F(Frame, YesInTheCloseQuestionSavesTheSettingsAndCloses) {
 TEST_F(Frame, RestoringReturnsToWhereTheMinimiseButtonWasClicked) {
     ASSERT_TRUE(start());
     window->move(120, 90);  // dragged somewhere first
-    QTest::mouseClick(window->Immin(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(Immin(*window), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(window->isMinimized());
     EXPECT_EQ(window->FormX(), 1800);
     EXPECT_EQ(window->FormY(), 1350);

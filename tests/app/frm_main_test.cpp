@@ -16,6 +16,7 @@
 #include "platform/shell_open.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/game_driver.h"
+#include "tests/app/window_parts.h"
 
 namespace quellan {
 namespace {
@@ -32,14 +33,14 @@ class MainWindow : public AppFixture {
     }
     QStringList catalogue() {
         QStringList names;
-        for (int i = 0; i < window->Combo1()->count(); ++i) names << window->Combo1()->itemText(i);
+        for (int i = 0; i < Combo1(*window)->count(); ++i) names << Combo1(*window)->itemText(i);
         return names;
     }
     void choose(const QString& name) {
-        int i = window->Combo1()->findText(name);
+        int i = Combo1(*window)->findText(name);
         ASSERT_GE(i, 0);
-        window->Combo1()->setCurrentIndex(i);
-        emit window->Combo1()->activated(i);
+        Combo1(*window)->setCurrentIndex(i);
+        emit Combo1(*window)->activated(i);
     }
 };
 
@@ -49,27 +50,27 @@ TEST_F(MainWindow, FirstStartCentresTheWindowAndSetsTheDefaultLayoutUp) {
     ASSERT_TRUE(start());
     EXPECT_EQ(window->windowTitle(), "Quellan " + toQString(version::kText));
     EXPECT_EQ(window->size(), QSize(464, 411));
-    EXPECT_EQ(window->Picture1()->geometry(), QRect(4, 27, 456, 360));
+    EXPECT_EQ(Picture1(*window)->geometry(), QRect(4, 27, 456, 360));
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(window->FormX(), (screen.width() * 15 - 6960) / 2);
     EXPECT_EQ(window->FormY(), (screen.height() * 15 - 6165) / 2);
     EXPECT_EQ(catalogue(), (QStringList{"横刀立马", "水泄不通"}));
-    EXPECT_EQ(window->Combo1()->currentText(), "横刀立马");
+    EXPECT_EQ(Combo1(*window)->currentText(), "横刀立马");
     EXPECT_EQ(window->game().board.positionEntry(),
               "90,30,90,150,30,30,210,30,30,150,210,150,90,210,150,210,30,270,210,270");
-    EXPECT_EQ(window->Check1()->value(), 1);
-    EXPECT_TRUE(window->Check2()->isChecked());
+    EXPECT_EQ(Check1(*window)->value(), 1);
+    EXPECT_TRUE(Check2(*window)->isChecked());
     // The first track is due (or, on a slow machine, already playing).
     EXPECT_NE(window->audio()->cycle().state(), MusicState::Off);
-    EXPECT_EQ(window->Label(5)->text(), "无记录");
-    EXPECT_EQ(window->Label(6)->text(), "无记录");
-    EXPECT_EQ(window->Label(7)->text(), "0");
-    EXPECT_EQ(window->QZ(1)->geometry(), QRect(90, 30, 120, 120));
-    EXPECT_EQ(window->QZ(2)->geometry(), QRect(90, 150, 120, 60));
-    EXPECT_EQ(window->QZ(7)->toolTip(), "兵1");
-    EXPECT_EQ(window->Check1()->toolTip(), "背景音乐开关");
-    EXPECT_EQ(window->Check2()->toolTip(), "游戏音效开关");
-    EXPECT_EQ(window->LbBR()->toolTip(), "查看版权所有者信息");
+    EXPECT_EQ(Label(*window, 5)->text(), "无记录");
+    EXPECT_EQ(Label(*window, 6)->text(), "无记录");
+    EXPECT_EQ(Label(*window, 7)->text(), "0");
+    EXPECT_EQ(QZ(*window, 1)->geometry(), QRect(90, 30, 120, 120));
+    EXPECT_EQ(QZ(*window, 2)->geometry(), QRect(90, 150, 120, 60));
+    EXPECT_EQ(QZ(*window, 7)->toolTip(), "兵1");
+    EXPECT_EQ(Check1(*window)->toolTip(), "背景音乐开关");
+    EXPECT_EQ(Check2(*window)->toolTip(), "游戏音效开关");
+    EXPECT_EQ(LbBR(*window)->toolTip(), "查看版权所有者信息");
     EXPECT_TRUE(boxes.seen.empty());
     EXPECT_EQ(window->game().selectedQZ, 0);  // no piece is selected by the start itself
 }
@@ -77,19 +78,19 @@ TEST_F(MainWindow, FirstStartCentresTheWindowAndSetsTheDefaultLayoutUp) {
 TEST_F(MainWindow, TheControlsStandWhereTheGamePanelPutsThem) {
     ship("横刀立马");
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->Combo1()->geometry(), QRect(296, 48, 89, 20));
-    EXPECT_EQ(window->XPButton1()->geometry(), QRect(296, 176, 97, 33));
-    EXPECT_EQ(window->XPButton1()->Caption(), "撤消一步");
-    EXPECT_EQ(window->Check2()->geometry(), QRect(312, 240, 80, 17));
-    EXPECT_EQ(window->Check1()->geometry(), QRect(312, 264, 80, 17));
-    EXPECT_EQ(window->Label(1)->text(), "当前阵型：");
-    EXPECT_EQ(window->Label(2)->text(), "最佳步数记录：");
-    EXPECT_EQ(window->Label(3)->text(), "记录创造者：");
-    EXPECT_EQ(window->Label(4)->text(), "当前的步数：");
-    EXPECT_EQ(window->Label(5)->pos(), QPoint(372, 88));
-    EXPECT_EQ(window->Label(7)->pos(), QPoint(364, 152));
-    EXPECT_EQ(window->Label(5)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
-    EXPECT_EQ(window->Label(7)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    EXPECT_EQ(Combo1(*window)->geometry(), QRect(296, 48, 89, 20));
+    EXPECT_EQ(XPButton1(*window)->geometry(), QRect(296, 176, 97, 33));
+    EXPECT_EQ(XPButton1(*window)->Caption(), "撤消一步");
+    EXPECT_EQ(Check2(*window)->geometry(), QRect(312, 240, 80, 17));
+    EXPECT_EQ(Check1(*window)->geometry(), QRect(312, 264, 80, 17));
+    EXPECT_EQ(Label(*window, 1)->text(), "当前阵型：");
+    EXPECT_EQ(Label(*window, 2)->text(), "最佳步数记录：");
+    EXPECT_EQ(Label(*window, 3)->text(), "记录创造者：");
+    EXPECT_EQ(Label(*window, 4)->text(), "当前的步数：");
+    EXPECT_EQ(Label(*window, 5)->pos(), QPoint(372, 88));
+    EXPECT_EQ(Label(*window, 7)->pos(), QPoint(364, 152));
+    EXPECT_EQ(Label(*window, 5)->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+    EXPECT_EQ(Label(*window, 7)->palette().color(QPalette::WindowText), QColor(0, 0, 255));
 }
 
 TEST_F(MainWindow, SettingsSurviveARestart) {
@@ -97,8 +98,8 @@ TEST_F(MainWindow, SettingsSurviveARestart) {
     ship("水泄不通");
     ASSERT_TRUE(start());
     choose("水泄不通");
-    window->Check2()->setChecked(false);
-    window->Check1()->setValue(0);
+    Check2(*window)->setChecked(false);
+    Check1(*window)->setValue(0);
     window->move(33, 44);
     const QPoint closedAt = window->pos();
     closeWindow();
@@ -108,9 +109,9 @@ TEST_F(MainWindow, SettingsSurviveARestart) {
     EXPECT_EQ(storedSetting("frmMainX"), QString::number(closedAt.x() * 15));
 
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->Combo1()->currentText(), "水泄不通");
-    EXPECT_EQ(window->Check1()->value(), 0);
-    EXPECT_FALSE(window->Check2()->isChecked());
+    EXPECT_EQ(Combo1(*window)->currentText(), "水泄不通");
+    EXPECT_EQ(Check1(*window)->value(), 0);
+    EXPECT_FALSE(Check2(*window)->isChecked());
     EXPECT_FALSE(window->audio()->isTimer1Enabled());
     EXPECT_EQ(window->FormX(), closedAt.x() * 15);
     EXPECT_EQ(window->FormY(), closedAt.y() * 15);
@@ -120,7 +121,7 @@ TEST_F(MainWindow, MusicSuspendedAtClosingComesBackWithTheFirstLayout) {
     ship("横刀立马");
     storeSetting("Check1", "2");
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->Check1()->value(), 1);
+    EXPECT_EQ(Check1(*window)->value(), 1);
 }
 
 TEST_F(MainWindow, GarbageSettingsStartWithSafeValues) {
@@ -135,9 +136,9 @@ TEST_F(MainWindow, GarbageSettingsStartWithSafeValues) {
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
     EXPECT_EQ(window->FormX(), (screen.width() * 15 - 6960) / 2);
     EXPECT_EQ(window->FormY(), (screen.height() * 15 - 6165) / 2);
-    EXPECT_EQ(window->Check1()->value(), 0);  // not a value the box accepts: off
-    EXPECT_FALSE(window->Check2()->isChecked());
-    EXPECT_EQ(window->Combo1()->currentText(), "横刀立马");  // entry 0
+    EXPECT_EQ(Check1(*window)->value(), 0);  // not a value the box accepts: off
+    EXPECT_FALSE(Check2(*window)->isChecked());
+    EXPECT_EQ(Combo1(*window)->currentText(), "横刀立马");  // entry 0
     EXPECT_EQ(window->game().currentMap, "横刀立马");
 }
 
@@ -152,7 +153,7 @@ TEST_F(MainWindow, ARememberedNameMustMatchExactly) {
     storeSetting("MapFileName", "beta");
     ASSERT_TRUE(start());
     EXPECT_EQ(catalogue(), (QStringList{"Beta", "alpha"}));
-    EXPECT_EQ(window->Combo1()->currentText(), "Beta");  // entry 0, not a case-blind match
+    EXPECT_EQ(Combo1(*window)->currentText(), "Beta");  // entry 0, not a case-blind match
 }
 
 TEST_F(MainWindow, WithoutLayoutsThePlayerIsToldAndTheGameEnds) {
@@ -181,10 +182,10 @@ TEST_F(MainWindow, AFaultyLayoutShowsTheMessageAndAnEmptyBoardAndTheGameGoesOn) 
     EXPECT_EQ(boxes.seen[0].text, "初始化阵型出现错误！");
     EXPECT_EQ(boxes.seen[0].caption, "Quellan");
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Critical);
-    for (int i = 1; i <= 10; ++i) EXPECT_FALSE(window->QZ(i)->isVisible()) << i;
-    EXPECT_EQ(window->Combo1()->currentText(), "坏");
+    for (int i = 1; i <= 10; ++i) EXPECT_FALSE(QZ(*window, i)->isVisible()) << i;
+    EXPECT_EQ(Combo1(*window)->currentText(), "坏");
     choose("横刀立马");
-    for (int i = 1; i <= 10; ++i) EXPECT_TRUE(window->QZ(i)->isVisible()) << i;
+    for (int i = 1; i <= 10; ++i) EXPECT_TRUE(QZ(*window, i)->isVisible()) << i;
     EXPECT_EQ(boxes.seen.size(), 1u);
 }
 
@@ -195,7 +196,7 @@ TEST_F(MainWindow, APressSelectsAPieceAndAPressBesideItMovesIt) {
     EXPECT_EQ(window->game().selectedQZ, 9);
     pressBoard(*window, 1800, 4500);  // cell 18
     EXPECT_EQ(window->game().stepCount, 1);
-    EXPECT_EQ(window->QZ(9)->geometry(), QRect(90, 270, 60, 60));
+    EXPECT_EQ(QZ(*window, 9)->geometry(), QRect(90, 270, 60, 60));
     EXPECT_EQ(window->game().selectedQZ, 0);
     // The piece just moved can be selected again by pressing it.
     pressPiece(*window, 9);
@@ -213,18 +214,18 @@ TEST_F(MainWindow, OnlyTheLeftButtonMovesAndKeysNeverDo) {
     EXPECT_EQ(window->game().stepCount, 0);
     EXPECT_EQ(window->game().selectedQZ, 9);  // the selection stands
     for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return})
-        QTest::keyClick(window->QZ(9), key);
+        QTest::keyClick(QZ(*window, 9), key);
     EXPECT_EQ(window->game().stepCount, 0);
 }
 
 TEST_F(MainWindow, TheBoardShowsTheHandCursorAndTheMarginTheArrow) {
     ship("横刀立马");
     ASSERT_TRUE(start());
-    QTest::mouseMove(window->Picture1(), QPoint(100, 100));
+    QTest::mouseMove(Picture1(*window), QPoint(100, 100));
     window->Picture1_MouseMove(0, 0, 1500, 1500);
-    EXPECT_EQ(window->Picture1()->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(Picture1(*window)->cursor().shape(), Qt::BitmapCursor);
     window->Picture1_MouseMove(0, 0, 4051, 1500);
-    EXPECT_EQ(window->Picture1()->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(Picture1(*window)->cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST_F(MainWindow, UndoWalksBackAndRefusesAtTheStart) {
@@ -233,12 +234,12 @@ TEST_F(MainWindow, UndoWalksBackAndRefusesAtTheStart) {
     const std::string start = window->game().board.positionEntry();
     pressPiece(*window, 9);
     pressBoard(*window, 1800, 4500);
-    QTest::mouseClick(window->XPButton1(), Qt::LeftButton);
+    QTest::mouseClick(XPButton1(*window), Qt::LeftButton);
     EXPECT_EQ(window->game().board.positionEntry(), start);
-    EXPECT_EQ(window->QZ(9)->geometry(), QRect(30, 270, 60, 60));
-    EXPECT_EQ(window->Label(7)->text(), "0");
+    EXPECT_EQ(QZ(*window, 9)->geometry(), QRect(30, 270, 60, 60));
+    EXPECT_EQ(Label(*window, 7)->text(), "0");
     EXPECT_TRUE(boxes.seen.empty());
-    QTest::mouseClick(window->XPButton1(), Qt::LeftButton);
+    QTest::mouseClick(XPButton1(*window), Qt::LeftButton);
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].text, "初始阵型，无法撤消！");
     EXPECT_EQ(boxes.seen[0].caption, "Quellan");
@@ -251,7 +252,7 @@ TEST_F(MainWindow, AnUnwritableLogFolderLosesNoEarlierRecord) {
     for (int i = 0; i <= 200; ++i) old += "\"x\"\r\n";  // a 200-step record
     auto recordPath = dir.write(pathFromUtf8("log/横刀立马.log"), utf8ToGb18030(old));
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->Label(5)->text(), "200");
+    EXPECT_EQ(Label(*window, 5)->text(), "200");
     // Make the record unwritable: a folder where the new file would go, and
     // the folder read-only (which stops everyone but the superuser).
     std::filesystem::create_directories(recordPath.string() + ".new/blocked");
@@ -261,7 +262,7 @@ TEST_F(MainWindow, AnUnwritableLogFolderLosesNoEarlierRecord) {
     auto solution = solve(window->game().board);
     ASSERT_TRUE(solution);
     for (const auto& s : solution->path) playStep(*window, s);
-    EXPECT_EQ(window->Label(6)->text(), "New");
+    EXPECT_EQ(Label(*window, 6)->text(), "New");
     std::filesystem::permissions(dir.path() / "log", std::filesystem::perms::owner_all);
     EXPECT_EQ(readAll(recordPath), utf8ToGb18030(old));
 }

@@ -7,6 +7,7 @@
 #include "app/frm_main.h"
 #include "play/solver.h"
 #include "support/steps.h"
+#include "tests/app/window_parts.h"
 #include "xpbutton/xpbutton.h"
 
 namespace quellan::testing {
@@ -15,10 +16,10 @@ inline QPoint boardPixel(float tx, float ty) {
     return {static_cast<int>(tx) / kTwipsPerPixel, static_cast<int>(ty) / kTwipsPerPixel};
 }
 
-inline void pressPiece(frmMain& w, int index) { QTest::mouseClick(w.QZ(index), Qt::LeftButton); }
+inline void pressPiece(frmMain& w, int index) { QTest::mouseClick(QZ(w, index), Qt::LeftButton); }
 
 inline void pressBoard(frmMain& w, float tx, float ty, Qt::MouseButton button = Qt::LeftButton) {
-    QTest::mouseClick(w.Picture1(), button, {}, boardPixel(tx, ty));
+    QTest::mouseClick(Picture1(w), button, {}, boardPixel(tx, ty));
 }
 
 inline void playStep(frmMain& w, const BoardStep& s) {

@@ -8,6 +8,7 @@
 #include "frame_model/help_texts.h"
 #include "platform/shell_open.h"
 #include "tests/app/app_fixture.h"
+#include "tests/app/window_parts.h"
 #include "xpbutton/xpbutton.h"
 
 namespace quellan {
@@ -29,21 +30,21 @@ class HelpActions : public AppFixture {
 
 TEST_F(HelpActions, TheIconsStandInTheLowerRightOfThePanel) {
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->Image(8)->geometry(), QRect(312, 320, 16, 16));
-    EXPECT_EQ(window->Image(9)->geometry(), QRect(352, 320, 16, 16));
-    EXPECT_EQ(window->Image(10)->geometry(), QRect(392, 312, 31, 31));
+    EXPECT_EQ(Image(*window, 8)->geometry(), QRect(312, 320, 16, 16));
+    EXPECT_EQ(Image(*window, 9)->geometry(), QRect(352, 320, 16, 16));
+    EXPECT_EQ(Image(*window, 10)->geometry(), QRect(392, 312, 31, 31));
     for (int n = 8; n <= 10; ++n) {
-        EXPECT_EQ(window->Image(n)->parentWidget(), static_cast<QWidget*>(window->Picture1()));
-        EXPECT_FALSE(window->Image(n)->picture().isNull()) << n;
-        EXPECT_EQ(window->Image(n)->cursor().shape(), Qt::BitmapCursor) << n;
+        EXPECT_EQ(Image(*window, n)->parentWidget(), static_cast<QWidget*>(Picture1(*window)));
+        EXPECT_FALSE(Image(*window, n)->picture().isNull()) << n;
+        EXPECT_EQ(Image(*window, n)->cursor().shape(), Qt::BitmapCursor) << n;
     }
 }
 
 TEST_F(HelpActions, TheDescriptionAndTheAboutBox) {
     ASSERT_TRUE(start());
-    QTest::mouseClick(window->Image(8), Qt::LeftButton, {}, QPoint(8, 8));
-    QTest::mouseClick(window->Image(9), Qt::LeftButton, {}, QPoint(8, 8));
-    QTest::mouseClick(window->Image(9), Qt::RightButton, {}, QPoint(8, 8));
+    QTest::mouseClick(Image(*window, 8), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(Image(*window, 9), Qt::LeftButton, {}, QPoint(8, 8));
+    QTest::mouseClick(Image(*window, 9), Qt::RightButton, {}, QPoint(8, 8));
     ASSERT_EQ(boxes.seen.size(), 2u);
     EXPECT_EQ(boxes.seen[0].caption, "游戏说明");
     EXPECT_EQ(boxes.seen[0].icon, QMessageBox::Question);
@@ -62,11 +63,11 @@ TEST_F(HelpActions, TheDescriptionAndTheAboutBox) {
 
 TEST_F(HelpActions, TheWebIconAndTheNoticeOpenTheMakersPages) {
     ASSERT_TRUE(start());
-    QTest::mouseClick(window->Image(10), Qt::LeftButton, {}, QPoint(15, 15));
-    QTest::mouseClick(window->LbBR(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseClick(Image(*window, 10), Qt::LeftButton, {}, QPoint(15, 15));
+    QTest::mouseClick(LbBR(*window), Qt::LeftButton, {}, QPoint(3, 3));
     EXPECT_EQ(opened, (QStringList{"https://www.quellan.example/download.html",
                                    "https://www.quellan.example/"}));
-    EXPECT_EQ(window->LbBR()->toolTip(), "查看版权所有者信息");
+    EXPECT_EQ(LbBR(*window)->toolTip(), "查看版权所有者信息");
     EXPECT_TRUE(boxes.seen.empty());
 }
 
@@ -74,7 +75,7 @@ TEST_F(HelpActions, F1OpensTheRegisteredHelp) {
     dir.write("help/index.html", "<html></html>");
     ASSERT_TRUE(start());
     EXPECT_EQ(window->helpFile().helpFile(), appPath() + "/help.chm");
-    QTest::keyClick(window->QZ(1), Qt::Key_F1);
+    QTest::keyClick(QZ(*window, 1), Qt::Key_F1);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(QUrl(opened[0]).isLocalFile());
     EXPECT_TRUE(QUrl(opened[0]).toLocalFile().startsWith(appPath() + "/help"))
