@@ -8,8 +8,6 @@ set -euo pipefail
 cd "$(dirname "$0")/../.."
 native=${1:-build}
 build=${QUELLAN_WIN_BUILD_DIR:-${native%/}-win}
-wine=/usr/lib/wine/wine64
-wineserver=/usr/lib/wine/wineserver
 
 now() { date +%s.%N; }
 since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.1f", b - a }'; }
@@ -26,32 +24,18 @@ cmake --build "$build" -j2 --target quellan_core_tests
 exe=$(cat "$build/quellan_core_tests.path")
 echo "windows: cross build took $(since "$t0") s: $exe"
 
-# A prefix of our own: nothing of the user's Wine setup is read or changed.
-# Wine's server keeps its socket below TMPDIR, so that goes in the same
-# throw-away folder. Mono and Gecko are not wanted by console programs, so
-# wineboot does not try to install them.
-scratch=$(mktemp -d "${TMPDIR:-/tmp}/quellan-wine.XXXXXX")
-mkdir -p "$scratch/tmp"
-export WINEPREFIX="$scratch/prefix" TMPDIR="$scratch/tmp" WINEDEBUG=-all
-export WINEDLLOVERRIDES="mscoree,mshtml="
-cleanup() {
-  "$wineserver" -k 2>/dev/null || true
-  rm -rf "$scratch"
-}
-trap cleanup EXIT
+# A prefix of our own, thrown away afterwards (scripts/windows/wine_prefix.sh).
 unset DISPLAY WAYLAND_DISPLAY
-
-t0=$(now)
-"$wine" wineboot -i >/dev/null 2>&1 || true
-"$wineserver" -w
-echo "windows: wineboot of a fresh prefix took $(since "$t0") s"
+source scripts/windows/wine_prefix.sh
+trap wine_prefix_cleanup EXIT
+wine_prefix_boot
 
 # The tests find the shipped assets by their absolute Unix path, which Wine
 # resolves on drive Z: when the working folder is there too.
 log="$build/quellan_core_tests.log"
 t0=$(now)
 set +e
-"$wine" "$exe" --gtest_brief=1 --gtest_color=no >"$log" 2>&1
+"$WINE" "$exe" --gtest_brief=1 --gtest_color=no >"$log" 2>&1
 rc=$?
 set -e
 took=$(since "$t0")
