@@ -33,12 +33,6 @@ constexpr layout::TwipsRect kReplayButton{5940, 3195, 720, 360};
 constexpr layout::TwipsRect kStepsToGo{300, 5880, 2400, 180};
 constexpr int kStepIntervalMs = 400;
 
-void setColor(QWidget* w, const QColor& color) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    w->setPalette(p);
-}
-
 // The mark of a layout that has a record, beside its name in the chooser.
 QIcon recordIcon() {
     QPixmap star(12, 12);
@@ -73,7 +67,7 @@ void CoachPanel::buildControls() {
     m_fewestValue->setObjectName("coachFewest");
     m_fewestValue->move(layout::pixels(kFewestValue).topLeft());
     m_fewestValue->setToolTip(QStringLiteral("单格步数（括号里是整子移动的步数）"));
-    setColor(m_fewestValue, QColor(0, 110, 0));
+    look::setTextColor(m_fewestValue, QColor(0, 110, 0));
 
     m_stepsToGo = new QLabel(&m_window);
     m_stepsToGo->setObjectName("coachStepsToGo");
@@ -189,7 +183,7 @@ void CoachPanel::showStepsToGo() {
     const StepsToGo line = stepsToGo(m_lastStepsToGo, now);
     m_lastStepsToGo = now;
     m_stepsToGo->setText(QStringLiteral("距终局：") + toQString(line.text));
-    setColor(m_stepsToGo, line.raised ? QColor(255, 70, 70) : QColor(255, 255, 255));
+    look::setTextColor(m_stepsToGo, line.raised ? QColor(255, 70, 70) : QColor(255, 255, 255));
     m_stepsToGo->adjustSize();
     m_stepsToGo->show();
 }

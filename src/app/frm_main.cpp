@@ -56,12 +56,6 @@ QLabel* makeLabel(QWidget* parent, const layout::TwipsRect& at, const QString& t
     return label;
 }
 
-void setTextColor(QWidget* w, const QColor& color) {
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, color);
-    w->setPalette(p);
-}
-
 // A label grows with its text, like an auto-sized label, from its left edge.
 void setLabelText(QLabel* label, const QString& text) {
     if (label->text() == text) return;
@@ -122,8 +116,8 @@ void frmMain::buildControls() {
             makeLabel(m_Picture1, placements[i].at, QString::fromUtf8(placements[i].text));
         m_labels[static_cast<size_t>(i)]->setObjectName(QStringLiteral("Label%1").arg(i + 1));
     }
-    setTextColor(Label(5), QColor(255, 0, 0));
-    setTextColor(Label(7), QColor(0, 0, 255));
+    look::setTextColor(Label(5), QColor(255, 0, 0));
+    look::setTextColor(Label(7), QColor(0, 0, 255));
 
     auto* chooser = new LayoutChooser(m_Picture1);
     m_Combo1 = chooser;
@@ -156,7 +150,7 @@ void frmMain::buildControls() {
 
     m_LbBR = new ClickLabel(QStringLiteral("Quellan 制作组 出品"), this);
     m_LbBR->setObjectName("LbBR");
-    setTextColor(m_LbBR, QColor(255, 255, 255));
+    look::setTextColor(m_LbBR, QColor(255, 255, 255));
     m_LbBR->setCursor(m_pictures.handCursor());
     connect(m_LbBR, &ClickLabel::Click, this, &frmMain::LbBR_Click);
 }
