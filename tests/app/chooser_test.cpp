@@ -70,10 +70,11 @@ TEST_F(Chooser, TypingReturnAndLeavingTheFieldChangeNothing) {
     QLineEdit* field = Combo1(*window)->lineEdit();
     ASSERT_NE(field, nullptr);
     auto unchanged = [&](const QString& typed) {
-        EXPECT_EQ(window->game().currentMap, "横刀立马") << typed.toStdString();
-        EXPECT_EQ(window->game().stepCount, 1) << typed.toStdString();
-        EXPECT_EQ(window->game().board.positionEntry(), position) << typed.toStdString();
-        EXPECT_EQ(Combo1(*window)->currentIndex(), 1) << typed.toStdString();
+        SCOPED_TRACE("typed " + typed.toStdString());
+        EXPECT_EQ(window->game().currentMap, "横刀立马");
+        EXPECT_EQ(window->game().stepCount, 1);
+        EXPECT_EQ(window->game().board.positionEntry(), position);
+        EXPECT_EQ(Combo1(*window)->currentIndex(), 1);
     };
     // A beginning that completion would finish, another layout's whole name,
     // and the current layout's own name.

@@ -76,8 +76,8 @@ TEST_F(Frame, ThePaintedFrameSurvivesRepaints) {
         const QImage shot = window->grab().toImage();
         for (QPoint p : {QPoint(2, 200), QPoint(200, 3), QPoint(200, 400), QPoint(462, 100),
                          QPoint(380, 2), QPoint(12, 10)}) {
-            EXPECT_EQ(shot.pixel(p) | 0xFF000000u, surface.pixel(p) | 0xFF000000u)
-                << p.x() << "," << p.y();
+            SCOPED_TRACE(::testing::Message() << "pixel " << p.x() << "," << p.y());
+            EXPECT_EQ(shot.pixel(p) | 0xFF000000u, surface.pixel(p) | 0xFF000000u);
         }
         window->repaint();
     }
@@ -94,10 +94,11 @@ TEST_F(Frame, ARememberedPositionIsKeptOnTheScreen) {
         {1500, screen.height() + 90, 1500, screen.height() - 6165},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "remembered at " << c.x << "," << c.y);
         storePosition(c.x, c.y);
         ASSERT_TRUE(start());
-        EXPECT_EQ(window->FormX(), c.keptX) << c.x;
-        EXPECT_EQ(window->FormY(), c.keptY) << c.y;
+        EXPECT_EQ(window->FormX(), c.keptX);
+        EXPECT_EQ(window->FormY(), c.keptY);
         EXPECT_EQ(window->pos(), QPoint(c.keptX / 15, c.keptY / 15));
         window.reset();
     }
@@ -114,17 +115,18 @@ TEST_F(Frame, ALeftPressOnTheFrameTheStripOrTheMarginDragsTheWindow) {
                           {IMBar(*window), QPoint(100, 10)},
                           {Picture1(*window), QPoint(10, 350)}};  // the board's margin
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.pressed->objectName().toStdString());
         const QPoint before = window->pos();
         QTest::mousePress(c.pressed, Qt::RightButton, {}, c.at);
         QTest::mouseRelease(c.pressed, Qt::RightButton, {}, c.at);
         QTest::mousePress(c.pressed, Qt::MiddleButton, {}, c.at);
         QTest::mouseRelease(c.pressed, Qt::MiddleButton, {}, c.at);
         dragTo(c.pressed, c.at + QPoint(30, 20));
-        EXPECT_EQ(window->pos(), before) << c.pressed->objectName().toStdString();
+        EXPECT_EQ(window->pos(), before);
         QTest::mousePress(c.pressed, Qt::LeftButton, {}, c.at);
         dragTo(c.pressed, c.at + QPoint(30, 20));
         QTest::mouseRelease(c.pressed, Qt::LeftButton, {}, c.at + QPoint(30, 20));
-        EXPECT_EQ(window->pos(), before + QPoint(30, 20)) << c.pressed->objectName().toStdString();
+        EXPECT_EQ(window->pos(), before + QPoint(30, 20));
     }
     EXPECT_EQ(window->FormX(), formX);  // a drag is not remembered
     EXPECT_EQ(window->game().stepCount, 0);

@@ -21,9 +21,10 @@ class SdlEffectPlayerTest : public ::testing::Test {
 
 TEST_F(SdlEffectPlayerTest, PlaysEachEffectFileItself) {
     for (const char* name : {"init.wav", "select.wav", "move.wav", "overpass.wav"}) {
+        SCOPED_TRACE(name);
         player.play(kSounds + "/" + name);
-        EXPECT_FALSE(player.lastWasDefault()) << name;
-        EXPECT_TRUE(player.isPlaying()) << name;
+        EXPECT_FALSE(player.lastWasDefault());
+        EXPECT_TRUE(player.isPlaying());
     }
 }
 
@@ -38,9 +39,10 @@ TEST_F(SdlEffectPlayerTest, AMissingOrUnreadableFilePlaysTheDefaultSound) {
     testing::TempDir dir;
     const std::string broken = dir.write("broken.wav", "RIFF but not really a wave").string();
     for (const std::string& path : {kSounds + "/no-such-effect.wav", broken}) {
+        SCOPED_TRACE(path);
         player.play(path);
-        EXPECT_TRUE(player.lastWasDefault()) << path;
-        EXPECT_TRUE(player.isPlaying()) << path;
+        EXPECT_TRUE(player.lastWasDefault());
+        EXPECT_TRUE(player.isPlaying());
     }
     // A good file afterwards plays itself again.
     player.play(kSounds + "/select.wav");

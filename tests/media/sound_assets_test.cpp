@@ -35,10 +35,11 @@ class SoundAssets : public ::testing::Test {
 TEST_F(SoundAssets, TheFourEffectsLoadAndLastUnderASecond) {
     std::set<Uint32> lengths;
     for (const char* name : {"init.wav", "select.wav", "move.wav", "overpass.wav"}) {
+        SCOPED_TRACE(name);
         Mix_Chunk* chunk = Mix_LoadWAV((kSounds + "/" + name).c_str());
-        ASSERT_NE(chunk, nullptr) << name << ": " << Mix_GetError();
-        EXPECT_GT(chunkSeconds(chunk), 0.05) << name;
-        EXPECT_LT(chunkSeconds(chunk), 1.0) << name;
+        ASSERT_NE(chunk, nullptr) << Mix_GetError();
+        EXPECT_GT(chunkSeconds(chunk), 0.05);
+        EXPECT_LT(chunkSeconds(chunk), 1.0);
         lengths.insert(chunk->alen);
         Mix_FreeChunk(chunk);
     }
@@ -49,12 +50,13 @@ TEST_F(SoundAssets, TheSevenTracksLoadAndLastFortyToNinetySeconds) {
     std::uintmax_t bytes = 0;
     for (int n = 1; n <= MusicCycle::kTrackCount; ++n) {
         const std::string path = MusicCycle::trackPath(kSounds.substr(0, kSounds.size() - 6), n);
+        SCOPED_TRACE(path);
         Mix_Music* music = Mix_LoadMUS(path.c_str());
-        ASSERT_NE(music, nullptr) << path << ": " << Mix_GetError();
-        EXPECT_EQ(Mix_GetMusicType(music), MUS_MP3) << path;
+        ASSERT_NE(music, nullptr) << Mix_GetError();
+        EXPECT_EQ(Mix_GetMusicType(music), MUS_MP3);
         const double seconds = Mix_MusicDuration(music);
-        EXPECT_GE(seconds, 40.0) << path;
-        EXPECT_LE(seconds, 90.0) << path;
+        EXPECT_GE(seconds, 40.0);
+        EXPECT_LE(seconds, 90.0);
         Mix_FreeMusic(music);
         bytes += std::filesystem::file_size(path);
     }

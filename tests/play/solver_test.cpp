@@ -42,8 +42,9 @@ void expectPathSolves(const Board& start, const Solution& solution) {
     state.currentMap = "solver";
     state.history.append(state.board.positionEntry());
     for (std::size_t k = 0; k < solution.path.size(); ++k) {
+        SCOPED_TRACE(::testing::Message() << "step " << k);
         const BoardStep& step = solution.path[k];
-        ASSERT_TRUE(isPieceIndex(step.piece)) << "step " << k;
+        ASSERT_TRUE(isPieceIndex(step.piece));
         const Piece& piece = state.board.piece(step.piece);
         const PieceStep move =
             stepOf({piece.left, piece.top}, footprintOf(step.piece, piece), step.direction);
@@ -52,13 +53,13 @@ void expectPathSolves(const Board& start, const Solution& solution) {
             ASSERT_EQ(CheckXY(state.board, step.piece, static_cast<float>(cell.left),
                               static_cast<float>(cell.top)),
                       0)
-                << "step " << k << " enters an occupied cell";
+                << "enters an occupied cell";
         }
         const auto [x, y] = testing::pressTwipsFor(state.board, step);
         state.selectedQZ = static_cast<std::int16_t>(step.piece);
         const MoveOutcome outcome = QZMove(state, host, paths, x, y);
         const bool last = k + 1 == solution.path.size();
-        ASSERT_EQ(outcome, last ? MoveOutcome::Solved : MoveOutcome::Moved) << "step " << k;
+        ASSERT_EQ(outcome, last ? MoveOutcome::Solved : MoveOutcome::Moved);
     }
     EXPECT_TRUE(isSolved(state.board));
     EXPECT_EQ(state.stepCount, solution.steps);
