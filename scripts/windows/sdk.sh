@@ -111,8 +111,11 @@ build() {  # build NAME SOURCE CMAKE-ARGS...
 # --- Qt ---------------------------------------------------------------------
 # Only what the game (Core, Gui, Widgets, Concurrent) and its tests (Test)
 # use. Debian's source leaves out the tablet header (wintab.h), and without
-# OpenGL the Windows plugin must not compile its dynamic-GL code. The host's
-# tools of the same version run during the build.
+# OpenGL the Windows plugin must not compile its dynamic-GL code. The
+# DirectWrite 3 font database is left out: with mingw-w64 here the Windows
+# plugin was left with an unresolved reference to its constructor, and the
+# GDI font database serves the game's faces. The host's tools of the same
+# version run during the build.
 local host_qt_cmake
 host_qt_cmake=$(dirname "$(ls -d /usr/lib/*/cmake/Qt6CoreTools | head -1)")
 build qtbase "$qt_src" \
@@ -123,7 +126,7 @@ build qtbase "$qt_src" \
   -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF \
   -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
   -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF \
-  -DFEATURE_icu=OFF -DFEATURE_direct2d=OFF \
+  -DFEATURE_icu=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
   -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
 
 # --- SDL2 and SDL2_mixer ----------------------------------------------------
