@@ -17,6 +17,19 @@ struct StepBand {
     int most = 0;
 };
 
+// The workshop's difficulty bands, by fewest single-cell steps; the
+// hardest arrangement of the standard pieces needs 179.
+struct DifficultyBand {
+    const char* name;
+    StepBand steps;
+};
+inline constexpr DifficultyBand kDifficultyBands[] = {
+    {"入门（40 步以内）", {1, 40}},
+    {"中等（41–90 步）", {41, 90}},
+    {"困难（91–140 步）", {91, 140}},
+    {"极难（141 步以上）", {141, 179}},
+};
+
 // A proper arrangement whose fewest steps lie in `band`; nullopt when none
 // turned up in `draws` distance maps (a band nothing reaches, such as
 // more than 179 steps).

@@ -24,4 +24,22 @@ inline constexpr std::string_view kHintNoWay = "从当前局面已经无法过�
 inline constexpr std::string_view kReplayRefused =
     "这份记录不是从本阵型开局、一步一步走成的，无法回放。";
 
+// The layout workshop.
+inline constexpr std::string_view kSolvedTrial = "恭喜过关~\n试玩的阵型没有记录，成绩不保存。";
+inline constexpr std::string_view kBadShareCode =
+    "这不是有效的分享码。分享码是 6 个字母或数字，例如横刀立马的 2CCLPJ；阵型没有改变。";
+inline constexpr std::string_view kSaveTitle = "Quellan - 保存阵型";
+inline constexpr std::string_view kSavePrompt = "给新阵型起个名字（它会加到阵型列表的末尾）：";
+inline constexpr std::string_view kSaveFailed =
+    "阵型文件写不进 map 文件夹（文件夹可能是只读的，或者磁盘满了）。\n"
+    "什么也没有改变，布阵里的阵型还在。";
+inline constexpr std::string_view kTrialEntry = "试玩";
+inline constexpr std::string_view kNameEmpty = "阵型名称不能为空。";
+inline constexpr std::string_view kNameBadCharacter =
+    "阵型名称不能含有 \\ / : * ? \" < > | 这些字符或控制字符。";
+inline constexpr std::string_view kNameEndsInDot = "阵型名称不能以句点或空格结尾。";
+inline constexpr std::string_view kNameReserved = "这个名称是系统保留的设备名，请换一个。";
+inline constexpr std::string_view kNameTooLong = "阵型名称太长了，请短一些。";
+inline constexpr std::string_view kNameTaken = "已经有同名的阵型了，请换一个名称。";
+
 }  // namespace quellan::texts

@@ -18,6 +18,12 @@ void runWinSequence(GameState& state, GameHost& host, const GamePaths& paths) {
         host.showMessage(texts::kSolvedAssisted, MessageIcon::None, texts::kAppTitle);
         return;
     }
+    // An arrangement tried out from the workshop has no file to name a
+    // record after.
+    if (state.trial) {
+        host.showMessage(texts::kSolvedTrial, MessageIcon::None, texts::kAppTitle);
+        return;
+    }
     host.showMessage(texts::kSolved, MessageIcon::None, texts::kAppTitle);
     if (!isNewRecord(state, paths)) return;
 

@@ -42,6 +42,10 @@ struct GameState {
     // A hint or the demonstration helped in this game: its win is not
     // recorded. Cleared when a layout is set up.
     bool assisted = false;
+    // The board holds an arrangement tried out from the workshop, which has
+    // no layout file: its win asks no name and writes no record. Cleared
+    // when a layout is set up.
+    bool trial = false;
 
     // A layout stands on the board: false before the first load and after
     // a load that failed.

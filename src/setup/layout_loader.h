@@ -16,6 +16,12 @@ namespace quellan {
 // is empty, the step label keeps its text and no sound plays. Returns whether it loaded.
 bool InitMap(GameState& state, GameHost& host, const GamePaths& paths, const std::string& name);
 
+// Sets an arrangement up that has no layout file (the workshop's trial): a
+// new game as InitMap starts one, with no record shown; `CurrentMap` keeps
+// the layout last set up, so that layout is the one remembered. The
+// arrangement must be a proper one.
+void setUpTrial(GameState& state, GameHost& host, const Board& arrangement);
+
 // Shows the record of layout `name` in `state` (best steps and holder) as
 // read from its record file.
 void loadRecordInfo(GameState& state, const GamePaths& paths, const std::string& name);

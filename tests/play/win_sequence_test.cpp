@@ -134,5 +134,26 @@ TEST_F(WinSequence, AnUnwritableLogFolderKeepsTheOldRecordAndTheGameGoesOn) {
     EXPECT_EQ(readAll(paths.recordFile("近")), before);
 }
 
+// The workshop's trial: the arrangement has no file, so its win neither
+// asks a name nor writes the record of the layout set up before it.
+TEST_F(WinSequence, ATrialWinAsksNoNameAndWritesNoRecord) {
+    const Board arrangement = state.board;
+    host.clearLog();
+    setUpTrial(state, host, arrangement);
+    EXPECT_TRUE(state.trial);
+    EXPECT_EQ(state.currentMap, "近");
+    EXPECT_EQ(state.history.size(), 1u);
+    EXPECT_EQ(state.labels.holder, "无记录");
+    EXPECT_EQ(host.log, std::vector<std::string>{"effect /sound/init.wav"});
+    host.clearLog();
+    ASSERT_EQ(solve(), MoveOutcome::Solved);
+    EXPECT_EQ(host.log.back(), "message 恭喜过关~\n试玩的阵型没有记录，成绩不保存。 | Quellan | 0");
+    EXPECT_EQ(std::count(host.log.begin(), host.log.end(), "ask Quellan - 新的最佳步数记录"), 0);
+    EXPECT_FALSE(std::filesystem::exists(paths.recordFile("近")));
+    // Setting a layout up ends the trial.
+    ASSERT_TRUE(load("近"));
+    EXPECT_FALSE(state.trial);
+}
+
 }  // namespace
 }  // namespace quellan
