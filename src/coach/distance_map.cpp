@@ -1,6 +1,6 @@
 #include "coach/distance_map.h"
 
-#include <limits>
+#include <vector>
 
 namespace quellan {
 
@@ -8,8 +8,8 @@ using namespace packed;
 
 namespace {
 
-// Room for the positions of most layouts; the index grows for the rest.
-inline constexpr std::size_t kIndexSlots = std::size_t{1} << 16;
+// Room for the positions of most layouts; the queue grows for the rest.
+inline constexpr std::size_t kUsualPositions = std::size_t{1} << 16;
 
 }  // namespace
 
@@ -17,51 +17,70 @@ DistanceMap::DistanceMap(const Board& start) {
     const auto first = packBoard(start);
     if (!first) return;
 
-    // Every reachable position, found breadth first, with the numbers of its
-    // neighbours kept row by row so the second pass needs no look-ups.
-    m_index = PositionIndex(kIndexSlots);
+    // Every reachable position, found breadth first, with the numbers of
+    // its neighbours kept row by row so the second pass needs no spelling.
+    m_lying = lyingGenerals(*first);
+    m_reached = RankSet(rankCount(m_lying));
     std::vector<Position> positions{*first};
+    std::vector<std::uint32_t> ranks{rankOf(*first, m_lying)};
     std::vector<std::uint32_t> rowStart{0};
     std::vector<std::uint32_t> neighbours;
-    positions.reserve(kIndexSlots / 2);
-    neighbours.reserve(2 * kIndexSlots);
-    m_index.insert(*first);
+    positions.reserve(kUsualPositions);
+    ranks.reserve(kUsualPositions);
+    rowStart.reserve(kUsualPositions);
+    neighbours.reserve(4 * kUsualPositions);
+    m_reached.insert(ranks[0]);
     for (std::size_t next = 0; next < positions.size(); ++next) {
         forEachStep(positions[next], [&](Position after) {
-            const auto entry = m_index.insert(after);
-            if (entry.added) positions.push_back(after);
-            neighbours.push_back(entry.id);
+            const std::uint32_t rank = rankOf(after, m_lying);
+            neighbours.push_back(rank);
+            if (!m_reached.insert(rank)) return;
+            positions.push_back(after);
+            ranks.push_back(rank);
         });
         rowStart.push_back(static_cast<std::uint32_t>(neighbours.size()));
     }
+    m_reached.number();
+
+    // From here on a position goes by its place in `positions`.
+    const auto count = static_cast<std::uint32_t>(positions.size());
+    std::vector<std::uint32_t> placeOf(count);
+    for (std::uint32_t k = 0; k < count; ++k) {
+        ranks[k] = m_reached.numberOfMember(ranks[k]);
+        placeOf[ranks[k]] = k;
+    }
+    for (std::uint32_t& other : neighbours) other = placeOf[m_reached.numberOfMember(other)];
 
     // Steps are reversible, so the distance to the nearest solved position
     // is a breadth-first search from all of them at once.
-    m_distances.assign(positions.size(), kNoWay);
-    std::vector<std::uint32_t> queue;
-    queue.reserve(positions.size());
-    for (std::uint32_t id = 0; id < positions.size(); ++id) {
-        if (isHome(positions[id])) {
-            m_distances[id] = 0;
-            queue.push_back(id);
+    std::vector<std::uint16_t> distances(count, kNoWay);
+    std::vector<std::uint32_t>& queue = placeOf;  // no longer needed as it was
+    queue.clear();
+    for (std::uint32_t k = 0; k < count; ++k) {
+        if (isHome(positions[k])) {
+            distances[k] = 0;
+            queue.push_back(k);
         }
     }
     for (std::size_t next = 0; next < queue.size(); ++next) {
-        const std::uint32_t id = queue[next];
-        const std::uint16_t further = static_cast<std::uint16_t>(m_distances[id] + 1);
-        for (std::uint32_t k = rowStart[id]; k < rowStart[id + 1]; ++k) {
-            const std::uint32_t other = neighbours[k];
-            if (m_distances[other] != kNoWay) continue;
-            m_distances[other] = further;
+        const std::uint32_t k = queue[next];
+        const auto further = static_cast<std::uint16_t>(distances[k] + 1);
+        for (std::uint32_t e = rowStart[k]; e < rowStart[k + 1]; ++e) {
+            const std::uint32_t other = neighbours[e];
+            if (distances[other] != kNoWay) continue;
+            distances[other] = further;
             queue.push_back(other);
         }
     }
+    m_distances.resize(count);
+    for (std::uint32_t k = 0; k < count; ++k) m_distances[ranks[k]] = distances[k];
 }
 
 std::optional<int> DistanceMap::distanceOf(Position pos) const {
-    const std::uint32_t id = m_index.find(pos);
-    if (id == PositionIndex::kAbsent || m_distances[id] == kNoWay) return std::nullopt;
-    return m_distances[id];
+    if (lyingGenerals(pos) != m_lying) return std::nullopt;
+    const auto number = m_reached.find(rankOf(pos, m_lying));
+    if (!number || m_distances[*number] == kNoWay) return std::nullopt;
+    return m_distances[*number];
 }
 
 std::optional<int> DistanceMap::stepsToSolve(const Board& board) const {
@@ -94,7 +113,7 @@ std::vector<BoardStep> DistanceMap::bestSteps(const Board& board) const {
 }
 
 std::size_t DistanceMap::bytes() const {
-    return sizeof(*this) + m_index.bytes() + m_distances.capacity() * sizeof(std::uint16_t);
+    return sizeof(*this) + m_reached.bytes() + m_distances.capacity() * sizeof(std::uint16_t);
 }
 
 std::vector<BoardStep> fewestStepsPath(const DistanceMap& map, Board board) {

@@ -9,7 +9,8 @@
 #include <optional>
 #include <vector>
 
-#include "coach/position_index.h"
+#include "coach/position_rank.h"
+#include "coach/rank_set.h"
 #include "coach/step.h"
 #include "setup/board.h"
 
@@ -42,8 +43,9 @@ class DistanceMap {
     // its fewest steps.
     template <class Visit>
     void forEachSolvable(Visit&& visit) const {
-        m_index.forEach([&](packed::Position pos, std::uint32_t id) {
-            if (m_distances[id] != kNoWay) visit(pos, static_cast<int>(m_distances[id]));
+        m_reached.forEach([&](std::uint32_t rank, std::uint32_t number) {
+            if (m_distances[number] != kNoWay)
+                visit(packed::positionOfRank(rank, m_lying), static_cast<int>(m_distances[number]));
         });
     }
 
@@ -55,8 +57,9 @@ class DistanceMap {
 
     std::optional<int> distanceOf(packed::Position pos) const;
 
-    packed::PositionIndex m_index{2};
-    std::vector<std::uint16_t> m_distances;  // by the index's numbers
+    int m_lying = 0;                         // lying generals in every position of the map
+    packed::RankSet m_reached;               // the numbers of the positions reachable
+    std::vector<std::uint16_t> m_distances;  // by their dense numbers in the set
 };
 
 // One fewest-steps solution from `board`: the steps in order, each one of

@@ -157,21 +157,24 @@ inline Position stepped(Position pos, int code, int cell, int d) {
     return (pos & ~kTables.place[code][cell].mask) | kTables.place[code][rule.to].bits;
 }
 
-// Calls `visit(after)` for every position one step away from `pos`. Only a
-// piece beside a free cell can step, into that cell, so the walk starts from
-// the two free cells.
+// Calls `visit(after)` once for every position one step away from `pos`.
+// Only a piece beside a free cell can step, into that cell, so the walk
+// starts from the two free cells; a step into both is taken from the first.
 template <class Visit>
 inline void forEachStep(Position pos, Visit&& visit) {
     for (Position free = freeCells(pos); free != 0; free &= free - 1) {
-        const int cell = std::countr_zero(free) / kBitsPerCell;
+        const int shift = std::countr_zero(free);
+        const int cell = shift / kBitsPerCell;
         for (int d = 0; d < kDirectionCount; ++d) {
             const int beside = kTables.enteringFrom[cell][d];
             if (beside < 0) continue;
             const int part = codeAt(pos, beside);
             if (part == kEmpty) continue;
             const int topLeft = beside - kBackToTopLeft[part];
-            const Position after = stepped(pos, codeAt(pos, topLeft), topLeft, d);
-            if (after != 0) visit(after);
+            const int code = codeAt(pos, topLeft);
+            const StepRule& rule = kTables.step[code][topLeft][d];
+            if ((pos & rule.entered) != 0 || std::countr_zero(rule.entered) != shift) continue;
+            visit((pos & ~kTables.place[code][topLeft].mask) | kTables.place[code][rule.to].bits);
         }
     }
 }

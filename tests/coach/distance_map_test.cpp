@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <set>
 
 #include "coach/piece_moves.h"
 #include "support/boards.h"
@@ -99,6 +100,21 @@ TEST(DistanceMapTest, ASolvedPositionNeedsNothing) {
     EXPECT_EQ(map.stepsToSolve(board), 0);
     EXPECT_TRUE(map.bestSteps(board).empty());
     EXPECT_EQ(fewestPieceMoves(board), 0);
+}
+
+// Every position of 横刀立马's map, got back from its number, numbers back
+// to that number, and the numbers are as many as the positions.
+TEST(PositionRankTest, APositionAndItsNumberGiveEachOther) {
+    const DistanceMap map{Board()};
+    const int lying = packed::lyingGenerals(*packed::packBoard(Board()));
+    std::set<std::uint32_t> ranks;
+    map.forEachSolvable([&](packed::Position pos, int) {
+        const std::uint32_t rank = packed::rankOf(pos, lying);
+        EXPECT_LT(rank, packed::rankCount(lying));
+        EXPECT_EQ(packed::positionOfRank(rank, lying), pos);
+        ranks.insert(rank);
+    });
+    EXPECT_EQ(ranks.size(), map.positionCount());
 }
 
 TEST(DistanceMapTest, KnowsOnlyPositionsOfItsOwnLayout) {

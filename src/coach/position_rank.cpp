@@ -1,0 +1,65 @@
+#include "coach/position_rank.h"
+
+namespace quellan::packed {
+
+using namespace rank_detail;
+
+namespace {
+
+constexpr std::array<int, kLetters> kCodeOfLetter = {kEmpty, kLyingCode, kUprightCode,
+                                                     kSoldierCode};
+
+// Puts what stands on the first cell not yet covered: `code`'s piece, or
+// nothing. False when the piece does not fit there.
+bool placeNext(Position& pos, Position& covered, int code) {
+    const int cell = std::countr_zero(~covered & kFieldBases) / kBitsPerCell;
+    if (cell >= kCellCount) return false;
+    if (code == kEmpty) {
+        covered |= kCellMask << shiftOf(cell);
+        return true;
+    }
+    const Placement& place = kTables.place[code][cell];
+    if (!place.fits || (covered & place.mask) != 0) return false;
+    pos |= place.bits;
+    covered |= place.mask;
+    return true;
+}
+
+}  // namespace
+
+Position positionOfRank(std::uint32_t rank, int lying) {
+    const std::uint32_t spellings = spellingCount(lying);
+    const std::uint32_t spot = rank / spellings;
+    std::uint32_t place = rank % spellings;
+
+    Position pos = 0;
+    Position covered = 0;  // every field of a covered or free cell set
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const Placement& commander = kTables.place[kCommanderCode][cell];
+        if (commander.fits && kRankTables.commanderOrder[static_cast<std::size_t>(cell)] == spot) {
+            pos = commander.bits;
+            covered = commander.mask;
+        }
+    }
+    if (pos == 0) return 0;
+
+    Counts left = allLetters(lying);
+    for (int k = 0; k < kSpellingLength; ++k) {
+        // The letter spelt next: the first whose orderings hold `place`.
+        int letter = 0;
+        for (;; ++letter) {
+            if (letter == kLetters) return 0;
+            int& n = left[static_cast<std::size_t>(letter)];
+            if (n == 0) continue;
+            --n;
+            const std::uint32_t orderings = kRankTables.orderings[orderingsIndex(left)];
+            if (place < orderings) break;
+            place -= orderings;
+            ++n;
+        }
+        if (!placeNext(pos, covered, kCodeOfLetter[static_cast<std::size_t>(letter)])) return 0;
+    }
+    return pos;
+}
+
+}  // namespace quellan::packed
