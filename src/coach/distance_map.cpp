@@ -8,35 +8,71 @@ using namespace packed;
 
 namespace {
 
-// Room for the positions of most layouts; the queue grows for the rest.
-inline constexpr std::size_t kUsualPositions = std::size_t{1} << 16;
+// The working lists of a build. Each thread keeps its own between builds
+// (at most about 3 MB, for the largest groups), so that the next build, and
+// the workshop draws many, finds its memory ready instead of asking the
+// system for every page again.
+struct BuildSpace {
+    std::vector<Position> positions;        // breadth first from the start
+    std::vector<std::uint32_t> parents;     // the place each was found from
+    std::vector<std::uint32_t> numbers;     // of the positions, then dense
+    std::vector<std::uint32_t> rowStart;    // of each position's neighbours
+    std::vector<std::uint32_t> neighbours;  // their numbers, then places
+    std::vector<std::uint32_t> placeOf;     // by dense number; then a queue
+    std::vector<std::uint16_t> distances;   // by place
+};
+
+// Room for the positions of most layouts; the lists grow for the rest.
+inline constexpr std::size_t kUsualPositions = std::size_t{1} << 17;
+inline constexpr std::size_t kUsualNeighbours = 4 * kUsualPositions;
+
+BuildSpace& buildSpace() {
+    thread_local BuildSpace space;
+    space.positions.reserve(kUsualPositions);
+    space.parents.reserve(kUsualPositions);
+    space.numbers.reserve(kUsualPositions);
+    space.rowStart.reserve(kUsualPositions);
+    space.neighbours.reserve(kUsualNeighbours);
+    space.positions.clear();
+    space.parents.clear();
+    space.numbers.clear();
+    space.rowStart.clear();
+    space.neighbours.clear();
+    return space;
+}
 
 }  // namespace
 
 DistanceMap::DistanceMap(const Board& start) {
     const auto first = packBoard(start);
     if (!first) return;
+    BuildSpace& space = buildSpace();
+    auto& [positions, parents, numbers, rowStart, neighbours, placeOf, distances] = space;
 
     // Every reachable position, found breadth first, with the numbers of
     // its neighbours kept row by row so the second pass needs no spelling.
-    m_lying = lyingGenerals(*first);
-    m_reached = RankSet(rankCount(m_lying));
-    std::vector<Position> positions{*first};
-    std::vector<std::uint32_t> ranks{rankOf(*first, m_lying)};
-    std::vector<std::uint32_t> rowStart{0};
-    std::vector<std::uint32_t> neighbours;
-    positions.reserve(kUsualPositions);
-    ranks.reserve(kUsualPositions);
-    rowStart.reserve(kUsualPositions);
-    neighbours.reserve(4 * kUsualPositions);
-    m_reached.insert(ranks[0]);
-    for (std::size_t next = 0; next < positions.size(); ++next) {
+    m_numbering = PositionNumbering(lyingGenerals(*first));
+    m_reached = RankSet(m_numbering.count());
+    positions.push_back(*first);
+    parents.push_back(0);
+    numbers.push_back(m_numbering.numberOf(*first));
+    rowStart.push_back(0);
+    m_reached.insert(numbers[0]);
+    for (std::uint32_t next = 0; next < positions.size(); ++next) {
+        // The step back to where a position was found from needs no spelling.
+        const Position parent = positions[parents[next]];
+        const std::uint32_t parentNumber = numbers[parents[next]];
         forEachStep(positions[next], [&](Position after) {
-            const std::uint32_t rank = rankOf(after, m_lying);
-            neighbours.push_back(rank);
-            if (!m_reached.insert(rank)) return;
+            if (after == parent) {
+                neighbours.push_back(parentNumber);
+                return;
+            }
+            const std::uint32_t number = m_numbering.numberOf(after);
+            neighbours.push_back(number);
+            if (!m_reached.insert(number)) return;
             positions.push_back(after);
-            ranks.push_back(rank);
+            parents.push_back(next);
+            numbers.push_back(number);
         });
         rowStart.push_back(static_cast<std::uint32_t>(neighbours.size()));
     }
@@ -44,16 +80,16 @@ DistanceMap::DistanceMap(const Board& start) {
 
     // From here on a position goes by its place in `positions`.
     const auto count = static_cast<std::uint32_t>(positions.size());
-    std::vector<std::uint32_t> placeOf(count);
+    placeOf.resize(count);
     for (std::uint32_t k = 0; k < count; ++k) {
-        ranks[k] = m_reached.numberOfMember(ranks[k]);
-        placeOf[ranks[k]] = k;
+        numbers[k] = m_reached.numberOfMember(numbers[k]);
+        placeOf[numbers[k]] = k;
     }
     for (std::uint32_t& other : neighbours) other = placeOf[m_reached.numberOfMember(other)];
 
     // Steps are reversible, so the distance to the nearest solved position
     // is a breadth-first search from all of them at once.
-    std::vector<std::uint16_t> distances(count, kNoWay);
+    distances.assign(count, kNoWay);
     std::vector<std::uint32_t>& queue = placeOf;  // no longer needed as it was
     queue.clear();
     for (std::uint32_t k = 0; k < count; ++k) {
@@ -73,12 +109,12 @@ DistanceMap::DistanceMap(const Board& start) {
         }
     }
     m_distances.resize(count);
-    for (std::uint32_t k = 0; k < count; ++k) m_distances[ranks[k]] = distances[k];
+    for (std::uint32_t k = 0; k < count; ++k) m_distances[numbers[k]] = distances[k];
 }
 
 std::optional<int> DistanceMap::distanceOf(Position pos) const {
-    if (lyingGenerals(pos) != m_lying) return std::nullopt;
-    const auto number = m_reached.find(rankOf(pos, m_lying));
+    if (!m_numbering.numbers(pos)) return std::nullopt;
+    const auto number = m_reached.find(m_numbering.numberOf(pos));
     if (!number || m_distances[*number] == kNoWay) return std::nullopt;
     return m_distances[*number];
 }

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "coach/position_rank.h"
+#include "coach/position_numbering.h"
 #include "coach/rank_set.h"
 #include "coach/step.h"
 #include "setup/board.h"
@@ -45,7 +45,7 @@ class DistanceMap {
     void forEachSolvable(Visit&& visit) const {
         m_reached.forEach([&](std::uint32_t rank, std::uint32_t number) {
             if (m_distances[number] != kNoWay)
-                visit(packed::positionOfRank(rank, m_lying), static_cast<int>(m_distances[number]));
+                visit(m_numbering.positionOf(rank), static_cast<int>(m_distances[number]));
         });
     }
 
@@ -57,7 +57,7 @@ class DistanceMap {
 
     std::optional<int> distanceOf(packed::Position pos) const;
 
-    int m_lying = 0;                         // lying generals in every position of the map
+    packed::PositionNumbering m_numbering;
     packed::RankSet m_reached;               // the numbers of the positions reachable
     std::vector<std::uint16_t> m_distances;  // by their dense numbers in the set
 };

@@ -76,6 +76,7 @@ struct StepRule {
     bool fits = false;
     Position entered = 0;
     int to = 0;
+    Position flip = 0;  // the bits that change, entered cells being free
 };
 
 struct Tables {
@@ -118,6 +119,7 @@ constexpr Tables makeTables() {
                 StepRule& rule = t.step[code][cell][d];
                 rule.fits = true;
                 rule.to = to;
+                rule.flip = t.place[code][cell].bits ^ t.place[code][to].bits;
                 for (int k = 0; k < move.enteredCount; ++k)
                     rule.entered |= kCellMask << shiftOf(cellAt(move.entered[k]));
                 t.enteringFrom[to][d] = cell;
@@ -174,7 +176,7 @@ inline void forEachStep(Position pos, Visit&& visit) {
             const int code = codeAt(pos, topLeft);
             const StepRule& rule = kTables.step[code][topLeft][d];
             if ((pos & rule.entered) != 0 || std::countr_zero(rule.entered) != shift) continue;
-            visit((pos & ~kTables.place[code][topLeft].mask) | kTables.place[code][rule.to].bits);
+            visit(pos ^ rule.flip);
         }
     }
 }

@@ -1,5 +1,5 @@
 #pragma once
-// A set of position numbers (see position_rank.h), one bit each, that gives
+// A set of position numbers (see position_numbering.h), one bit each, that gives
 // its members dense numbers 0, 1, 2, ... in increasing order once it is
 // complete. A map of 81,462 positions keeps about 150 KB here.
 #include <bit>

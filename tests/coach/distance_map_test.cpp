@@ -106,12 +106,12 @@ TEST(DistanceMapTest, ASolvedPositionNeedsNothing) {
 // to that number, and the numbers are as many as the positions.
 TEST(PositionRankTest, APositionAndItsNumberGiveEachOther) {
     const DistanceMap map{Board()};
-    const int lying = packed::lyingGenerals(*packed::packBoard(Board()));
+    const packed::PositionNumbering numbering(packed::lyingGenerals(*packed::packBoard(Board())));
     std::set<std::uint32_t> ranks;
     map.forEachSolvable([&](packed::Position pos, int) {
-        const std::uint32_t rank = packed::rankOf(pos, lying);
-        EXPECT_LT(rank, packed::rankCount(lying));
-        EXPECT_EQ(packed::positionOfRank(rank, lying), pos);
+        const std::uint32_t rank = numbering.numberOf(pos);
+        EXPECT_LT(rank, numbering.count());
+        EXPECT_EQ(numbering.positionOf(rank), pos);
         ranks.insert(rank);
     });
     EXPECT_EQ(ranks.size(), map.positionCount());

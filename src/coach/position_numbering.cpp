@@ -1,4 +1,4 @@
-#include "coach/position_rank.h"
+#include "coach/position_numbering.h"
 
 namespace quellan::packed {
 
@@ -27,10 +27,19 @@ bool placeNext(Position& pos, Position& covered, int code) {
 
 }  // namespace
 
-Position positionOfRank(std::uint32_t rank, int lying) {
-    const std::uint32_t spellings = spellingCount(lying);
-    const std::uint32_t spot = rank / spellings;
-    std::uint32_t place = rank % spellings;
+PositionNumbering::PositionNumbering(int lying)
+    : m_lying(lying),
+      m_spellings(kRankTables.orderings[orderingsIndex(allLetters(lying))]),
+      m_count(kRankTables.commanderCells * m_spellings),
+      m_head(&kRankTables.head[static_cast<std::size_t>(lying)]) {
+    for (int cell = 0; cell < kCellCount; ++cell)
+        m_commanderShare[static_cast<std::size_t>(shiftOf(cell))] =
+            kRankTables.commanderOrder[static_cast<std::size_t>(cell)] * m_spellings;
+}
+
+Position PositionNumbering::positionOf(std::uint32_t number) const {
+    const std::uint32_t spot = number / m_spellings;
+    std::uint32_t place = number % m_spellings;
 
     Position pos = 0;
     Position covered = 0;  // every field of a covered or free cell set
@@ -43,7 +52,7 @@ Position positionOfRank(std::uint32_t rank, int lying) {
     }
     if (pos == 0) return 0;
 
-    Counts left = allLetters(lying);
+    Counts left = allLetters(m_lying);
     for (int k = 0; k < kSpellingLength; ++k) {
         // The letter spelt next: the first whose orderings hold `place`.
         int letter = 0;

@@ -163,18 +163,6 @@ inline constexpr RankTables kRankTables = makeRankTables();
 
 }  // namespace rank_detail
 
-// How many orderings the spelling of a position with `lying` lying generals
-// has.
-constexpr std::uint32_t spellingCount(int lying) {
-    using namespace rank_detail;
-    return kRankTables.orderings[orderingsIndex(allLetters(lying))];
-}
-
-// How many numbers the positions with `lying` lying generals take.
-constexpr std::uint32_t rankCount(int lying) {
-    return rank_detail::kRankTables.commanderCells * spellingCount(lying);
-}
-
 // How many generals lie.
 inline int lyingGenerals(Position pos) {
     return std::popcount(pos >> 1 & ~pos & ~(pos >> 2) & kFieldBases);
@@ -200,19 +188,38 @@ inline std::uint32_t spellRows(Position pos, std::integer_sequence<int, R...>) {
 
 }  // namespace rank_detail
 
-// The number of `pos`, which must have `lying` lying generals.
-inline std::uint32_t rankOf(Position pos, int lying) {
-    using namespace rank_detail;
-    const std::uint32_t letters = spellRows(pos, std::make_integer_sequence<int, kRows>());
-    const Position commander = pos & ~(pos >> 1) & ~(pos >> 2) & kFieldBases;
-    const int cell = std::countr_zero(commander) / kBitsPerCell;
-    return kRankTables.commanderOrder[static_cast<std::size_t>(cell)] * spellingCount(lying) +
-           kRankTables.head[static_cast<std::size_t>(lying)][letters & kHeadMask] +
-           kRankTables.tail[letters >> 2 * kHeadLength & kTailMask];
-}
+// The numbers of the positions with one number of lying generals.
+class PositionNumbering {
+  public:
+    explicit PositionNumbering(int lying = 0);
 
-// The position numbered `rank` among those with `lying` lying generals; 0
-// when the number is no position's.
-Position positionOfRank(std::uint32_t rank, int lying);
+    int lying() const { return m_lying; }
+    // How many numbers there are: every position's is below.
+    std::uint32_t count() const { return m_count; }
+    // Whether `pos` has this numbering's pieces.
+    bool numbers(Position pos) const { return lyingGenerals(pos) == m_lying; }
+
+    // The number of `pos`, which must have this numbering's pieces.
+    std::uint32_t numberOf(Position pos) const {
+        using namespace rank_detail;
+        const std::uint32_t letters = spellRows(pos, std::make_integer_sequence<int, kRows>());
+        const Position commander = pos & ~(pos >> 1) & ~(pos >> 2) & kFieldBases;
+        return m_commanderShare[static_cast<std::size_t>(std::countr_zero(commander))] +
+               (*m_head)[letters & kHeadMask] +
+               kRankTables.tail[letters >> 2 * kHeadLength & kTailMask];
+    }
+
+    // The position numbered `number`; 0 when the number is no position's.
+    Position positionOf(std::uint32_t number) const;
+
+  private:
+    int m_lying = 0;
+    std::uint32_t m_spellings = 0;  // the orderings of the spelling
+    std::uint32_t m_count = 0;
+    const std::array<std::uint32_t, 1 << (2 * rank_detail::kHeadLength)>* m_head = nullptr;
+    // What the commander's cell adds, by the bit its top-left cell's field
+    // begins at.
+    std::array<std::uint32_t, kBitsPerCell * kCellCount> m_commanderShare{};
+};
 
 }  // namespace quellan::packed
