@@ -53,6 +53,9 @@ CoachPanel::CoachPanel(frmMain& window, GameState& state)
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &CoachPanel::step);
     connect(&m_watcher, &QFutureWatcherBase::finished, this, &CoachPanel::figuresReady);
+    m_figuresStart.setSingleShot(true);
+    m_figuresStart.setInterval(0);
+    connect(&m_figuresStart, &QTimer::timeout, this, &CoachPanel::startFigures);
     buildControls();
 }
 
@@ -134,16 +137,22 @@ void CoachPanel::layoutSetUp() {
     m_stepsToGo->hide();
     m_figures.reset();
     m_figuresPending = false;
+    m_figuresStart.stop();
+    // A build for the layout before is no longer waited for.
+    m_watcher.setFuture(QFuture<std::shared_ptr<const LayoutFigures>>());
     showFewestSteps();
     showRecordMarks();
-    // The figures are worked out once the window is back in its event loop,
-    // off the UI thread, so the window never waits for them.
-    if (!m_state.history.empty()) startFigures();
+    // The figures are worked out off the UI thread, started once the window
+    // is back in its event loop: at start-up the window is shown first.
+    if (!m_state.history.empty()) {
+        m_setUpBoard = m_state.board;
+        m_figuresPending = true;
+        m_figuresStart.start();
+    }
 }
 
 void CoachPanel::startFigures() {
-    const Board setUp = m_state.board;
-    m_figuresPending = true;
+    const Board setUp = m_setUpBoard;
     m_watcher.setFuture(QtConcurrent::run([setUp] {
         auto figures = std::make_shared<LayoutFigures>();
         figures->map = DistanceMap(setUp);
@@ -164,6 +173,10 @@ void CoachPanel::figuresReady() {
 
 const LayoutFigures* CoachPanel::figures() {
     if (!m_figures && m_figuresPending) {
+        if (m_figuresStart.isActive()) {
+            m_figuresStart.stop();
+            startFigures();
+        }
         m_watcher.waitForFinished();
         figuresReady();
     }

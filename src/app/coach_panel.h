@@ -90,7 +90,9 @@ class CoachPanel : public QObject {
 
     QFutureWatcher<std::shared_ptr<const LayoutFigures>> m_watcher;
     std::shared_ptr<const LayoutFigures> m_figures;
-    bool m_figuresPending = false;  // a build for the current layout is under way
+    bool m_figuresPending = false;  // a build for the current layout is due or under way
+    Board m_setUpBoard;             // the layout as set up, for that build
+    QTimer m_figuresStart;
     bool m_hintUsed = false;
     std::optional<int> m_lastStepsToGo;
 

@@ -3,11 +3,14 @@
 #include <QFont>
 
 #include "app/frm_main.h"
+#include "media/audio_device.h"
 #include "platform/dialogs.h"
 #include "platform/single_instance.h"
 #include "xpbutton/chinese_fonts.h"
 
 int main(int argc, char** argv) {
+    // The sound output gets ready while the window is being built.
+    quellan::AudioDevice::prepareInBackground();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quellan"));
 

@@ -3,12 +3,25 @@
 #include <SDL.h>
 #include <SDL_mixer.h>
 
+#include <atomic>
+#include <mutex>
+#include <thread>
+#include <utility>
+
 namespace quellan {
 namespace {
 
-int g_users = 0;
-bool g_usable = false;  // SDL's audio driver is set up; the output opens on demand
-bool g_awake = false;   // the output is open and SDL's audio thread runs
+// How the driver is set up: by the first device itself, or by the thread of
+// `prepareInBackground`, which is still at it or done.
+enum class Setup { Direct, Preparing, Prepared };
+
+int g_users = 0;                     // devices held; only the UI thread counts
+std::atomic<bool> g_usable = false;  // SDL's audio driver is set up; the output opens on demand
+std::atomic<bool> g_awake = false;   // the output is open and SDL's audio thread runs
+std::atomic<Setup> g_setup = Setup::Direct;
+std::mutex g_preparationMutex;
+std::function<void()> g_deferredStart;  // guarded by g_preparationMutex
+std::jthread g_preparer;                // joined at the latest when the program ends
 
 void useDummyDriver() {
     // The override also wins over an SDL_AUDIODRIVER naming a driver that
@@ -54,16 +67,50 @@ void closeOutput() {
     Mix_CloseAudio();
 }
 
+void prepare(const std::function<void()>& first) {
+    if (first) first();
+    g_usable = setUpDriver();
+    g_awake = g_usable && openOutput();
+    // The output stays open: the set-up sound follows at once, and the
+    // game's silence check puts it to sleep when nothing sounds.
+    std::lock_guard lock(g_preparationMutex);
+    std::function<void()> start = std::exchange(g_deferredStart, nullptr);
+    if (start && g_awake) start();
+    g_setup = Setup::Prepared;
+}
+
 }  // namespace
 
+void AudioDevice::prepareInBackground(std::function<void()> first) {
+    finishPreparation();
+    if (g_users > 0 || g_usable) return;  // set up already
+    g_setup = Setup::Preparing;
+    g_preparer = std::jthread(prepare, std::move(first));
+}
+
+void AudioDevice::finishPreparation() {
+    if (g_preparer.joinable() && g_preparer.get_id() != std::this_thread::get_id()) {
+        g_preparer.join();
+    }
+}
+
+bool AudioDevice::deferWhilePreparing(std::function<void()> start) {
+    std::lock_guard lock(g_preparationMutex);
+    if (g_setup != Setup::Preparing) return false;
+    g_deferredStart = std::move(start);
+    return true;
+}
+
 AudioDevice::AudioDevice() {
-    if (g_users == 0) g_usable = setUpDriver();
+    if (g_users == 0 && g_setup == Setup::Direct) g_usable = setUpDriver();
     ++g_users;
-    m_open = g_usable;
+    m_open = g_setup == Setup::Preparing || g_usable;
     if (!m_open) {
         --g_users;
     }
 }
+
+bool AudioDevice::isOpen() const { return m_open && (g_setup == Setup::Preparing || g_usable); }
 
 AudioDevice::~AudioDevice() { release(); }
 
@@ -71,20 +118,25 @@ void AudioDevice::release() {
     if (!m_open) return;
     m_open = false;
     if (--g_users == 0) {
+        finishPreparation();
         if (g_awake) closeOutput();
         if (g_usable) SDL_QuitSubSystem(SDL_INIT_AUDIO);
         g_awake = false;
         g_usable = false;
+        g_setup = Setup::Direct;
     }
 }
 
 bool AudioDevice::wake() const {
+    finishPreparation();
     if (!m_open || !g_usable) return false;
     if (!g_awake) g_awake = openOutput();
     return g_awake;
 }
 
 bool AudioDevice::sleepIfSilent() const {
+    if (g_setup == Setup::Preparing) return false;  // look again later
+    finishPreparation();
     if (!g_awake) return true;
     if (Mix_Playing(-1) != 0 || Mix_PlayingMusic() != 0) return false;
     // The driver stays set up, so the next wake only opens the output.
@@ -93,9 +145,10 @@ bool AudioDevice::sleepIfSilent() const {
     return true;
 }
 
-bool AudioDevice::isAwake() { return g_awake; }
+bool AudioDevice::isAwake() { return g_setup == Setup::Preparing || g_awake; }
 
 const char* AudioDevice::driverName() {
+    finishPreparation();
     if (!g_usable) return "";
     const char* name = SDL_GetCurrentAudioDriver();
     return name ? name : "";

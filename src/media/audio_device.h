@@ -8,6 +8,15 @@
 // mixes silence many times a second. So the output opens only when a sound
 // starts (`wake`) and closes again once nothing sounds (`sleepIfSilent`),
 // which leaves an idle game with no thread of its own running.
+//
+// Setting the driver up can take long (a sound server that is not there, a
+// driver without a card that SDL gives up on only after a while), so the
+// game starts it on a thread of its own first thing (`prepareInBackground`)
+// and shows its window meanwhile. An effect asked for before the output is
+// ready starts the moment it is; anything else that needs the output waits
+// for it.
+#include <functional>
+
 namespace quellan {
 
 class AudioDevice {
@@ -17,8 +26,20 @@ class AudioDevice {
     AudioDevice(const AudioDevice&) = delete;
     AudioDevice& operator=(const AudioDevice&) = delete;
 
-    // True when SDL_mixer is usable (real or dummy output), awake or asleep.
-    bool isOpen() const { return m_open; }
+    // Sets the driver up and opens the output on a thread of its own; a
+    // device made afterwards uses that output. `first` runs on that thread
+    // before anything else (the tests hold the preparation with it).
+    static void prepareInBackground(std::function<void()> first = {});
+    // Waits until a preparation under way has finished.
+    static void finishPreparation();
+    // While the output is still being prepared: keeps `start` (replacing one
+    // kept before) to be run on the preparing thread as soon as the output
+    // is open, and returns true. Otherwise returns false: run it now.
+    static bool deferWhilePreparing(std::function<void()> start);
+
+    // True when SDL_mixer is usable (real or dummy output), awake or asleep,
+    // or may still become so while it is being prepared.
+    bool isOpen() const;
     // The SDL driver in use ("dummy" when no real device could be opened), or
     // "" when there is no audio at all.
     static const char* driverName();
@@ -29,7 +50,7 @@ class AudioDevice {
     // Closes the output when no effect and no music sounds; true when it is
     // asleep afterwards.
     bool sleepIfSilent() const;
-    // Whether the output is open now.
+    // Whether the output is open now, or being opened by the preparation.
     static bool isAwake();
 
     // The output format the players must deliver their samples in.

@@ -24,6 +24,9 @@ GameAudio::GameAudio(const QString& appPath, std::unique_ptr<EffectPlayer> effec
         // Music or a long effect still sounding: look again later.
         if (!m_device.sleepIfSilent()) m_sleepCheck.start();
     });
+    // An output opened by the start-up preparation sleeps too when nothing
+    // comes to sound on it.
+    watchForSilence();
 }
 
 GameAudio::~GameAudio() { shutDown(); }

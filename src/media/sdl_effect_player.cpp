@@ -10,12 +10,20 @@ namespace quellan {
 SdlEffectPlayer::SdlEffectPlayer(const AudioDevice& device) : m_device(device) {}
 
 SdlEffectPlayer::~SdlEffectPlayer() {
+    AudioDevice::finishPreparation();  // an effect waiting for the output is started or dropped
     dropCurrent();
     if (m_default) Mix_FreeChunk(m_default);
 }
 
 void SdlEffectPlayer::play(const std::string& path) {
+    // An effect asked for while the output is still being prepared starts the
+    // moment it is open, on the preparing thread.
+    if (AudioDevice::deferWhilePreparing([this, path] { start(path); })) return;
     if (!m_device.wake()) return;
+    start(path);
+}
+
+void SdlEffectPlayer::start(const std::string& path) {
     Mix_HaltChannel(AudioDevice::kEffectChannel);
     dropCurrent();
     m_current = Mix_LoadWAV(path.c_str());
@@ -33,6 +41,7 @@ void SdlEffectPlayer::play(const std::string& path) {
 }
 
 bool SdlEffectPlayer::isPlaying() const {
+    AudioDevice::finishPreparation();
     return AudioDevice::isAwake() && Mix_Playing(AudioDevice::kEffectChannel) != 0;
 }
 

@@ -22,10 +22,13 @@ class SdlEffectPlayer : public EffectPlayer {
 
     // Whether an effect is still sounding on the effect channel.
     bool isPlaying() const;
-    // Whether the last play fell back to the built-in default sound.
+    // Whether the last play fell back to the built-in default sound (once it
+    // has started).
     bool lastWasDefault() const { return m_lastWasDefault; }
 
   private:
+    // Plays `path` on the open output.
+    void start(const std::string& path);
     void dropCurrent();
 
     const AudioDevice& m_device;

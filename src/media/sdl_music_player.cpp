@@ -60,6 +60,7 @@ void SdlMusicPlayer::setCompletionHandler(std::function<void()> handler) {
 }
 
 bool SdlMusicPlayer::isPlaying() const {
+    AudioDevice::finishPreparation();
     return AudioDevice::isAwake() && s_active.load() == this && Mix_PlayingMusic() != 0;
 }
 

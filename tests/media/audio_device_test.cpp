@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <string>
 
 #include "media/sdl_effect_player.h"
@@ -94,6 +95,47 @@ TEST(AudioDevice, SleepsWhileNothingSoundsAndWakesForTheNextSound) {
     effects.play(std::string(QUELLAN_SOUND_DIR) + "/move.wav");
     EXPECT_TRUE(effects.isPlaying());
     EXPECT_FALSE(effects.lastWasDefault());
+}
+
+// The game prepares the output on a thread of its own while the window is
+// built; the set-up sound asked for meanwhile starts as soon as it is open.
+TEST(AudioDevice, AnEffectAskedForWhileTheOutputIsPreparedStartsOnceItIsOpen) {
+    std::promise<void> go;
+    AudioDevice::prepareInBackground([held = go.get_future().share()] { held.wait(); });
+    {
+        AudioDevice device;
+        EXPECT_TRUE(device.isOpen());
+        EXPECT_TRUE(AudioDevice::isAwake());  // being opened
+        SdlEffectPlayer effects(device);
+        effects.play(std::string(QUELLAN_SOUND_DIR) + "/init.wav");  // returns at once
+        EXPECT_FALSE(device.sleepIfSilent());
+        go.set_value();
+        // Whatever needs the output next (the music) finds the effect sounding.
+        EXPECT_TRUE(device.wake());
+        EXPECT_TRUE(effects.isPlaying());
+        EXPECT_FALSE(effects.lastWasDefault());
+    }
+    EXPECT_STREQ(AudioDevice::driverName(), "");  // closed with the last holder
+}
+
+TEST(AudioDevice, APreparedOutputFallsBackToTheDummyDriverSilently) {
+    const char* before = std::getenv("SDL_AUDIODRIVER");
+    const std::string saved = before ? before : "";
+    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    AudioDevice::prepareInBackground();
+    {
+        AudioDevice device;
+        EXPECT_TRUE(device.isOpen());
+        EXPECT_STREQ(AudioDevice::driverName(), "dummy");
+        SdlEffectPlayer effects(device);
+        effects.play(std::string(QUELLAN_SOUND_DIR) + "/move.wav");
+        EXPECT_TRUE(effects.isPlaying());
+    }
+    if (before) {
+        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    } else {
+        unsetenv("SDL_AUDIODRIVER");
+    }
 }
 
 }  // namespace

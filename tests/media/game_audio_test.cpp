@@ -165,5 +165,14 @@ TEST(GameAudioOutput, SleepsOnceTheLastEffectHasEndedAndWakesForTheNext) {
     EXPECT_TRUE(AudioDevice::isAwake());
 }
 
+TEST(GameAudioOutput, AnOutputPreparedAtStartUpSleepsWhenNothingComesToSound) {
+    QCheckBox effectsOff;
+    AudioDevice::prepareInBackground();
+    GameAudio audio(QStringLiteral(QUELLAN_SOUND_DIR "/.."));
+    audio.attach(nullptr, &effectsOff);
+    audio.PlayEffect(effects::kInit);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !AudioDevice::isAwake(); }, 20000));
+}
+
 }  // namespace
 }  // namespace quellan
