@@ -102,8 +102,18 @@ void CoachPanel::buildControls() {
         button->setCaptionAlign(2);
         button->setCaption(QString::fromUtf8(b.caption));
         button->setToolTip(QString::fromUtf8(b.tip));
-        // Off the Tab order: no key reaches the coach, so no key moves a piece.
+        // Off the Tab order. A press still gives the button the focus, and
+        // Space or Return press a focused button: the focus goes on to the
+        // board, as after a step, so that no key starts a demonstration or a
+        // replay (a hint's piece has taken it already).
         button->setFocusPolicy(Qt::NoFocus);
+        connect(
+            button, &XPButton::GotFocus, this,
+            [this, button] {
+                if (button->hasFocus())
+                    m_window.findChild<BoardPanel*>("Picture1")->setFocus(Qt::OtherFocusReason);
+            },
+            Qt::QueuedConnection);
         connect(button, &XPButton::Click, this, b.click);
         *b.button = button;
     }
