@@ -10,6 +10,7 @@
 #include <bit>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 #include "coach/step.h"
 #include "setup/board.h"
@@ -76,20 +77,25 @@ struct StepRule {
     bool fits = false;
     Position entered = 0;
     int to = 0;
-    Position flip = 0;  // the bits that change, entered cells being free
+    Position flip = 0;      // the bits that change, entered cells being free
+    int firstEntered = -1;  // the lowest bit of the first entered cell's field
 };
 
 struct Tables {
     std::array<std::array<Placement, kCellCount>, kKindCodes> place{};
-    std::array<std::array<std::array<StepRule, kDirectionCount>, kCellCount>, kKindCodes> step{};
+    // One more cell than the board: the cell beyond it (see enteringFrom),
+    // where nothing fits.
+    std::array<std::array<std::array<StepRule, kDirectionCount>, kCellCount + 1>, kKindCodes>
+        step{};
     // For a free cell and a direction: the cell beside it from which a piece
-    // stepping that way would enter it, or -1 past the edge.
+    // stepping that way would enter it; past the edge kCellCount, a cell
+    // beyond the board that always reads as free.
     std::array<std::array<int, kDirectionCount>, kCellCount> enteringFrom{};
 };
 
 constexpr Tables makeTables() {
     Tables t;
-    for (auto& from : t.enteringFrom) from.fill(-1);
+    for (auto& from : t.enteringFrom) from.fill(kCellCount);
     for (int code = kCommanderCode; code <= kSoldierCode; ++code) {
         const Footprint fp = footprintOfCode(code);
         for (int cell = 0; cell < kCellCount; ++cell) {
@@ -122,6 +128,7 @@ constexpr Tables makeTables() {
                 rule.flip = t.place[code][cell].bits ^ t.place[code][to].bits;
                 for (int k = 0; k < move.enteredCount; ++k)
                     rule.entered |= kCellMask << shiftOf(cellAt(move.entered[k]));
+                rule.firstEntered = std::countr_zero(rule.entered);
                 t.enteringFrom[to][d] = cell;
             }
         }
@@ -137,6 +144,15 @@ inline int codeAt(Position pos, int cell) {
 
 // How far back from a cell of each code its piece's top-left cell lies.
 inline constexpr std::array<int, 8> kBackToTopLeft = {0, 0, 0, 0, 0, 1, kColumns, kColumns + 1};
+
+// The number of bits set, in a few instructions on any processor (the
+// library's popcount is a call where the instruction is not assumed).
+constexpr int countBits(std::uint64_t x) {
+    x -= x >> 1 & 0x5555555555555555ull;
+    x = (x & 0x3333333333333333ull) + (x >> 2 & 0x3333333333333333ull);
+    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
+    return static_cast<int>(x * 0x0101010101010101ull >> 56);
+}
 
 // The lowest bit of every cell's field.
 inline constexpr Position kFieldBases = [] {
@@ -159,26 +175,45 @@ inline Position stepped(Position pos, int code, int cell, int d) {
     return (pos & ~kTables.place[code][cell].mask) | kTables.place[code][rule.to].bits;
 }
 
+namespace step_detail {
+
+inline constexpr int kMostSteps = 2 * kDirectionCount;  // two free cells
+
+// Adds the step of the piece beside free cell `cell` (its field at bit
+// `shift`) in direction D into it to `after`, if the piece can take it and
+// it is not a step into both free cells seen from the second. No branch:
+// whether the step counts only decides whether `count` grows.
+template <int D>
+inline void stepInto(Position pos, int cell, int shift, Position* after, int& count) {
+    const int beside = kTables.enteringFrom[cell][D];
+    const int part = codeAt(pos, beside);
+    const int topLeft = beside - kBackToTopLeft[part];
+    const StepRule& rule = kTables.step[codeAt(pos, topLeft)][topLeft][D];
+    after[count] = pos ^ rule.flip;
+    count += static_cast<int>((pos & rule.entered) == 0 && rule.firstEntered == shift);
+}
+
+template <int... D>
+inline void stepsInto(Position pos, int cell, int shift, Position* after, int& count,
+                      std::integer_sequence<int, D...>) {
+    (stepInto<D>(pos, cell, shift, after, count), ...);
+}
+
+}  // namespace step_detail
+
 // Calls `visit(after)` once for every position one step away from `pos`.
 // Only a piece beside a free cell can step, into that cell, so the walk
 // starts from the two free cells; a step into both is taken from the first.
 template <class Visit>
 inline void forEachStep(Position pos, Visit&& visit) {
+    Position after[step_detail::kMostSteps];
+    int count = 0;
     for (Position free = freeCells(pos); free != 0; free &= free - 1) {
         const int shift = std::countr_zero(free);
-        const int cell = shift / kBitsPerCell;
-        for (int d = 0; d < kDirectionCount; ++d) {
-            const int beside = kTables.enteringFrom[cell][d];
-            if (beside < 0) continue;
-            const int part = codeAt(pos, beside);
-            if (part == kEmpty) continue;
-            const int topLeft = beside - kBackToTopLeft[part];
-            const int code = codeAt(pos, topLeft);
-            const StepRule& rule = kTables.step[code][topLeft][d];
-            if ((pos & rule.entered) != 0 || std::countr_zero(rule.entered) != shift) continue;
-            visit(pos ^ rule.flip);
-        }
+        step_detail::stepsInto(pos, shift / kBitsPerCell, shift, after, count,
+                               std::make_integer_sequence<int, kDirectionCount>());
     }
+    for (int k = 0; k < count; ++k) visit(after[k]);
 }
 
 // The kind code of piece `index` with footprint `fp`.

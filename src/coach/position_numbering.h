@@ -165,7 +165,7 @@ inline constexpr RankTables kRankTables = makeRankTables();
 
 // How many generals lie.
 inline int lyingGenerals(Position pos) {
-    return std::popcount(pos >> 1 & ~pos & ~(pos >> 2) & kFieldBases);
+    return countBits(pos >> 1 & ~pos & ~(pos >> 2) & kFieldBases);
 }
 
 namespace rank_detail {

@@ -8,16 +8,9 @@
 #include <optional>
 #include <vector>
 
-namespace quellan::packed {
+#include "coach/packed_position.h"
 
-// The number of bits set, in a few instructions on any processor (the
-// library's popcount is a call where the instruction is not assumed).
-constexpr int countBits(std::uint64_t x) {
-    x -= x >> 1 & 0x5555555555555555ull;
-    x = (x & 0x3333333333333333ull) + (x >> 2 & 0x3333333333333333ull);
-    x = (x + (x >> 4)) & 0x0F0F0F0F0F0F0F0Full;
-    return static_cast<int>(x * 0x0101010101010101ull >> 56);
-}
+namespace quellan::packed {
 
 class RankSet {
   public:
