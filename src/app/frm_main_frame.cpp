@@ -15,6 +15,7 @@
 #include "frame/window_drag.h"
 #include "frame_model/frame_geometry.h"
 #include "frame_model/help_texts.h"
+#include "platform/built_in_picture.h"
 #include "platform/dialogs.h"
 #include "platform/mouse_codes.h"
 #include "platform/qt_text.h"
@@ -28,7 +29,7 @@ QPoint toPixels(frame::Position twips) { return {twipsToPixels(twips.x), twipsTo
 }  // namespace
 
 void frmMain::buildFrame() {
-    m_windowIcon16 = QImage(QStringLiteral(":/pictures/icon16.png"));
+    m_windowIcon16 = builtInPicture(QStringLiteral(":/pictures/icon16.png"));
     setMouseTracking(true);
 
     m_IMBar = new ImageControl(this);

@@ -3,20 +3,26 @@
 #include <QFont>
 
 #include "app/frm_main.h"
+#include "app/picture_store.h"
 #include "media/audio_device.h"
 #include "platform/dialogs.h"
 #include "platform/single_instance.h"
 #include "xpbutton/chinese_fonts.h"
 
 int main(int argc, char** argv) {
-    // The sound output gets ready while the window is being built.
+    // The sound output and the pictures get ready while the window is being
+    // built.
     quellan::AudioDevice::prepareInBackground();
+    quellan::PictureStore::decodeInBackground();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quellan"));
 
     // A second copy ends at once and silently.
     quellan::SingleInstance instance;
-    if (!instance.acquire()) return 0;
+    if (!instance.acquire()) {
+        quellan::PictureStore::dropDecoded();
+        return 0;
+    }
 
     quellan::installChineseTranslation();
     quellan::installChineseFontSubstitutes();

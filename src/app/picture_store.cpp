@@ -1,21 +1,67 @@
 #include "app/picture_store.h"
 
+#include <future>
+
+#include "platform/built_in_picture.h"
+
 namespace quellan {
 
 namespace {
-QPixmap load(const QString& name) { return QPixmap(QStringLiteral(":/pictures/") + name); }
+
+constexpr int kGenerals = kLastGeneral - kFirstGeneral + 1;
+
+// The pictures as decoded images, before they become pixmaps on the UI thread.
+struct DecodedPictures {
+    QImage board, commander, soldier, hand, undo, icon;
+    QImage upright[kGenerals], lying[kGenerals];
+};
+
+QImage decode(const QString& name) { return builtInPicture(QStringLiteral(":/pictures/") + name); }
+
+DecodedPictures decodeAll() {
+    DecodedPictures d{decode("board.png"),
+                      decode("commander.png"),
+                      decode("soldier.png"),
+                      decode("cursor.png"),
+                      decode("undo.png"),
+                      decode("icon.png"),
+                      {},
+                      {}};
+    for (int g = 0; g < kGenerals; ++g) {
+        d.upright[g] = decode(QStringLiteral("general%1_upright.png").arg(g + kFirstGeneral));
+        d.lying[g] = decode(QStringLiteral("general%1_lying.png").arg(g + kFirstGeneral));
+    }
+    return d;
+}
+
+std::future<DecodedPictures>& decodingInBackground() {
+    static std::future<DecodedPictures> pending;
+    return pending;
+}
+
 }  // namespace
 
-PictureStore::PictureStore()
-    : m_board(load("board.png")),
-      m_commander(load("commander.png")),
-      m_soldier(load("soldier.png")),
-      m_hand(load("cursor.png")),
-      m_undo(load("undo.png")),
-      m_icon(load("icon.png")) {
-    for (int g = kFirstGeneral; g <= kLastGeneral; ++g) {
-        m_upright[g - kFirstGeneral] = load(QStringLiteral("general%1_upright.png").arg(g));
-        m_lying[g - kFirstGeneral] = load(QStringLiteral("general%1_lying.png").arg(g));
+void PictureStore::decodeInBackground() {
+    decodingInBackground() = std::async(std::launch::async, decodeAll);
+}
+
+void PictureStore::dropDecoded() {
+    std::future<DecodedPictures>& pending = decodingInBackground();
+    if (pending.valid()) pending.get();
+}
+
+PictureStore::PictureStore() {
+    std::future<DecodedPictures>& pending = decodingInBackground();
+    DecodedPictures d = pending.valid() ? pending.get() : decodeAll();
+    m_board = QPixmap::fromImage(std::move(d.board));
+    m_commander = QPixmap::fromImage(std::move(d.commander));
+    m_soldier = QPixmap::fromImage(std::move(d.soldier));
+    m_hand = QPixmap::fromImage(std::move(d.hand));
+    m_undo = QPixmap::fromImage(std::move(d.undo));
+    m_icon = QPixmap::fromImage(std::move(d.icon));
+    for (int g = 0; g < kGenerals; ++g) {
+        m_upright[g] = QPixmap::fromImage(std::move(d.upright[g]));
+        m_lying[g] = QPixmap::fromImage(std::move(d.lying[g]));
     }
 }
 

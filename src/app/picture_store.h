@@ -9,8 +9,17 @@
 namespace quellan {
 
 class PictureStore {
-public:
+  public:
+    // Takes the pictures decoded by `decodeInBackground`, waiting for them if
+    // need be; without it decodes them itself.
     PictureStore();
+    // Starts decoding the pictures on a thread of their own, first thing in
+    // the program, so the window does not wait for them; the next store made
+    // takes them.
+    static void decodeInBackground();
+    // Waits for that decoding and throws its pictures away (a program that
+    // ends before its window is built must not end while Qt decodes).
+    static void dropDecoded();
 
     const QPixmap& board() const { return m_board; }
     // The picture a piece shows for `ref`; a null pixmap for "no picture".
@@ -21,7 +30,7 @@ public:
     const QPixmap& undoIcon() const { return m_undo; }
     const QPixmap& windowIcon() const { return m_icon; }
 
-private:
+  private:
     QPixmap m_board, m_commander, m_soldier, m_hand, m_undo, m_icon;
     QPixmap m_upright[5], m_lying[5];  // generals 2..6
 };

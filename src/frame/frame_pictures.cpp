@@ -1,19 +1,24 @@
 #include "frame/frame_pictures.h"
 
+#include "platform/built_in_picture.h"
+
 namespace quellan {
 
 namespace {
-QString at(const char* name) { return QStringLiteral(":/frame/") + QLatin1String(name); }
+QImage at(const char* name) {
+    return builtInPicture(QStringLiteral(":/frame/") + QLatin1String(name));
+}
+QPixmap pixmapAt(const char* name) { return QPixmap::fromImage(at(name)); }
 }  // namespace
 
 FramePictures::FramePictures()
     : skin(at("skin.png")),
-      minimiseHover(at("min_hover.png")),
-      minimisePressed(at("min_pressed.png")),
-      closeHover(at("close_hover.png")),
-      closePressed(at("close_pressed.png")),
-      help(at("help.png")),
-      about(at("about.png")),
-      web(at("web.png")) {}
+      minimiseHover(pixmapAt("min_hover.png")),
+      minimisePressed(pixmapAt("min_pressed.png")),
+      closeHover(pixmapAt("close_hover.png")),
+      closePressed(pixmapAt("close_pressed.png")),
+      help(pixmapAt("help.png")),
+      about(pixmapAt("about.png")),
+      web(pixmapAt("web.png")) {}
 
 }  // namespace quellan
