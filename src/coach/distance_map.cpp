@@ -17,7 +17,7 @@ struct BuildSpace {
     std::vector<std::uint32_t> parents;     // the place each was found from
     std::vector<std::uint32_t> numbers;     // of the positions, then dense
     std::vector<std::uint32_t> rowStart;    // of each position's neighbours
-    std::vector<std::uint32_t> neighbours;  // their numbers, then places
+    std::vector<std::uint32_t> neighbours;  // their places or numbers, then places
     std::vector<std::uint32_t> placeOf;     // by dense number; then a queue
     std::vector<std::uint16_t> distances;   // by place
 };
@@ -25,6 +25,8 @@ struct BuildSpace {
 // Room for the positions of most layouts; the lists grow for the rest.
 inline constexpr std::size_t kUsualPositions = std::size_t{1} << 17;
 inline constexpr std::size_t kUsualNeighbours = 4 * kUsualPositions;
+// Marks a neighbour kept by its number (below 2^20) rather than its place.
+inline constexpr std::uint32_t kByNumber = std::uint32_t{1} << 31;
 
 BuildSpace& buildSpace() {
     thread_local BuildSpace space;
@@ -49,8 +51,10 @@ DistanceMap::DistanceMap(const Board& start) {
     BuildSpace& space = buildSpace();
     auto& [positions, parents, numbers, rowStart, neighbours, placeOf, distances] = space;
 
-    // Every reachable position, found breadth first, with the numbers of
-    // its neighbours kept row by row so the second pass needs no spelling.
+    // Every reachable position, found breadth first, with its neighbours
+    // kept row by row so the second pass needs no spelling: by their places
+    // in `positions` where known (the one found from and those found first
+    // from here), otherwise by their numbers until the set is complete.
     m_numbering = PositionNumbering(lyingGenerals(*first));
     m_reached = RankSet(m_numbering.count());
     positions.push_back(*first);
@@ -59,17 +63,18 @@ DistanceMap::DistanceMap(const Board& start) {
     rowStart.push_back(0);
     m_reached.insert(numbers[0]);
     for (std::uint32_t next = 0; next < positions.size(); ++next) {
-        // The step back to where a position was found from needs no spelling.
-        const Position parent = positions[parents[next]];
-        const std::uint32_t parentNumber = numbers[parents[next]];
+        const std::uint32_t parent = parents[next];
         forEachStep(positions[next], [&](Position after) {
-            if (after == parent) {
-                neighbours.push_back(parentNumber);
+            if (after == positions[parent]) {
+                neighbours.push_back(parent);
                 return;
             }
             const std::uint32_t number = m_numbering.numberOf(after);
-            neighbours.push_back(number);
-            if (!m_reached.insert(number)) return;
+            if (!m_reached.insert(number)) {
+                neighbours.push_back(number | kByNumber);
+                return;
+            }
+            neighbours.push_back(static_cast<std::uint32_t>(positions.size()));
             positions.push_back(after);
             parents.push_back(next);
             numbers.push_back(number);
@@ -85,7 +90,8 @@ DistanceMap::DistanceMap(const Board& start) {
         numbers[k] = m_reached.numberOfMember(numbers[k]);
         placeOf[numbers[k]] = k;
     }
-    for (std::uint32_t& other : neighbours) other = placeOf[m_reached.numberOfMember(other)];
+    for (std::uint32_t& other : neighbours)
+        if ((other & kByNumber) != 0) other = placeOf[m_reached.numberOfMember(other & ~kByNumber)];
 
     // Steps are reversible, so the distance to the nearest solved position
     // is a breadth-first search from all of them at once.
