@@ -48,6 +48,11 @@ TEST_F(Coach, TheDemonstrationSolves横刀立马In116StepsAndWritesNoRecord) {
     ASSERT_TRUE(startWith("横刀立马"));
     QTRY_COMPARE(child<QLabel>("coachFewest")->text(), "116（81）");
     click("coachDemo");
+    // A press on a piece stops it and does nothing else.
+    QTest::mouseClick(QZ(*window, 7), Qt::LeftButton);
+    EXPECT_FALSE(coach()->isPlaying());
+    EXPECT_EQ(window->game().selectedQZ, 0);
+    click("coachDemo");
     QTRY_VERIFY_WITH_TIMEOUT(isSolved(window->game().board), 60000);
     EXPECT_EQ(window->game().stepCount, 116);
     EXPECT_EQ(window->game().history.size(), 117);
