@@ -4,6 +4,8 @@
 #include <SDL_mixer.h>
 
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -19,9 +21,32 @@ int g_users = 0;                     // devices held; only the UI thread counts
 std::atomic<bool> g_usable = false;  // SDL's audio driver is set up; the output opens on demand
 std::atomic<bool> g_awake = false;   // the output is open and SDL's audio thread runs
 std::atomic<Setup> g_setup = Setup::Direct;
+// How long the preparing thread, its output open, waits for the set-up sound.
+constexpr std::chrono::seconds kFirstEffectWait{3};
+
 std::mutex g_preparationMutex;
+std::condition_variable g_preparationChanged;
 std::function<void()> g_deferredStart;  // guarded by g_preparationMutex
-std::jthread g_preparer;                // joined at the latest when the program ends
+bool g_stopWaiting = false;             // guarded by g_preparationMutex
+
+void stopWaiting() {
+    {
+        std::lock_guard lock(g_preparationMutex);
+        g_stopWaiting = true;
+    }
+    g_preparationChanged.notify_all();
+}
+
+// The preparing thread; stopped and joined at the latest when the program ends.
+struct Preparer {
+    std::thread thread;
+    ~Preparer() { finish(); }
+    void finish() {
+        if (!thread.joinable() || thread.get_id() == std::this_thread::get_id()) return;
+        stopWaiting();
+        thread.join();
+    }
+} g_preparer;
 
 void useDummyDriver() {
     // The override also wins over an SDL_AUDIODRIVER naming a driver that
@@ -71,9 +96,13 @@ void prepare(const std::function<void()>& first) {
     if (first) first();
     g_usable = setUpDriver();
     g_awake = g_usable && openOutput();
-    // The output stays open: the set-up sound follows at once, and the
-    // game's silence check puts it to sleep when nothing sounds.
-    std::lock_guard lock(g_preparationMutex);
+    // The set-up sound is asked for while the window is being built; it is
+    // waited for here a while, so that decoding it does not hold the window
+    // up either. Anything else that needs the output ends the wait. The
+    // output stays open; the game's silence check puts it to sleep.
+    std::unique_lock lock(g_preparationMutex);
+    g_preparationChanged.wait_for(lock, kFirstEffectWait,
+                                  [] { return g_deferredStart || g_stopWaiting; });
     std::function<void()> start = std::exchange(g_deferredStart, nullptr);
     if (start && g_awake) start();
     g_setup = Setup::Prepared;
@@ -85,19 +114,19 @@ void AudioDevice::prepareInBackground(std::function<void()> first) {
     finishPreparation();
     if (g_users > 0 || g_usable) return;  // set up already
     g_setup = Setup::Preparing;
-    g_preparer = std::jthread(prepare, std::move(first));
+    g_stopWaiting = false;
+    g_preparer.thread = std::thread(prepare, std::move(first));
 }
 
-void AudioDevice::finishPreparation() {
-    if (g_preparer.joinable() && g_preparer.get_id() != std::this_thread::get_id()) {
-        g_preparer.join();
-    }
-}
+void AudioDevice::finishPreparation() { g_preparer.finish(); }
 
 bool AudioDevice::deferWhilePreparing(std::function<void()> start) {
-    std::lock_guard lock(g_preparationMutex);
-    if (g_setup != Setup::Preparing) return false;
-    g_deferredStart = std::move(start);
+    {
+        std::lock_guard lock(g_preparationMutex);
+        if (g_setup != Setup::Preparing) return false;
+        g_deferredStart = std::move(start);
+    }
+    g_preparationChanged.notify_all();
     return true;
 }
 

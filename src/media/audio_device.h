@@ -12,9 +12,9 @@
 // Setting the driver up can take long (a sound server that is not there, a
 // driver without a card that SDL gives up on only after a while), so the
 // game starts it on a thread of its own first thing (`prepareInBackground`)
-// and shows its window meanwhile. An effect asked for before the output is
-// ready starts the moment it is; anything else that needs the output waits
-// for it.
+// and shows its window meanwhile. The first effect asked for meanwhile (the
+// set-up sound) is decoded and started on that thread as soon as the output
+// is open; anything else that needs the output waits for it.
 #include <functional>
 
 namespace quellan {
@@ -32,9 +32,10 @@ class AudioDevice {
     static void prepareInBackground(std::function<void()> first = {});
     // Waits until a preparation under way has finished.
     static void finishPreparation();
-    // While the output is still being prepared: keeps `start` (replacing one
-    // kept before) to be run on the preparing thread as soon as the output
-    // is open, and returns true. Otherwise returns false: run it now.
+    // While the output is still being prepared (or the preparing thread
+    // still waits for the first effect): hands `start` to the preparing
+    // thread, which runs it as soon as the output is open, and returns true.
+    // Otherwise returns false: run it now.
     static bool deferWhilePreparing(std::function<void()> start);
 
     // True when SDL_mixer is usable (real or dummy output), awake or asleep,

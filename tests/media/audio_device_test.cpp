@@ -11,6 +11,7 @@
 #include <fstream>
 #include <future>
 #include <string>
+#include <thread>
 
 #include "media/sdl_effect_player.h"
 
@@ -116,6 +117,20 @@ TEST(AudioDevice, AnEffectAskedForWhileTheOutputIsPreparedStartsOnceItIsOpen) {
         EXPECT_FALSE(effects.lastWasDefault());
     }
     EXPECT_STREQ(AudioDevice::driverName(), "");  // closed with the last holder
+}
+
+// Decoding the set-up sound must not hold the window up either: the
+// preparing thread, its output open, waits for it and starts it itself.
+TEST(AudioDevice, ThePreparedOutputWaitsForTheSetUpSoundOnItsOwnThread) {
+    AudioDevice::prepareInBackground();
+    AudioDevice device;
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));  // the output is open by now
+    std::thread::id ranOn;
+    EXPECT_TRUE(AudioDevice::deferWhilePreparing([&] { ranOn = std::this_thread::get_id(); }));
+    AudioDevice::finishPreparation();
+    EXPECT_NE(ranOn, std::thread::id());
+    EXPECT_NE(ranOn, std::this_thread::get_id());
+    EXPECT_FALSE(AudioDevice::deferWhilePreparing([] {}));  // later effects start at once
 }
 
 TEST(AudioDevice, APreparedOutputFallsBackToTheDummyDriverSilently) {
