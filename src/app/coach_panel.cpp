@@ -227,7 +227,9 @@ void CoachPanel::showRecordMarks() {
         tip += QStringLiteral("（%1）").arg(toQString(m_state.labels.holderTip));
     tip += QStringLiteral("\n最少步数：") + m_fewestValue->text();
     chooser->setToolTip(tip);
-    m_replayButton->setEnabled(isRegularFile(m_window.paths().recordFile(m_state.currentMap)));
+    // An arrangement on trial has no record of its own.
+    m_replayButton->setEnabled(!m_state.trial &&
+                               isRegularFile(m_window.paths().recordFile(m_state.currentMap)));
 }
 
 void CoachPanel::afterStep() {

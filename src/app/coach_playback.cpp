@@ -40,7 +40,7 @@ void CoachPanel::demonstrationStep() {
 }
 
 void CoachPanel::replay() {
-    if (interrupt()) return;
+    if (interrupt() || m_state.trial) return;
     const auto record = readRecordFile(m_window.paths().recordFile(m_state.currentMap));
     if (!record || m_state.history.empty()) return;
     Board setUp = m_state.board;

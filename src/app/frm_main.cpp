@@ -15,6 +15,7 @@
 #include "app/game_look.h"
 #include "app/game_panel_layout.h"
 #include "app/layout_chooser.h"
+#include "app/workshop_panel.h"
 #include "common/text_file.h"
 #include "common/texts.h"
 #include "common/version.h"
@@ -80,6 +81,7 @@ frmMain::frmMain(const QString& appPath, QWidget* parent)
     buildPieces();
     buildFrame();
     m_coach = new CoachPanel(*this, m_state);
+    m_workshop = new WorkshopPanel(*this, m_pictures);
     m_audio = std::make_unique<GameAudio>(m_appPathText);
     m_audio->attach(m_Check1, m_Check2);
 }
@@ -216,10 +218,7 @@ bool frmMain::Form_Load() {
         openInShell(toQString(frame::kProductPage));
         return false;
     }
-    // The list shows each name readably and keeps its bytes for the loader.
-    for (const std::string& name : names) {
-        m_Combo1->addItem(toQString(layoutDisplayName(name)), QByteArray::fromStdString(name));
-    }
+    for (const std::string& name : names) appendToChooser(name);
     m_Combo1->setCurrentIndex(initialSelection(names, remembered));
     Combo1_Click();
 
@@ -259,6 +258,33 @@ void frmMain::Combo1_Click() {
     InitMap(m_state, *this, m_paths, m_Combo1->itemData(index).toByteArray().toStdString());
     showState();
     m_coach->layoutSetUp();
+}
+
+void frmMain::playTrial(const Board& arrangement) {
+    m_coach->interrupt();
+    setUpTrial(m_state, *this, arrangement);
+    showState();
+    m_coach->layoutSetUp();
+    // The list stays as it is; only the text field says what is played.
+    // Picking any entry afterwards sets that layout up as usual.
+    m_Combo1->setEditText(toQString(texts::kTrialEntry));
+}
+
+void frmMain::appendToChooser(const std::string& name) {
+    m_Combo1->addItem(toQString(layoutDisplayName(name)), QByteArray::fromStdString(name));
+}
+
+void frmMain::addLayout(const std::string& name) {
+    appendToChooser(name);  // at the end, where no catalogue entry is
+    m_Combo1->setCurrentIndex(m_Combo1->count() - 1);
+    Combo1_Click();
+}
+
+std::vector<std::string> frmMain::layoutNames() const {
+    std::vector<std::string> names;
+    for (int i = 0; i < m_Combo1->count(); ++i)
+        names.push_back(m_Combo1->itemData(i).toByteArray().toStdString());
+    return names;
 }
 
 void frmMain::XPButton1_Click() {

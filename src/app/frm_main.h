@@ -23,6 +23,7 @@ namespace quellan {
 
 class BoardPanel;
 class CoachPanel;
+class WorkshopPanel;
 class ClickLabel;
 class GameAudio;
 class ImageControl;
@@ -55,6 +56,13 @@ class frmMain : public QWidget, public GameHost {
     // One move attempt at (x, y) on the board, the way a press makes it;
     // the coach's demonstration presses through here too.
     void makeMove(float x, float y);
+    // The workshop: sets an arrangement up that has no layout file (试玩),
+    // and adds a new layout at the end of the chooser's list and sets it
+    // up, as picking it would.
+    void playTrial(const Board& arrangement);
+    void addLayout(const std::string& name);
+    // The layout names the chooser lists, as the file system spells them.
+    std::vector<std::string> layoutNames() const;
     // Shows the pieces where `board` has them, without touching the game
     // (the replay of a record).
     void showBoard(const Board& board);
@@ -117,6 +125,9 @@ class frmMain : public QWidget, public GameHost {
     XPButton* QZ(int index) const { return m_QZ.at(static_cast<size_t>(index - 1)); }
     QLabel* Label(int n) const { return m_labels.at(static_cast<size_t>(n - 1)); }
     void buildControls();
+    // Lists a layout at the end of the chooser: shown readably, its name's
+    // bytes kept for the loader.
+    void appendToChooser(const std::string& name);
     void buildPieces();
     // Brings the widgets in line with the game state after a rule has run.
     void showState();
@@ -166,6 +177,7 @@ class frmMain : public QWidget, public GameHost {
     HelpFile m_helpFile;
     std::unique_ptr<GameAudio> m_audio;
     CoachPanel* m_coach = nullptr;
+    WorkshopPanel* m_workshop = nullptr;
 };
 
 }  // namespace quellan

@@ -11,32 +11,33 @@ namespace quellan {
 
 bool isProperArrangement(const Board& board) { return packed::packBoard(board).has_value(); }
 
-std::optional<Board> boardFromCorners(const Corners& corners) {
-    std::vector<std::string> lines;
-    int commanders = 0, general = kFirstGeneral, soldier = kFirstSoldier;
+std::array<int, kCellCount> pieceNumbers(const Corners& corners) {
+    std::array<int, kCellCount> numbers{};
+    int commander = kCommander, general = kFirstGeneral, soldier = kFirstSoldier;
+    const auto number = [](int& next, int last) { return next <= last ? next++ : -1; };
+    for (const CornerShape pass : {CornerShape::Lying, CornerShape::Upright})
+        for (int cell = 0; cell < kCellCount; ++cell)
+            if (corners[static_cast<std::size_t>(cell)] == pass)
+                numbers[static_cast<std::size_t>(cell)] = number(general, kLastGeneral);
     for (int cell = 0; cell < kCellCount; ++cell) {
-        const std::string at = "," + std::to_string(cell + 1);
-        switch (corners[static_cast<std::size_t>(cell)]) {
-            case CornerShape::None:
-                break;
-            case CornerShape::Commander:
-                if (commanders++ > 0) return std::nullopt;
-                lines.push_back("1,0" + at);
-                break;
-            case CornerShape::Upright:
-            case CornerShape::Lying:
-                if (general > kLastGeneral) return std::nullopt;
-                lines.push_back(std::to_string(general++) +
-                                (corners[static_cast<std::size_t>(cell)] == CornerShape::Upright
-                                     ? ",1"
-                                     : ",0") +
-                                at);
-                break;
-            case CornerShape::Soldier:
-                if (soldier > kPieceCount) return std::nullopt;
-                lines.push_back(std::to_string(soldier++) + ",0" + at);
-                break;
-        }
+        const CornerShape shape = corners[static_cast<std::size_t>(cell)];
+        if (shape == CornerShape::Commander)
+            numbers[static_cast<std::size_t>(cell)] = number(commander, kCommander);
+        if (shape == CornerShape::Soldier)
+            numbers[static_cast<std::size_t>(cell)] = number(soldier, kPieceCount);
+    }
+    return numbers;
+}
+
+std::optional<Board> boardFromCorners(const Corners& corners) {
+    const std::array<int, kCellCount> numbers = pieceNumbers(corners);
+    std::vector<std::string> lines;
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const auto at = static_cast<std::size_t>(cell);
+        if (corners[at] == CornerShape::None) continue;
+        if (numbers[at] < 0) return std::nullopt;  // more of a kind than the set holds
+        const char* flag = corners[at] == CornerShape::Upright ? ",1," : ",0,";
+        lines.push_back(std::to_string(numbers[at]) + flag + std::to_string(cell + 1));
     }
     // Every piece starts off the board, so a missing one makes it improper.
     Board board;

@@ -26,9 +26,16 @@ struct ArrangementRead {
 enum class CornerShape { None, Commander, Upright, Lying, Soldier };
 using Corners = std::array<CornerShape, kCellCount>;
 
-// The board of the pieces whose corners `corners` gives, dressed as a layout
-// file would dress them: generals 2..6 and soldiers 7..10 numbered in cell
-// order. nullopt unless that is a proper arrangement of the ten pieces.
+// The piece index each corner's piece gets (0 for a cell without a corner):
+// the commander 1, the lying generals from 2 on in cell order and then the
+// upright ones, so that 关羽 lies across as in the classic layouts (横刀立马
+// comes out exactly as shipped), and the soldiers 7..10 in cell order.
+// Indices past a kind's last one are -1.
+std::array<int, kCellCount> pieceNumbers(const Corners& corners);
+
+// The board of the pieces whose corners `corners` gives, numbered by
+// pieceNumbers and dressed as a layout file would dress them. nullopt
+// unless that is a proper arrangement of the ten pieces.
 std::optional<Board> boardFromCorners(const Corners& corners);
 
 // True when all ten pieces stand on cells inside the board, none overlaps

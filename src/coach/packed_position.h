@@ -229,7 +229,7 @@ int cellOfPiece(const Piece& piece);
 std::optional<Position> packBoard(const Board& board);
 
 // The board of a packed position, its pieces numbered as a layout file
-// numbers them (generals and soldiers in cell order).
+// numbers them (pieceNumbers in coach/arrangement.h).
 std::optional<Board> unpackBoard(Position pos);
 
 }  // namespace quellan::packed

@@ -16,9 +16,8 @@ inline constexpr std::size_t kShareCodeLength = 6;
 // board.
 std::optional<std::string> shareCodeOf(const Board& board);
 
-// The arrangement a code names, its pieces dressed as a layout file would
-// dress them (generals and soldiers numbered in the order of their
-// top-left cells); nullopt for anything that is not a code of a proper
+// The arrangement a code names, its pieces numbered and dressed as a
+// layout file would dress them (pieceNumbers in coach/arrangement.h); nullopt for anything that is not a code of a proper
 // arrangement. Letters may be given in either case.
 std::optional<Board> boardFromShareCode(std::string_view code);
 

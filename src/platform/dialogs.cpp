@@ -35,13 +35,18 @@ void showMessageBox(QWidget* parent, const QString& text, MessageIcon icon,
 }
 
 QString askTextBox(QWidget* parent, const QString& prompt, const QString& title) {
+    return askTextOrCancel(parent, prompt, title).value_or(QString());
+}
+
+std::optional<QString> askTextOrCancel(QWidget* parent, const QString& prompt,
+                                       const QString& title) {
     QInputDialog dialog(parent);
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(QString());
     dialog.setOkButtonText(QStringLiteral("确定"));
     dialog.setCancelButtonText(QStringLiteral("取消"));
-    if (dialog.exec() != QDialog::Accepted) return {};
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.textValue();
 }
 

@@ -3,6 +3,7 @@
 // buttons.
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "setup/game_host.h"
 
@@ -12,6 +13,10 @@ void showMessageBox(QWidget* parent, const QString& text, MessageIcon icon, cons
 
 // Returns the typed text, or an empty text when the box was cancelled.
 QString askTextBox(QWidget* parent, const QString& prompt, const QString& title);
+
+// The same box, telling a cancelled box (nullopt) from an empty answer.
+std::optional<QString> askTextOrCancel(QWidget* parent, const QString& prompt,
+                                       const QString& title);
 
 // A question with Yes and No, the question icon and No as the default (the
 // close question of the frame). True when the player answered Yes.

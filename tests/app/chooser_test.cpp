@@ -47,16 +47,7 @@ class Chooser : public AppFixture {
         pressPiece(*window, 9);  // soldier at cell 17
         pressBoard(*window, 1800, 4500);
     }
-    // Opens the list and clicks entry `row`, as the player does.
-    void pickFromList(int row) {
-        QComboBox* chooser = Combo1(*window);
-        chooser->showPopup();
-        QAbstractItemView* list = chooser->view();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
-        const QRect entry = list->visualRect(list->model()->index(row, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
-        ASSERT_FALSE(list->isVisible());
-    }
+    void pickFromList(int row) { testing::pickFromList(*window, row); }
 };
 
 TEST_F(Chooser, TypingReturnAndLeavingTheFieldChangeNothing) {

@@ -1,6 +1,8 @@
 #pragma once
 // Plays the game the way a player does: press a piece, then press the empty
 // cell beside it.
+#include <QAbstractItemView>
+#include <QComboBox>
 #include <QTest>
 
 #include "app/board_panel.h"
@@ -26,6 +28,17 @@ inline void playStep(frmMain& w, const BoardStep& s) {
     pressPiece(w, s.piece);
     auto [x, y] = pressTwipsFor(w.game().board, s);
     pressBoard(w, x, y);
+}
+
+// Opens the chooser's list and clicks entry `row`, as the player does.
+inline void pickFromList(frmMain& w, int row) {
+    QComboBox* chooser = Combo1(w);
+    chooser->showPopup();
+    QAbstractItemView* list = chooser->view();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+    const QRect entry = list->visualRect(list->model()->index(row, 0));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, entry.center());
+    ASSERT_FALSE(list->isVisible());
 }
 
 }  // namespace quellan::testing

@@ -66,6 +66,9 @@ TEST(ArrangementEditorTest, TheBoardOnScreenComesInWholeAndGoesOutAsAProperArran
     EXPECT_EQ(missingPiecesText(e), "");
     ASSERT_TRUE(e.board());
     EXPECT_EQ(shareCodeOf(*e.board()), "2CCLPJ");
+    // The lying general is 关羽, the uprights follow in cell order: the
+    // pieces come back with the numbers the shipped file gives them.
+    EXPECT_EQ(e.board()->positionEntry(), Board().positionEntry());
     // A piece that overlaps another is left out and missed.
     Board overlapping;
     overlapping.piece(7) = overlapping.piece(8);
