@@ -3,6 +3,7 @@
 #include <QComboBox>
 
 #include "app/arrange_dialog.h"
+#include "app/board_panel.h"
 #include "app/coach_panel.h"
 #include "app/frm_main.h"
 #include "app/game_look.h"
@@ -49,6 +50,11 @@ void WorkshopPanel::open() {
         return save(dialog, arrangement, fewest);
     });
     dialog->setTrialHandler([this](const Board& arrangement) { m_window.playTrial(arrangement); });
+    // The press gave the button the focus; the board takes it back, as after
+    // a step, so that no key opens the dialog again.
+    connect(dialog, &QDialog::finished, this, [this] {
+        m_window.findChild<BoardPanel*>("Picture1")->setFocus(Qt::OtherFocusReason);
+    });
     dialog->open();
 }
 
