@@ -77,16 +77,23 @@ struct StepRule {
     bool fits = false;
     Position entered = 0;
     int to = 0;
-    Position flip = 0;      // the bits that change, entered cells being free
-    int firstEntered = -1;  // the lowest bit of the first entered cell's field
+};
+
+// The same step as the search takes it: the entered cells' fields, every bit
+// set where the piece cannot take the step at all, and the bits that change
+// (the entered cells being free).
+struct SearchStep {
+    Position entered = ~Position{0};
+    Position flip = 0;
 };
 
 struct Tables {
     std::array<std::array<Placement, kCellCount>, kKindCodes> place{};
     // One more cell than the board: the cell beyond it (see enteringFrom),
     // where nothing fits.
-    std::array<std::array<std::array<StepRule, kDirectionCount>, kCellCount + 1>, kKindCodes>
-        step{};
+    std::array<std::array<std::array<StepRule, kDirectionCount>, kCellCount>, kKindCodes> step{};
+    std::array<std::array<std::array<SearchStep, kDirectionCount>, kCellCount + 1>, kKindCodes>
+        searchStep{};
     // For a free cell and a direction: the cell beside it from which a piece
     // stepping that way would enter it; past the edge kCellCount, a cell
     // beyond the board that always reads as free.
@@ -125,10 +132,10 @@ constexpr Tables makeTables() {
                 StepRule& rule = t.step[code][cell][d];
                 rule.fits = true;
                 rule.to = to;
-                rule.flip = t.place[code][cell].bits ^ t.place[code][to].bits;
                 for (int k = 0; k < move.enteredCount; ++k)
                     rule.entered |= kCellMask << shiftOf(cellAt(move.entered[k]));
-                rule.firstEntered = std::countr_zero(rule.entered);
+                t.searchStep[code][cell][d] = {rule.entered,
+                                               t.place[code][cell].bits ^ t.place[code][to].bits};
                 t.enteringFrom[to][d] = cell;
             }
         }
@@ -179,24 +186,25 @@ namespace step_detail {
 
 inline constexpr int kMostSteps = 2 * kDirectionCount;  // two free cells
 
-// Adds the step of the piece beside free cell `cell` (its field at bit
-// `shift`) in direction D into it to `after`, if the piece can take it and
-// it is not a step into both free cells seen from the second. No branch:
-// whether the step counts only decides whether `count` grows.
+// Adds the step of the piece beside free cell `cell` in direction D into it
+// to `after`, if the piece can take it. `blocked` is the position with
+// every bit below the cell's field set too: a step whose entered cells meet
+// it is not free, or is a step into both free cells seen from the second.
+// No branch: whether the step counts only decides whether `count` grows.
 template <int D>
-inline void stepInto(Position pos, int cell, int shift, Position* after, int& count) {
+inline void stepInto(Position pos, int cell, Position blocked, Position* after, int& count) {
     const int beside = kTables.enteringFrom[cell][D];
     const int part = codeAt(pos, beside);
     const int topLeft = beside - kBackToTopLeft[part];
-    const StepRule& rule = kTables.step[codeAt(pos, topLeft)][topLeft][D];
-    after[count] = pos ^ rule.flip;
-    count += static_cast<int>((pos & rule.entered) == 0 && rule.firstEntered == shift);
+    const SearchStep& step = kTables.searchStep[codeAt(pos, topLeft)][topLeft][D];
+    after[count] = pos ^ step.flip;
+    count += static_cast<int>((blocked & step.entered) == 0);
 }
 
 template <int... D>
-inline void stepsInto(Position pos, int cell, int shift, Position* after, int& count,
+inline void stepsInto(Position pos, int cell, Position blocked, Position* after, int& count,
                       std::integer_sequence<int, D...>) {
-    (stepInto<D>(pos, cell, shift, after, count), ...);
+    (stepInto<D>(pos, cell, blocked, after, count), ...);
 }
 
 }  // namespace step_detail
@@ -210,7 +218,8 @@ inline void forEachStep(Position pos, Visit&& visit) {
     int count = 0;
     for (Position free = freeCells(pos); free != 0; free &= free - 1) {
         const int shift = std::countr_zero(free);
-        step_detail::stepsInto(pos, shift / kBitsPerCell, shift, after, count,
+        const Position blocked = pos | ((Position{1} << shift) - 1);
+        step_detail::stepsInto(pos, shift / kBitsPerCell, blocked, after, count,
                                std::make_integer_sequence<int, kDirectionCount>());
     }
     for (int k = 0; k < count; ++k) visit(after[k]);
