@@ -4,8 +4,9 @@
 # the resident memory 3 s after launch. The two programs take turns (the
 # order swaps every round) on one Xvfb server, with the music option off and
 # fresh settings folders; the medians and the game's share of Klotski's time
-# are printed at the end. A benchmark for people, not a test: the figures
-# depend on the machine and its load.
+# are printed at the end. No D-Bus session bus is started, so both programs
+# meet the same bare session. A benchmark for people, not a test: the
+# figures depend on the machine and its load.
 #
 #   bash scripts/measure_startup.sh [RUNS] [GAME_EXECUTABLE]
 #
@@ -23,17 +24,20 @@ for tool in Xvfb xev xdotool stdbuf "$klotski" "$game"; do
 done
 
 work=$(mktemp -d)
-display=:$((200 + RANDOM % 500))
-Xvfb "$display" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it is ready.
+exec {display_fd}>"$work/display"
+Xvfb -displayfd "$display_fd" -screen 0 1280x1024x24 -noreset -nolisten tcp >/dev/null 2>&1 &
 xvfb=$!
+exec {display_fd}>&-
 cleanup() {
     kill "$xvfb" 2>/dev/null || true
     wait "$xvfb" 2>/dev/null || true
     rm -rf "$work"
 }
 trap cleanup EXIT
-export DISPLAY=$display
-for _ in $(seq 100); do xdotool getmouselocation >/dev/null 2>&1 && break; sleep 0.05; done
+for _ in $(seq 200); do [[ -s $work/display ]] && break; sleep 0.05; done
+export DISPLAY=:$(head -n1 "$work/display")
+xdotool getmouselocation >/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
 
 # Fresh per-user folders for both programs; the game's music option off.
 export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$work/cache
