@@ -19,9 +19,10 @@
 
 namespace quellan::packed {
 
-inline constexpr int kGenerals = 5;
-inline constexpr int kSoldiers = 4;
-inline constexpr int kFreeCells = 2;
+inline constexpr int kGenerals = kLastGeneral - kFirstGeneral + 1;
+inline constexpr int kSoldiers = kPieceCount - kFirstSoldier + 1;
+// The cells the pieces leave free: the commander covers four, a general two.
+inline constexpr int kFreeCells = kCellCount - 4 - 2 * kGenerals - kSoldiers;
 
 namespace rank_detail {
 
@@ -193,7 +194,6 @@ class PositionNumbering {
   public:
     explicit PositionNumbering(int lying = 0);
 
-    int lying() const { return m_lying; }
     // How many numbers there are: every position's is below.
     std::uint32_t count() const { return m_count; }
     // Whether `pos` has this numbering's pieces.
