@@ -2,7 +2,8 @@
 # Pictures of the game for the README: runs the built game under Xvfb with
 # openbox, presses the coach's buttons with xdotool and writes
 # docs/screenshots/*.png: the board at start, a hint shown, a demonstration
-# under way. Usage: bash scripts/screenshots.sh [path/to/quellan]
+# under way, and the workshop's 布阵 dialog while arranging and with a
+# random layout drawn. Usage: bash scripts/screenshots.sh [path/to/quellan]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 game=${1:-$root/build/game/quellan}
@@ -48,4 +49,30 @@ press 372 252
 sleep 4
 shot demonstration
 press 372 252
-echo "wrote $out/board-at-start.png, hint-shown.png, demonstration.png"
+
+# The workshop: the 布阵 button stands in the bottom bar at (247, 399).
+# In the dialog cell (column c, row r) of the board has its centre at
+# (70 + 60c, 70 + 60r); the tools and buttons stand on the parchment.
+press 247 399
+did=$(xdotool search --sync --onlyvisible --name '^布阵' | head -1)
+sleep 1
+at() { xdotool mousemove --window "$did" "$1" "$2"; }
+click() { at "$1" "$2" && xdotool click 1 && sleep 0.2; }
+click 455 114                                   # 清空
+click 365 54 && click 130 70                    # 曹操 at the top middle
+click 455 54 && click 70 70 && click 250 70     # two upright generals beside him
+click 545 54 && click 130 190                   # a lying general under him
+click 365 84 && click 130 250 && click 190 250  # two soldiers
+click 455 54 && at 70 310                       # an upright general here would leave the board
+sleep 0.5
+import -window "$did" "$out/workshop-arrange.png"
+at 499 144 && xdotool click 1      # the difficulty bands: 困难
+sleep 0.5
+xdotool key Down Down Return
+at 365 144 && xdotool click 1      # 随机
+sleep 2
+at 560 20
+sleep 0.3
+import -window "$did" "$out/workshop-random.png"
+echo "wrote $out/board-at-start.png, hint-shown.png, demonstration.png," \
+  "workshop-arrange.png, workshop-random.png"

@@ -238,6 +238,7 @@ void ArrangeDialog::arrangementChanged() {
         b->setEnabled(board.has_value());
     m_solvable->setText(board ? QStringLiteral("计算中…")
                               : QStringLiteral("能否过关：摆齐后才知道"));
+    look::setTextColor(m_solvable, QColor(0, 0, 0));
     m_reachable->setText(QString());
     m_code->setText(QStringLiteral("分享码：—"));
     if (board) startFigures();
