@@ -6,6 +6,7 @@
 #include <benchmark/benchmark.h>
 
 #include "classic_boards.h"
+#include "coach/arrangement_figures.h"
 #include "coach/distance_map.h"
 #include "coach/piece_moves.h"
 #include "coach/random_layout.h"
@@ -74,10 +75,21 @@ void BM_DrawLayout(benchmark::State& bench, StepBand band) {
         benchmark::DoNotOptimize(board);
     }
 }
-BENCHMARK_CAPTURE(BM_DrawLayout, UpTo40, StepBand{1, 40})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DrawLayout, From41To90, StepBand{41, 90})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DrawLayout, From91To140, StepBand{91, 140})->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_DrawLayout, From141, StepBand{141, 179})->Unit(benchmark::kMillisecond);
+// The workshop's four bands, as its 随机 draws them.
+BENCHMARK_CAPTURE(BM_DrawLayout, UpTo40, kDifficultyBands[0].steps)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawLayout, From41To90, kDifficultyBands[1].steps)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawLayout, From91To140, kDifficultyBands[2].steps)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_DrawLayout, From141, kDifficultyBands[3].steps)->Unit(benchmark::kMillisecond);
+
+// What the workshop works out for an arrangement after every change.
+void BM_ArrangementFigures(benchmark::State& bench, const Board& board) {
+    for (auto _ : bench) benchmark::DoNotOptimize(figuresOf(board));
+}
+BENCHMARK_CAPTURE(BM_ArrangementFigures, HengDaoLiMa, Board())->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ArrangementFigures, CengCengSheFang1, cengCengSheFang1())
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quellan
