@@ -23,12 +23,15 @@ std::string layoutFileText(const Board& board, std::optional<int> fewestSteps) {
 
 LayoutWrite writeNewLayoutFile(const std::filesystem::path& path, const Board& board,
                                std::optional<int> fewestSteps) {
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec) || ec)
-        return ec ? LayoutWrite::Failed : LayoutWrite::Exists;
-    return replaceFileContents(path, utf8ToGb18030(layoutFileText(board, fewestSteps)))
-               ? LayoutWrite::Written
-               : LayoutWrite::Failed;
+    switch (createFileContents(path, utf8ToGb18030(layoutFileText(board, fewestSteps)))) {
+        case NewFile::Written:
+            return LayoutWrite::Written;
+        case NewFile::Exists:
+            return LayoutWrite::Exists;
+        case NewFile::Failed:
+            break;
+    }
+    return LayoutWrite::Failed;
 }
 
 }  // namespace quellan

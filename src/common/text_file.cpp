@@ -70,11 +70,31 @@ bool moveReplacing(const std::filesystem::path& from, const std::filesystem::pat
 #endif
 }
 
-}  // namespace
+// Puts `from` in place at `to` only while no file of that name exists, in
+// one step, so a file that appeared meanwhile is never replaced.
+NewFile moveNotReplacing(const std::filesystem::path& from, const std::filesystem::path& to) {
+#ifdef _WIN32
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_WRITE_THROUGH) != 0) return NewFile::Written;
+    const DWORD error = GetLastError();
+    return error == ERROR_ALREADY_EXISTS || error == ERROR_FILE_EXISTS ? NewFile::Exists
+                                                                       : NewFile::Failed;
+#else
+    // A second name for the written file fails when the name is taken.
+    std::error_code ec;
+    std::filesystem::create_hard_link(from, to, ec);
+    if (ec == std::errc::file_exists) return NewFile::Exists;
+    if (!ec) {
+        std::filesystem::remove(from, ec);
+        return NewFile::Written;
+    }
+    // A folder that holds no second names: look, then move.
+    if (std::filesystem::exists(to, ec) || ec) return ec ? NewFile::Failed : NewFile::Exists;
+    return moveReplacing(from, to) ? NewFile::Written : NewFile::Failed;
+#endif
+}
 
-bool replaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
-    std::filesystem::path temp = path;
-    temp += ".new";
+// Writes `bytes` to `temp`; on failure nothing of it is left.
+bool writeWhole(const std::filesystem::path& temp, std::string_view bytes) {
     bool written = false;
     {
         std::ofstream out(temp, std::ios::binary | std::ios::trunc);
@@ -87,14 +107,37 @@ bool replaceFileContents(const std::filesystem::path& path, std::string_view byt
     if (!written) {
         std::error_code ec;
         std::filesystem::remove(temp, ec);
-        return false;
     }
+    return written;
+}
+
+std::filesystem::path tempBeside(const std::filesystem::path& path) {
+    std::filesystem::path temp = path;
+    temp += ".new";
+    return temp;
+}
+
+}  // namespace
+
+bool replaceFileContents(const std::filesystem::path& path, std::string_view bytes) {
+    const std::filesystem::path temp = tempBeside(path);
+    if (!writeWhole(temp, bytes)) return false;
     if (!moveReplacing(temp, path)) {
         std::error_code ec;
         std::filesystem::remove(temp, ec);
         return false;
     }
     return true;
+}
+
+NewFile createFileContents(const std::filesystem::path& path, std::string_view bytes) {
+    std::error_code ec;
+    if (std::filesystem::exists(path, ec) || ec) return ec ? NewFile::Failed : NewFile::Exists;
+    const std::filesystem::path temp = tempBeside(path);
+    if (!writeWhole(temp, bytes)) return NewFile::Failed;
+    const NewFile result = moveNotReplacing(temp, path);
+    if (result != NewFile::Written) std::filesystem::remove(temp, ec);
+    return result;
 }
 
 }  // namespace quellan

@@ -31,4 +31,11 @@ std::optional<std::vector<std::string>> readTextLines(const std::filesystem::pat
 // false is returned.
 [[nodiscard]] bool replaceFileContents(const std::filesystem::path& path, std::string_view bytes);
 
+enum class NewFile { Written, Exists, Failed };
+
+// Writes `bytes` as the new file `path`, whole or not at all, the same way;
+// a file of that name, even one that appears while writing, is never
+// replaced (Exists).
+[[nodiscard]] NewFile createFileContents(const std::filesystem::path& path, std::string_view bytes);
+
 }  // namespace quellan

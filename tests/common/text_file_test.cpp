@@ -88,5 +88,22 @@ TEST(TextFile, ReplaceOnAFullDiskFailsAndKeepsTheOldFile) {
     EXPECT_EQ(fileNames(dir.path()), std::vector<std::string>{"r.log"});
 }
 
+TEST(TextFile, CreateWritesANewFileAndNeverReplacesOne) {
+    TempDir dir;
+    const auto path = dir.path() / "new.qlp";
+    EXPECT_EQ(createFileContents(path, "first"), NewFile::Written);
+    EXPECT_EQ(createFileContents(path, "second"), NewFile::Exists);
+    EXPECT_EQ(testing::readAll(path), "first");
+    // A name taken in a way the look before writing does not see (a link to
+    // nothing) is still not replaced.
+    const auto taken = dir.path() / "taken.qlp";
+    std::error_code ec;
+    std::filesystem::create_symlink(dir.path() / "nowhere", taken, ec);
+    if (ec) GTEST_SKIP() << "no links on this system";
+    EXPECT_EQ(createFileContents(taken, "x"), NewFile::Exists);
+    EXPECT_TRUE(std::filesystem::is_symlink(taken));
+    EXPECT_EQ(fileNames(dir.path()), (std::vector<std::string>{"new.qlp", "taken.qlp"}));
+}
+
 }  // namespace
 }  // namespace quellan
