@@ -20,6 +20,7 @@ class SingleInstance {
     static QString defaultLockPath();
 
   private:
+    QString m_path;
     std::unique_ptr<QLockFile> m_lock;
 };
 

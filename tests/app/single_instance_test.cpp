@@ -2,7 +2,9 @@
 // by a copy that crashed does not keep the game from starting.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -13,7 +15,7 @@ namespace quellan {
 namespace {
 
 class GameProcess : public ::testing::Test {
-protected:
+  protected:
     GameProcess() {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert("HOME", m_home.path());
@@ -30,12 +32,12 @@ protected:
         EXPECT_TRUE(p->waitForStarted(5000));
         return p;
     }
-    // Waits until a running copy holds the lock.
+    // Waits until a running copy holds the lock and has written its name in it.
     bool waitForLock() {
         QElapsedTimer t;
         t.start();
         while (t.elapsed() < 10000) {
-            if (QFile::exists(m_home.path() + "/quellan.lock")) return true;
+            if (QFileInfo(m_home.path() + "/quellan.lock").size() > 0) return true;
             QTest::qWait(20);
         }
         return false;
@@ -82,6 +84,18 @@ TEST(SingleInstance, OneHolderAtATimeAndFreeAfterRelease) {
     }
     SingleInstance third(path);
     EXPECT_TRUE(third.acquire());
+}
+
+TEST(SingleInstance, AnOldLockThatNamesNoProcessIsTakenOver) {
+    QTemporaryDir dir;
+    const QString path = dir.path() + "/lock";
+    QFile empty(path);
+    ASSERT_TRUE(empty.open(QIODevice::WriteOnly));
+    EXPECT_FALSE(SingleInstance(path).acquire()) << "a copy may be writing it right now";
+    ASSERT_TRUE(empty.setFileTime(QDateTime::currentDateTime().addSecs(-60),
+                                  QFileDevice::FileModificationTime));
+    empty.close();
+    EXPECT_TRUE(SingleInstance(path).acquire());
 }
 
 }  // namespace
