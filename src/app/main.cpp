@@ -10,23 +10,21 @@
 #include "xpbutton/chinese_fonts.h"
 
 int main(int argc, char** argv) {
-    // The sound output and the pictures get ready while the window is being
-    // built.
+    // The sound output gets ready while the window is being built.
     quellan::AudioDevice::prepareInBackground();
-    quellan::PictureStore::decodeInBackground();
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quellan"));
 
     // A second copy ends at once and silently.
     quellan::SingleInstance instance;
-    if (!instance.acquire()) {
-        quellan::PictureStore::dropDecoded();
-        return 0;
-    }
+    if (!instance.acquire()) return 0;
 
+    // The pictures decode (Qt must be up for that) while the fonts load.
+    quellan::PictureStore::decodeInBackground();
     quellan::installChineseTranslation();
     quellan::installChineseFontSubstitutes();
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
+    quellan::loadChineseFont(QApplication::font());
 
     quellan::frmMain window;
     if (!window.Form_Load()) return 0;

@@ -45,11 +45,6 @@ void PictureStore::decodeInBackground() {
     decodingInBackground() = std::async(std::launch::async, decodeAll);
 }
 
-void PictureStore::dropDecoded() {
-    std::future<DecodedPictures>& pending = decodingInBackground();
-    if (pending.valid()) pending.get();
-}
-
 PictureStore::PictureStore() {
     std::future<DecodedPictures>& pending = decodingInBackground();
     DecodedPictures d = pending.valid() ? pending.get() : decodeAll();

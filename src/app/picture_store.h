@@ -13,13 +13,10 @@ class PictureStore {
     // Takes the pictures decoded by `decodeInBackground`, waiting for them if
     // need be; without it decodes them itself.
     PictureStore();
-    // Starts decoding the pictures on a thread of their own, first thing in
-    // the program, so the window does not wait for them; the next store made
-    // takes them.
+    // Starts decoding the pictures on a thread of their own, once the
+    // application object exists, so the window does not wait for them; the
+    // next store made takes them.
     static void decodeInBackground();
-    // Waits for that decoding and throws its pictures away (a program that
-    // ends before its window is built must not end while Qt decodes).
-    static void dropDecoded();
 
     const QPixmap& board() const { return m_board; }
     // The picture a piece shows for `ref`; a null pixmap for "no picture".

@@ -1,6 +1,7 @@
 #include "xpbutton/chinese_fonts.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QString>
 #include <QStringList>
 
@@ -18,6 +19,10 @@ void installChineseFontSubstitutes() {
                                 QStringLiteral("新宋体"), QStringLiteral("NSimSun")}) {
         QFont::insertSubstitutions(name, songFaces);
     }
+}
+
+void loadChineseFont(const QFont& font) {
+    static_cast<void>(QFontMetrics(font).boundingRect(QStringLiteral("当前阵型：")));
 }
 
 }  // namespace quellan
