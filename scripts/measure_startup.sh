@@ -4,19 +4,23 @@
 # the resident memory 3 s after launch. The two programs take turns (the
 # order swaps every round) on one Xvfb server, with the music option off and
 # fresh settings folders; the medians and the game's share of Klotski's time
-# are printed at the end. No D-Bus session bus is started, so both programs
-# meet the same bare session. A benchmark for people, not a test: the
-# figures depend on the machine and its load.
+# are printed at the end. In the first IDLE_RUNS rounds (default 1) each
+# program then also sits for 20 s with the pointer off its window, and the
+# CPU ticks (1/100 s) of its whole process meanwhile are counted. No D-Bus
+# session bus is started, so both programs meet the same bare session. A
+# benchmark for people, not a test: the figures depend on the machine and
+# its load.
 #
 #   bash scripts/measure_startup.sh [RUNS] [GAME_EXECUTABLE]
 #
 # RUNS defaults to 15, the game to build/game/quellan; KLOTSKI names another
-# Klotski executable. Needs Xvfb, xev, xdotool and gnome-klotski (apt-get
+# Klotski executable, IDLE_RUNS the rounds with the idle count (0: none). Needs Xvfb, xev, xdotool and gnome-klotski (apt-get
 # install xvfb x11-utils xdotool gnome-klotski).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-15}
+idle_runs=${IDLE_RUNS:-1}
 game=$(realpath "${2:-build/game/quellan}")
 klotski=${KLOTSKI:-/usr/games/gnome-klotski}
 for tool in Xvfb xev xdotool stdbuf "$klotski" "$game"; do
@@ -49,12 +53,14 @@ printf '[SetLog]\nCheck1=0\n' >"$XDG_CONFIG_HOME/Quellan/Quellan.conf"
 micros() { local t=${EPOCHREALTIME/[.,]/}; echo "$((10#$t))"; }
 
 # One start of "$1": prints "<ms to visible> <resident kB after 3 s> <ms the
-# main thread was ready to run but waited for a processor>". The moment the
+# main thread was ready to run but waited for a processor> <CPU ticks over
+# the 20 s after that, or - unless "$2" is idle>". The moment the
 # window is mapped is taken from the X server's own notice (xev on the root
 # window), so no polling stands between it and the clock. On a busy machine
 # the time to visible less that wait is the steadier figure.
 measure_once() {
-    local start shown pid rss line cpu_ns wait_ns
+    local start shown pid rss line cpu_ns wait_ns ticks=-
+    xdotool mousemove 1279 1023  # off every window
     coproc XEV { exec stdbuf -oL xev -root -event substructure; }
     sleep 0.2  # xev has selected the events
     start=$(micros)
@@ -74,9 +80,15 @@ measure_once() {
     fi
     while (($(micros) - start < 3000000)); do sleep 0.05; done
     rss=$(awk '/^VmRSS:/ {print $2}' "/proc/$pid/status")
+    if [[ ${2:-} == idle ]]; then
+        local before
+        before=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+        sleep 20
+        ticks=$(($(awk '{print $14 + $15}' "/proc/$pid/stat") - before))
+    fi
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    echo "$(((shown - start) / 1000)) $rss $((wait_ns / 1000000))"
+    echo "$(((shown - start) / 1000)) $rss $((wait_ns / 1000000)) $ticks"
 }
 
 median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
@@ -91,9 +103,12 @@ for round in $(seq "$runs"); do
     if ((round % 2)); then order=(game klotski); else order=(klotski game); fi
     for who in "${order[@]}"; do
         if [[ $who == game ]]; then exe=$game; else exe=$klotski; fi
-        result=$(measure_once "$exe")
+        idle=""
+        ((round <= idle_runs)) && idle=idle
+        result=$(measure_once "$exe" $idle)
         echo "$result" >>"$work/$who.txt"
-        printf '%2d %-8s %s ms  %s kB  (waited %s ms for a processor)\n' "$round" "$who" $result
+        printf '%2d %-8s %s ms  %s kB  (waited %s ms for a processor)  idle ticks %s\n' \
+            "$round" "$who" $result
     done
 done
 
@@ -108,6 +123,7 @@ awk '{print $1 - $3}' "$work/klotski.txt" >"$work/klotski-busy.txt"
 game_busy=$(median <"$work/game-busy.txt")
 klotski_busy=$(median <"$work/klotski-busy.txt")
 ratio() { echo "$1 / $2" | bc -l; }
+idle_ticks() { awk '$4 != "-" {print $4}' "$work/$1.txt" | paste -sd' '; }
 echo
 echo "medians over $runs interleaved starts:"
 printf '%-8s %8s %14s %10s\n' "" "visible" "less CPU wait" "resident"
@@ -115,3 +131,6 @@ printf '%-8s %5s ms %11s ms %7.1f MB\n' quellan "$game_ms" "$game_busy" "$(ratio
 printf '%-8s %5s ms %11s ms %7.1f MB\n' klotski "$klotski_ms" "$klotski_busy" "$(ratio "$klotski_kb" 1024)"
 printf '%-8s %8.2f %14.2f %10.2f   (quellan / klotski)\n' ratio "$(ratio "$game_ms" "$klotski_ms")" \
     "$(ratio "$game_busy" "$klotski_busy")" "$(ratio "$game_kb" "$klotski_kb")"
+((idle_runs > 0)) && printf 'idle ticks over 20 s: quellan %s, klotski %s\n' "$(idle_ticks game)" \
+    "$(idle_ticks klotski)"
+exit 0
