@@ -54,17 +54,21 @@ main() {
   bash scripts/windows/wine_play.sh "${zip%.zip}" "$build/wine-play.png"
 }
 
-# Host fonts for Qt's offscreen platform, which reads font files from one
-# folder: the Latin and the Chinese faces the game and the tests use.
+# Host fonts for Qt's offscreen platform, which on Windows reads the font
+# files of one folder, and only those named *.ttf, *.otf, *.pfa or *.pfb:
+# the Latin and the Chinese faces the game and the tests use (the Chinese
+# collection, a .ttc, under a .ttf name; FreeType reads it the same).
 collect_fonts() {
   mkdir -p "$1"
   local f
   for f in /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf \
-    /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf \
-    /usr/share/fonts/truetype/arphic/uming.ttc; do
-    [ -e "$f" ] && ln -s "$f" "$1/"
+    /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf; do
+    [ -e "$f" ] || { echo "windows: the font $f is missing"; return 1; }
+    ln -s "$f" "$1/"
   done
-  return 0
+  f=/usr/share/fonts/truetype/arphic/uming.ttc
+  [ -e "$f" ] || { echo "windows: the font $f is missing"; return 1; }
+  ln -s "$f" "$1/uming.ttf"
 }
 
 # Runs one cross-built test program under Wine and tells its counts.
@@ -76,9 +80,11 @@ run_tests() {
   log="$build/$program.log"
   local t0=$SECONDS rc=0
   # The tests find the shipped assets by their absolute Unix path, which Wine
-  # resolves on drive Z: when the working folder is there too.
-  QT_QPA_PLATFORM=offscreen QT_QPA_FONTDIR=$(wine_path "$fonts") \
-    QT_PLUGIN_PATH=$(wine_path "$sdk/plugins") SDL_AUDIODRIVER=dummy DISPLAY='' \
+  # resolves on drive Z: when the working folder is there too. Wine keeps
+  # the host's QT_* variables from Windows programs; WINEQT_* ones reach
+  # them as QT_*.
+  WINEQT_QPA_PLATFORM=offscreen WINEQT_QPA_FONTDIR=$(wine_path "$fonts") \
+    WINEQT_PLUGIN_PATH=$(wine_path "$sdk/plugins") SDL_AUDIODRIVER=dummy DISPLAY='' \
     timeout 1200 "$WINE" "$exe" --gtest_brief=1 --gtest_color=no >"$log" 2>&1 || rc=$?
   local took=$((SECONDS - t0))
   tr -d '\r' <"$log" >"$log.txt" && mv "$log.txt" "$log"

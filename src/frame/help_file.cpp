@@ -1,7 +1,6 @@
 #include "frame/help_file.h"
 
 #include <QFileInfo>
-#include <QProcess>
 #include <QUrl>
 
 #include "platform/shell_open.h"
@@ -9,7 +8,7 @@
 namespace quellan {
 
 HelpFile::HelpFile(ViewerCheck check)
-    : m_check(check ? std::move(check) : ViewerCheck(&HelpFile::desktopShowsCompiledHelp)) {}
+    : m_check(check ? std::move(check) : ViewerCheck(&shellShowsCompiledHelp)) {}
 
 void HelpFile::setHelpFile(const QString& path) { m_helpFile = path; }
 
@@ -26,19 +25,6 @@ QString HelpFile::fileToOpen() const {
 void HelpFile::open() const {
     if (m_helpFile.isEmpty()) return;
     openInShell(QUrl::fromLocalFile(fileToOpen()).toString());
-}
-
-bool HelpFile::desktopShowsCompiledHelp() {
-#ifdef Q_OS_WIN
-    return true;
-#else
-    // Free desktops name the application for a file type through xdg-mime.
-    QProcess query;
-    query.start(QStringLiteral("xdg-mime"), {QStringLiteral("query"), QStringLiteral("default"),
-                                             QStringLiteral("application/vnd.ms-htmlhelp")});
-    if (!query.waitForFinished(3000) || query.exitCode() != 0) return false;
-    return !query.readAllStandardOutput().trimmed().isEmpty();
-#endif
 }
 
 }  // namespace quellan

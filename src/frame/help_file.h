@@ -26,8 +26,6 @@ class HelpFile {
     // Opens it through the desktop; the result is not examined.
     void open() const;
 
-    static bool desktopShowsCompiledHelp();
-
   private:
     ViewerCheck m_check;
     QString m_helpFile;

@@ -38,8 +38,14 @@ bool SingleInstance::acquire() {
 }
 
 QString SingleInstance::defaultLockPath() {
+#ifdef Q_OS_WIN
+    // Windows has no runtime folder (Qt answers the profile folder); the
+    // temporary folder is the user's own there.
+    QString dir = QDir::tempPath();
+#else
     QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (dir.isEmpty()) dir = QDir::tempPath();
+#endif
     QDir().mkpath(dir);
     return dir + "/quellan.lock";
 }

@@ -1,7 +1,7 @@
 #pragma once
 // Lets only one copy of the game run per user. The lock is a file in the
-// user's runtime folder; a lock left behind by a copy that crashed is taken
-// over, not obeyed forever.
+// user's runtime folder (on Windows the user's temporary folder); a lock left behind by a copy that
+// crashed is taken over, not obeyed forever.
 #include <QLockFile>
 #include <QString>
 #include <memory>

@@ -29,7 +29,8 @@ class AppFixture : public ::testing::Test {
         std::filesystem::copy_file(from, dir.path() / "map" / pathFromUtf8(name + ".qlp"),
                                    std::filesystem::copy_options::overwrite_existing);
     }
-    QString appPath() const { return QString::fromStdString(dir.path().string()); }
+    // With '/' between the folders, as Qt gives the game's own folder.
+    QString appPath() const { return QString::fromStdString(dir.path().generic_string()); }
 
     // Creates and loads the main window; false when the game ended at start.
     bool start() {

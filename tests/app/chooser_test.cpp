@@ -102,6 +102,9 @@ TEST_F(Chooser, APickFromTheListSetsUpAndPickingTheSelectedEntryRestarts) {
 }
 
 TEST_F(Chooser, ALayoutNamedInTheChineseCodePageLoadsKeepsItsRecordAndIsFoundAgain) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows names files in Unicode: no name is stored as code-page bytes";
+#endif
     copyShipped("水泄不通", "abcd");
     // The commander one step above the exit, cells 18 and 19 free.
     dir.write(std::filesystem::path("map") / (kGbkName + ".qlp"),

@@ -36,7 +36,7 @@ class Coach : public AppFixture {
     void writeRecord(const std::vector<std::string>& entries) {
         std::string text = "\"玩家：老将\"\r\n";
         for (const std::string& e : entries) text += "\"" + e + "\"\r\n";
-        dir.write("log/" + std::string("横刀立马") + ".log", utf8ToGb18030(text));
+        dir.write(pathFromUtf8("log/横刀立马.log"), utf8ToGb18030(text));
     }
     bool anyInputBox() const {
         return std::any_of(boxes.seen.begin(), boxes.seen.end(),
@@ -85,7 +85,7 @@ TEST_F(Coach, AHintSelectsAPieceAndMarksTheCellAPressThereMovesIt) {
 
 TEST_F(Coach, AnAssistedWinNeverAsksForAName) {
     // The commander one step above the exit.
-    dir.write("map/近.qlp",
+    dir.write(pathFromUtf8("map/近.qlp"),
               "1,0,10\r\n2,0,2\r\n3,1,1\r\n4,1,4\r\n5,1,9\r\n6,1,12\r\n"
               "7,0,6\r\n8,0,7\r\n9,0,17\r\n10,0,20\r\n");
     ASSERT_TRUE(start());

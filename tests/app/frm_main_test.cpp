@@ -270,7 +270,9 @@ TEST_F(MainWindow, AnUnwritableLogFolderLosesNoEarlierRecord) {
     EXPECT_EQ(Label(*window, 5)->text(), "200");
     // Make the record unwritable: a folder where the new file would go, and
     // the folder read-only (which stops everyone but the superuser).
-    std::filesystem::create_directories(recordPath.string() + ".new/blocked");
+    auto newRecord = recordPath;
+    newRecord += ".new";
+    std::filesystem::create_directories(newRecord / "blocked");
     std::filesystem::permissions(dir.path() / "log", std::filesystem::perms::owner_read |
                                                          std::filesystem::perms::owner_exec);
     boxes.answers = {"New"};

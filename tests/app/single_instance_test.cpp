@@ -21,6 +21,8 @@ class GameProcess : public ::testing::Test {
         env.insert("HOME", m_home.path());
         env.insert("XDG_CONFIG_HOME", m_home.path() + "/config");
         env.insert("XDG_RUNTIME_DIR", m_home.path());
+        env.insert("TMP", m_home.path());  // the lock's folder on Windows
+        env.insert("TEMP", m_home.path());
         env.insert("QT_QPA_PLATFORM", "offscreen");
         env.insert("SDL_AUDIODRIVER", "dummy");
         m_env = env;

@@ -14,7 +14,7 @@ namespace {
 class Help : public ::testing::Test {
   protected:
     QString path(const char* name) const {
-        return QString::fromStdString((dir.path() / name).string());
+        return QString::fromStdString((dir.path() / name).generic_string());
     }
     testing::TempDir dir;
 };

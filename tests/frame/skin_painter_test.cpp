@@ -15,8 +15,10 @@ class PaintedFrame : public ::testing::Test {
     PaintedFrame() {
         icon = QImage(16, 16, QImage::Format_ARGB32);
         icon.fill(QColor(0, 255, 0));
+        // A Latin face that every test machine has (the run under Wine brings
+        // it along), not whatever the platform's default happens to be.
         surface = paintFrame(QSize(464, 411), pictures.skin, icon, QStringLiteral("Quellan 1.0.2"),
-                             QFont());
+                             QFont(QStringLiteral("DejaVu Sans"), 9));
     }
     QRgb skinAt(int x, int y) const { return pictures.skin.pixel(x, y) | 0xFF000000u; }
     QRgb at(int x, int y) const { return surface.pixel(x, y) | 0xFF000000u; }

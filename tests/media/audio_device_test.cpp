@@ -4,9 +4,9 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <QByteArray>
 
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <future>
@@ -25,18 +25,18 @@ TEST(AudioDevice, OpensEvenWithoutASoundCard) {
 }
 
 TEST(AudioDevice, FallsBackToTheDummyDriverWhenTheRealOneFails) {
-    const char* before = std::getenv("SDL_AUDIODRIVER");
-    const std::string saved = before ? before : "";
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    const bool wasSet = qEnvironmentVariableIsSet("SDL_AUDIODRIVER");
+    const QByteArray saved = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "no-such-driver");
     {
         AudioDevice device;
         EXPECT_TRUE(device.isOpen());
         EXPECT_STREQ(AudioDevice::driverName(), "dummy");
     }
-    if (before) {
-        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
+    if (wasSet) {
+        qputenv("SDL_AUDIODRIVER", saved);
     } else {
-        unsetenv("SDL_AUDIODRIVER");
+        qunsetenv("SDL_AUDIODRIVER");
     }
 }
 
@@ -45,9 +45,10 @@ TEST(AudioDevice, LeavesTheTerminationSignalsToTheGame) {
     ASSERT_TRUE(device.isOpen());
     EXPECT_TRUE(SDL_GetHintBoolean(SDL_HINT_NO_SIGNAL_HANDLERS, SDL_FALSE));
     for (int sig : {SIGINT, SIGTERM}) {
-        struct sigaction current {};
-        sigaction(sig, nullptr, &current);
-        EXPECT_EQ(current.sa_handler, SIG_DFL) << sig;
+        // Setting a handler tells the one before it; that one goes back.
+        const auto current = std::signal(sig, SIG_DFL);
+        std::signal(sig, current);
+        EXPECT_EQ(current, SIG_DFL) << sig;
     }
 }
 
@@ -67,13 +68,16 @@ TEST(AudioDevice, StaysOpenUntilTheLastHolderGoes) {
 
 // SDL's audio threads of this process. One runs while the output is open
 // (it names itself only once it has started); closing the output ends it.
+// Windows has no list of named threads to read: there, 0.
 int sdlAudioThreads() {
     int count = 0;
+#ifndef _WIN32
     for (const auto& task : std::filesystem::directory_iterator("/proc/self/task")) {
         std::string name;
         std::getline(std::ifstream(task.path() / "comm"), name);
         if (name.rfind("SDLAudio", 0) == 0) ++count;
     }
+#endif
     return count;
 }
 

@@ -85,17 +85,18 @@ TEST(SolveCommandTest, RefusedFilesAreNamedAndTheOthersStillAnswered) {
         return std::string(s.begin(), s.end());
     };
     const std::string overlap =
-        u8(dir.write("重叠.qlp",
+        u8(dir.write(pathFromUtf8("重叠.qlp"),
                      "1,0,2\r\n2,1,1\r\n3,1,4\r\n4,1,9\r\n5,0,10\r\n6,1,12\r\n7,0,14\r\n8,0,"
                      "15\r\n9,0,17\r\n10,0,17\r\n"));
     const std::string nine =
-        u8(dir.write("九子.qlp",
+        u8(dir.write(pathFromUtf8("九子.qlp"),
                      "1,0,2\r\n2,1,1\r\n3,1,4\r\n4,1,9\r\n5,0,10\r\n6,1,12\r\n7,0,14\r\n8,0,"
                      "15\r\n9,0,17\r\n"));
-    const std::string broken = u8(dir.write("坏.qlp", "1,0\r\n"));
-    const std::string missing = u8(dir.path() / "无.qlp");
-    const std::string stuck = u8(dir.write(
-        "死局.qlp", "1,0,13\n2,0,1\n3,0,15\n4,1,8\n5,1,3\n6,1,6\n7,0,19\n8,0,4\n9,0,11\n10,0,5\n"));
+    const std::string broken = u8(dir.write(pathFromUtf8("坏.qlp"), "1,0\r\n"));
+    const std::string missing = u8(dir.path() / pathFromUtf8("无.qlp"));
+    const std::string stuck = u8(
+        dir.write(pathFromUtf8("死局.qlp"),
+                  "1,0,13\n2,0,1\n3,0,15\n4,1,8\n5,1,3\n6,1,6\n7,0,19\n8,0,4\n9,0,11\n10,0,5\n"));
 
     const SolveRun result = run({overlap, nine, broken, missing, shippedFile("横刀立马"), stuck});
     EXPECT_EQ(result.status, kSolveSomeFailed);
@@ -159,16 +160,16 @@ TEST(SolveCommandTest, DecodesACodeAndRefusesABadOneWritingNothing) {
     const SolveRun code = run({"--code", shippedFile("横刀立马")});
     ASSERT_EQ(code.status, kSolveAllRead);
     ASSERT_EQ(code.lines.size(), 1u);
-    const std::string out = u8(dir.path() / "横刀立马.qlp");
+    const std::string out = u8(dir.path() / pathFromUtf8("横刀立马.qlp"));
     EXPECT_EQ(run({"--decode", code.lines[0], out}).status, kSolveAllRead);
     EXPECT_EQ(run({out}).lines, std::vector<std::string>{"横刀立马\t116\t81\t25955"});
     EXPECT_EQ(run({"--decode", code.lines[0], out}).status, kSolveSomeFailed) << "never overwrites";
 
-    const SolveRun bad = run({"--decode", "ZZZZZZ", u8(dir.path() / "坏.qlp")});
+    const SolveRun bad = run({"--decode", "ZZZZZZ", u8(dir.path() / pathFromUtf8("坏.qlp"))});
     EXPECT_EQ(bad.status, kSolveSomeFailed);
     EXPECT_NE(bad.err.find("ZZZZZZ"), std::string::npos);
     EXPECT_EQ(filesIn(dir.path()), std::vector<std::string>{"横刀立马.qlp"});
-    EXPECT_EQ(run({"--code", u8(dir.path() / "无.qlp")}).status, kSolveSomeFailed);
+    EXPECT_EQ(run({"--code", u8(dir.path() / pathFromUtf8("无.qlp"))}).status, kSolveSomeFailed);
 }
 
 }  // namespace

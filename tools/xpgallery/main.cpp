@@ -3,7 +3,6 @@
 // display.
 #include <QApplication>
 #include <QTextStream>
-#include <cstdlib>
 
 #include "gallery_cli.h"
 #include "gallery_sheet.h"
@@ -39,8 +38,8 @@ int main(int argc, char** argv) {
         return 0;
     }
     // The images are painted without a display.
-    if (!needsDisplay(command) && std::getenv("QT_QPA_PLATFORM") == nullptr) {
-        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    if (!needsDisplay(command) && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QApplication app(argc, argv);
     quellan::installChineseFontSubstitutes();
