@@ -18,6 +18,27 @@
 namespace quellan {
 namespace {
 
+// SDL's driver named for one test; the one before comes back afterwards.
+class ScopedAudioDriver {
+  public:
+    explicit ScopedAudioDriver(const char* driver)
+        : m_wasSet(qEnvironmentVariableIsSet("SDL_AUDIODRIVER")),
+          m_saved(qgetenv("SDL_AUDIODRIVER")) {
+        qputenv("SDL_AUDIODRIVER", driver);
+    }
+    ~ScopedAudioDriver() {
+        if (m_wasSet) {
+            qputenv("SDL_AUDIODRIVER", m_saved);
+        } else {
+            qunsetenv("SDL_AUDIODRIVER");
+        }
+    }
+
+  private:
+    bool m_wasSet;
+    QByteArray m_saved;
+};
+
 TEST(AudioDevice, OpensEvenWithoutASoundCard) {
     AudioDevice device;
     EXPECT_TRUE(device.isOpen());
@@ -25,19 +46,10 @@ TEST(AudioDevice, OpensEvenWithoutASoundCard) {
 }
 
 TEST(AudioDevice, FallsBackToTheDummyDriverWhenTheRealOneFails) {
-    const bool wasSet = qEnvironmentVariableIsSet("SDL_AUDIODRIVER");
-    const QByteArray saved = qgetenv("SDL_AUDIODRIVER");
-    qputenv("SDL_AUDIODRIVER", "no-such-driver");
-    {
-        AudioDevice device;
-        EXPECT_TRUE(device.isOpen());
-        EXPECT_STREQ(AudioDevice::driverName(), "dummy");
-    }
-    if (wasSet) {
-        qputenv("SDL_AUDIODRIVER", saved);
-    } else {
-        qunsetenv("SDL_AUDIODRIVER");
-    }
+    const ScopedAudioDriver broken("no-such-driver");
+    AudioDevice device;
+    EXPECT_TRUE(device.isOpen());
+    EXPECT_STREQ(AudioDevice::driverName(), "dummy");
 }
 
 TEST(AudioDevice, LeavesTheTerminationSignalsToTheGame) {
@@ -138,23 +150,14 @@ TEST(AudioDevice, ThePreparedOutputWaitsForTheSetUpSoundOnItsOwnThread) {
 }
 
 TEST(AudioDevice, APreparedOutputFallsBackToTheDummyDriverSilently) {
-    const char* before = std::getenv("SDL_AUDIODRIVER");
-    const std::string saved = before ? before : "";
-    setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
+    const ScopedAudioDriver broken("no-such-driver");
     AudioDevice::prepareInBackground();
-    {
-        AudioDevice device;
-        EXPECT_TRUE(device.isOpen());
-        EXPECT_STREQ(AudioDevice::driverName(), "dummy");
-        SdlEffectPlayer effects(device);
-        effects.play(std::string(QUELLAN_SOUND_DIR) + "/move.wav");
-        EXPECT_TRUE(effects.isPlaying());
-    }
-    if (before) {
-        setenv("SDL_AUDIODRIVER", saved.c_str(), 1);
-    } else {
-        unsetenv("SDL_AUDIODRIVER");
-    }
+    AudioDevice device;
+    EXPECT_TRUE(device.isOpen());
+    EXPECT_STREQ(AudioDevice::driverName(), "dummy");
+    SdlEffectPlayer effects(device);
+    effects.play(std::string(QUELLAN_SOUND_DIR) + "/move.wav");
+    EXPECT_TRUE(effects.isPlaying());
 }
 
 }  // namespace
