@@ -5,6 +5,8 @@
 #include <iterator>
 #include <random>
 
+#include "common/text_file.h"
+
 namespace quellan::testing {
 
 TempDir::TempDir() {
@@ -38,6 +40,15 @@ std::filesystem::path TempDir::write(const std::filesystem::path& relative,
     std::ofstream out(full, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     return full;
+}
+
+std::filesystem::path TempDir::write(const char* utf8Relative, std::string_view bytes) const {
+    return write(pathFromUtf8(utf8Relative), bytes);
+}
+
+std::filesystem::path TempDir::write(const std::string& utf8Relative,
+                                     std::string_view bytes) const {
+    return write(pathFromUtf8(utf8Relative), bytes);
 }
 
 std::string readAll(const std::filesystem::path& path) {

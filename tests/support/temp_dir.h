@@ -17,6 +17,10 @@ class TempDir {
     // Writes raw bytes to a file below the folder, creating folders on the way.
     std::filesystem::path write(const std::filesystem::path& relative,
                                 std::string_view bytes) const;
+    // The same with the name in UTF-8 ("map/横刀立马.qlp"): a path made from
+    // plain bytes would take each byte for a character on Windows.
+    std::filesystem::path write(const char* utf8Relative, std::string_view bytes) const;
+    std::filesystem::path write(const std::string& utf8Relative, std::string_view bytes) const;
 
   private:
     std::filesystem::path m_path;
