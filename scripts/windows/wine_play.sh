@@ -91,12 +91,23 @@ main() {
   xdotool key y
   wait_for 60 "the game to end" process_gone "$game_pid"
   echo "wine: the close button and Yes ended the game"
+  # reg query prints in the console's code page, which has no Chinese; the
+  # exported file is UTF-16.
   local settings
   settings=$("$WINE" reg query 'HKCU\Software\Quellan\Quellan\SetLog' 2>/dev/null | tr -d '\r')
-  echo "$settings" | sed -n 's/^ \{4\}/wine:   /p'
+  "$WINE" reg export 'HKCU\Software\Quellan\Quellan' "$(wine_path "$work/settings.reg")" /y \
+    >/dev/null 2>&1 || fail "reg export of HKCU\\Software\\Quellan\\Quellan failed"
+  iconv -f UTF-16 -t UTF-8 "$work/settings.reg" | tr -d '\r' >"$work/settings.txt"
+  sed -n 's/^"\(.*\)"="\(.*\)"$/wine:   \1 = \2/p' "$work/settings.txt"
   local key
-  for key in FormX FormY MapFileName Check1 Check2; do
+  for key in frmMainX frmMainY MapFileName Check1 Check2; do
     echo "$settings" | grep -q "^ *$key " || fail "the setting $key is not in the registry"
+  done
+  # The window's place in twips (15 a pixel) and the layout played.
+  local want
+  for want in "frmMainX=$((origin[0] * 15))" "frmMainY=$((origin[1] * 15))" "MapFileName=横刀立马"; do
+    grep -qx "\"${want%%=*}\"=\"${want#*=}\"" "$work/settings.txt" ||
+      fail "the setting ${want%%=*} is not ${want#*=}: $(grep "${want%%=*}" "$work/settings.txt")"
   done
   echo "wine: the settings are in HKEY_CURRENT_USER\\Software\\Quellan\\Quellan\\SetLog"
 }
@@ -172,7 +183,7 @@ window_settled() {
   window_shot "$work/settle-a.png"
   sleep 0.5
   window_shot "$work/settle-b.png"
-  [ "$(difference "$work/settle-a.png" "$work/settle-b.png")" = 0 ] &&
+  [ "$(difference "$work/settle-a.png" "$work/settle-b.png")" = 0.00 ] &&
     [ "$(convert "$work/settle-b.png" -format '%[fx:standard_deviation>0.05]' info:)" = 1 ]
 }
 
