@@ -7,6 +7,9 @@ build=${QUELLAN_BUILD_DIR:-build}
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$(nproc)"
 # Tests never touch the user's settings or sound card, and need no display.
+# Built things worth keeping between runs (the Windows SDK) stay in the
+# user's own cache.
+export QUELLAN_CACHE_HOME=${QUELLAN_CACHE_HOME:-${XDG_CACHE_HOME:-$HOME/.cache}/quellan}
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 export HOME="$scratch/home" XDG_CONFIG_HOME="$scratch/config" XDG_RUNTIME_DIR="$scratch/run"

@@ -6,7 +6,8 @@
 # BUILD_DIR is the cross build (default build-win); it is configured here
 # when needed. The SDK of Qt and SDL is built first when it is missing (see
 # scripts/windows/sdk.sh). QUELLAN_WIN_BUILD_TYPE sets the build type
-# (default Release). Prints the zip's path as its last line.
+# (default Release), QUELLAN_DIST_DIR the folder of the package (default
+# dist). Prints the zip's path as its last line.
 set -euo pipefail
 main() {
   cd "$(dirname "$0")/../.."
@@ -25,7 +26,8 @@ main() {
   local version name dist game
   version=$(cat "$build/version.txt")
   name=quellan-$version-win64
-  dist=$PWD/dist/$name
+  mkdir -p "${QUELLAN_DIST_DIR:-dist}"
+  dist=$(realpath "${QUELLAN_DIST_DIR:-dist}")/$name
   game=$(dirname "$(program_path "$build" quellan)")
   rm -rf "$dist" "$dist.zip"
   mkdir -p "$dist/platforms" "$dist/styles" "$dist/translations"

@@ -8,7 +8,8 @@
 #
 # The versions are those of the build machine's Qt tools and SDL packages, so
 # the host's moc, rcc and uic match the Qt that is built. The SDK goes in a
-# folder named by them below ~/.cache/quellan/ (QUELLAN_WIN_SDK overrides it)
+# folder named by them below ~/.cache/quellan/ (or QUELLAN_CACHE_HOME;
+# QUELLAN_WIN_SDK names the folder itself)
 # and is reused while its marker file, written last, says it is complete and
 # built by this recipe. Sources come through apt with a state folder and a
 # sources list of their own; the system's apt setup is neither read for them
@@ -36,7 +37,7 @@ qt_deb=$(deb_version qt6-base-dev-tools)
 sdl_deb=$(deb_version libsdl2-dev)
 mixer_deb=$(deb_version libsdl2-mixer-dev)
 name=win64-sdk-qt$(upstream "$qt_deb")-sdl$(upstream "$sdl_deb")-mixer$(upstream "$mixer_deb")
-sdk=${QUELLAN_WIN_SDK:-$HOME/.cache/quellan/$name}
+sdk=${QUELLAN_WIN_SDK:-${QUELLAN_CACHE_HOME:-$HOME/.cache/quellan}/$name}
 marker=$sdk/quellan-sdk-complete
 if [ -f "$marker" ] && [ "$(cat "$marker")" = "recipe $recipe" ]; then
   echo "$sdk"

@@ -4,7 +4,10 @@
 # the packaged game under Wine on an X display of its own.
 # Usage: scripts/windows/test.sh NATIVE_BUILD_DIR
 # The Windows build goes beside the native one, in NATIVE_BUILD_DIR-win
-# (QUELLAN_WIN_BUILD_DIR overrides it). Fails when any test or check fails.
+# (QUELLAN_WIN_BUILD_DIR overrides it), the package in its dist/ folder, the
+# screenshot of the play in wine-play.png there. Fails, naming the step,
+# when any step, test or check fails; the Wine prefixes and the X display
+# are removed in every case.
 set -euo pipefail
 main() {
   cd "$(dirname "$0")/../.."
@@ -14,24 +17,32 @@ main() {
   # optimised build, and assertions stay on. The package a player gets is
   # built by scripts/windows/package.sh, optimised.
   export QUELLAN_WIN_BUILD_TYPE=${QUELLAN_WIN_BUILD_TYPE:-None}
+  step="the start"
+  trap finish EXIT
+  local start=$SECONDS
 
+  step="the SDK of Qt and SDL (scripts/windows/sdk.sh)"
   local t0=$SECONDS sdk
   sdk=$(bash scripts/windows/sdk.sh | tail -1)
   echo "windows: SDK ready in $((SECONDS - t0)) s: $sdk"
 
+  step="the cross build in $build"
   t0=$SECONDS
   bash scripts/windows/configure.sh "$build" "$sdk" "$QUELLAN_WIN_BUILD_TYPE"
   local programs
   mapfile -t programs < <(cut -d' ' -f1 "$build/programs.txt")
-  cmake --build "$build" -j"${QUELLAN_JOBS:-2}" --target "${programs[@]}"
+  cmake --build "$build" -j"${QUELLAN_JOBS:-2}" --target "${programs[@]}" >"$build/build.log" 2>&1 ||
+    { grep -B2 -A20 -m3 'FAILED\|error:' "$build/build.log"; exit 1; }
   echo "windows: cross build took $((SECONDS - t0)) s"
+
+  step="the package (scripts/windows/package.sh)"
   t0=$SECONDS
   local zip
-  zip=$(bash scripts/windows/package.sh "$build" | tail -1)
+  zip=$(QUELLAN_DIST_DIR=$build/dist bash scripts/windows/package.sh "$build" | tail -1)
   echo "windows: package $zip ($(du -h "$zip" | cut -f1)) in $((SECONDS - t0)) s"
 
+  step="the test programs under Wine"
   source scripts/windows/wine_prefix.sh
-  trap wine_prefix_cleanup EXIT
   wine_prefix_boot
 
   # The test programs find Qt, SDL and the plugins in the SDK, draw offscreen
@@ -46,12 +57,26 @@ main() {
     run_tests "$build" "$program" "$sdk" "$fonts" || failed=1
   done
   unset WINEPATH
-  [ "$failed" -eq 0 ] || { echo "windows: test programs failed under Wine"; exit 1; }
+  [ "$failed" -eq 0 ] || exit 1
   wine_prefix_cleanup
-  trap - EXIT
 
   # The play starts from a fresh prefix of its own, as a new player does.
+  step="the play of the package under Wine (scripts/windows/wine_play.sh)"
+  t0=$SECONDS
   bash scripts/windows/wine_play.sh "${zip%.zip}" "$build/wine-play.png"
+  echo "windows: the play took $((SECONDS - t0)) s; the Windows step $((SECONDS - start)) s in all"
+  step=""
+}
+
+# On the way out: the Wine prefix goes, and a failure names its step.
+finish() {
+  local rc=$?
+  if declare -F wine_prefix_cleanup >/dev/null; then wine_prefix_cleanup; fi
+  if [ "$rc" -ne 0 ] || [ -n "$step" ]; then
+    echo "windows: FAILED in $step (exit code $rc)" >&2
+    [ "$rc" -ne 0 ] || rc=1
+  fi
+  exit "$rc"
 }
 
 # Host fonts for Qt's offscreen platform, which on Windows reads the font

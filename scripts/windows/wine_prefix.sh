@@ -11,9 +11,12 @@ mkdir -p "$WINE_SCRATCH/tmp"
 export WINEPREFIX="$WINE_SCRATCH/prefix" TMPDIR="$WINE_SCRATCH/tmp" WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Once only: the prefix's server ends and the folder goes.
 wine_prefix_cleanup() {
+  [ -n "$WINE_SCRATCH" ] || return 0
   "$WINESERVER" -k 2>/dev/null || true
   rm -rf "$WINE_SCRATCH"
+  WINE_SCRATCH=
   export TMPDIR=$WINE_TMPDIR_BEFORE
   unset WINEPREFIX
 }
