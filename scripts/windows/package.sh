@@ -38,7 +38,7 @@ main() {
   cp -r "$game/map" "$game/sound" "$game/help.chm" "$dist/"
   # Qt and SDL, with the platform plugin and the native look, and Qt's own
   # Chinese texts; qt.conf tells Qt where they are.
-  cp "$sdk"/bin/{Qt6Core,Qt6Gui,Qt6Widgets,Qt6Concurrent,SDL2,SDL2_mixer}.dll "$dist/"
+  cp "$sdk"/bin/{Qt6Core,Qt6Gui,Qt6Widgets,SDL2,SDL2_mixer}.dll "$dist/"
   cp "$sdk/plugins/platforms/qwindows.dll" "$dist/platforms/"
   cp "$sdk"/plugins/styles/*.dll "$dist/styles/"
   cp "$sdk/translations/qtbase_zh_CN.qm" "$dist/translations/"
