@@ -49,7 +49,15 @@ DistanceMap::DistanceMap(const Board& start) {
     const auto first = packBoard(start);
     if (!first) return;
     BuildSpace& space = buildSpace();
-    auto& [positions, parents, numbers, rowStart, neighbours, placeOf, distances] = space;
+    // Plain references, not a structured binding: the steps below are a
+    // lambda, and not every compiler lets a lambda capture a binding.
+    auto& positions = space.positions;
+    auto& parents = space.parents;
+    auto& numbers = space.numbers;
+    auto& rowStart = space.rowStart;
+    auto& neighbours = space.neighbours;
+    auto& placeOf = space.placeOf;
+    auto& distances = space.distances;
 
     // Every reachable position, found breadth first, with its neighbours
     // kept row by row so the second pass needs no spelling: by their places
