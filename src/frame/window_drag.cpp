@@ -1,5 +1,6 @@
 #include "frame/window_drag.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QWidget>
@@ -48,7 +49,17 @@ class MouseFollower : public QObject {
 
 void startWindowDrag(QWidget* pressed, QPoint globalPos) {
     QWidget* top = pressed->window();
-    if (QWindow* handle = top->windowHandle(); handle && handle->startSystemMove()) return;
+    if (QWindow* handle = top->windowHandle()) {
+        // The window manager moves the window from where the pointer is when
+        // it takes over; on a busy machine the pointer may already have gone
+        // on from the press. The window first catches up that way, so the
+        // drag moves it by exactly the pointer's way.
+        const QPoint before = top->pos();
+        const QPoint gone = QCursor::pos() - globalPos;
+        if (!gone.isNull()) top->move(before + gone);
+        if (handle->startSystemMove()) return;
+        top->move(before);
+    }
     // One mouse, one drag: a drag whose release never came ends here.
     static QPointer<QObject> active;
     delete active.data();
