@@ -1,5 +1,6 @@
 #include "coach/distance_map.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace quellan {
@@ -9,38 +10,39 @@ using namespace packed;
 namespace {
 
 // The working lists of a build. Each thread keeps its own between builds
-// (at most about 3 MB, for the largest groups), so that the next build, and
+// (at most about 4 MB, for the largest groups), so that the next build, and
 // the workshop draws many, finds its memory ready instead of asking the
-// system for every page again.
+// system for every page again. They are written through plain pointers
+// with room checked once a position rather than once an entry.
 struct BuildSpace {
     std::vector<Position> positions;        // breadth first from the start
     std::vector<std::uint32_t> parents;     // the place each was found from
+    std::vector<std::uint8_t> backs;        // the bit of the step back there
     std::vector<std::uint32_t> numbers;     // of the positions, then dense
     std::vector<std::uint32_t> rowStart;    // of each position's neighbours
-    std::vector<std::uint32_t> neighbours;  // their places or numbers, then places
-    std::vector<std::uint32_t> placeOf;     // by dense number; then a queue
+    std::vector<std::uint32_t> neighbours;  // their places, or numbers for now
+    std::vector<std::uint32_t> byNumber;    // where neighbours holds a number
+    std::vector<std::uint32_t> placeOf;     // by dense number
+    std::vector<std::uint32_t> queue;       // of the search from solved positions
     std::vector<std::uint16_t> distances;   // by place
 };
 
 // Room for the positions of most layouts; the lists grow for the rest.
 inline constexpr std::size_t kUsualPositions = std::size_t{1} << 17;
-inline constexpr std::size_t kUsualNeighbours = 4 * kUsualPositions;
-// Marks a neighbour kept by its number (below 2^20) rather than its place.
-inline constexpr std::uint32_t kByNumber = std::uint32_t{1} << 31;
+inline constexpr std::size_t kNeighboursEach = 4;  // on average, with room to spare
+// What one position can add at most.
+inline constexpr std::size_t kMostNew = step_detail::kMostSteps;
 
 BuildSpace& buildSpace() {
     thread_local BuildSpace space;
-    space.positions.reserve(kUsualPositions);
-    space.parents.reserve(kUsualPositions);
-    space.numbers.reserve(kUsualPositions);
-    space.rowStart.reserve(kUsualPositions);
-    space.neighbours.reserve(kUsualNeighbours);
-    space.positions.clear();
-    space.parents.clear();
-    space.numbers.clear();
-    space.rowStart.clear();
-    space.neighbours.clear();
     return space;
+}
+
+// Makes room for `needed` entries, doubling, and keeps what is there.
+template <class T>
+T* roomFor(std::vector<T>& list, std::size_t needed) {
+    if (list.size() < needed) list.resize(std::max(needed, 2 * list.size()));
+    return list.data();
 }
 
 }  // namespace
@@ -49,77 +51,95 @@ DistanceMap::DistanceMap(const Board& start) {
     const auto first = packBoard(start);
     if (!first) return;
     BuildSpace& space = buildSpace();
-    // Plain references, not a structured binding: the steps below are a
-    // lambda, and not every compiler lets a lambda capture a binding.
-    auto& positions = space.positions;
-    auto& parents = space.parents;
-    auto& numbers = space.numbers;
-    auto& rowStart = space.rowStart;
-    auto& neighbours = space.neighbours;
-    auto& placeOf = space.placeOf;
-    auto& distances = space.distances;
+    m_numbering = PositionNumbering(lyingGenerals(*first));
+    m_reached = RankSet(m_numbering.count());
 
     // Every reachable position, found breadth first, with its neighbours
     // kept row by row so the second pass needs no spelling: by their places
     // in `positions` where known (the one found from and those found first
-    // from here), otherwise by their numbers until the set is complete.
-    m_numbering = PositionNumbering(lyingGenerals(*first));
-    m_reached = RankSet(m_numbering.count());
-    positions.push_back(*first);
-    parents.push_back(0);
-    numbers.push_back(m_numbering.numberOf(*first));
-    rowStart.push_back(0);
+    // from here), otherwise by their numbers until the set is complete. No
+    // branch decides what a neighbour is: every one is written as if new,
+    // and the count moves on only for the new ones.
+    Position* positions = roomFor(space.positions, kUsualPositions);
+    std::uint32_t* parents = roomFor(space.parents, kUsualPositions);
+    std::uint8_t* backs = roomFor(space.backs, kUsualPositions);
+    std::uint32_t* numbers = roomFor(space.numbers, kUsualPositions);
+    std::uint32_t* rowStart = roomFor(space.rowStart, kUsualPositions + 1);
+    std::uint32_t* neighbours = roomFor(space.neighbours, kNeighboursEach * kUsualPositions);
+    std::uint32_t* byNumber = roomFor(space.byNumber, kNeighboursEach * kUsualPositions);
+    positions[0] = *first;
+    parents[0] = 0;
+    numbers[0] = m_numbering.numberOf(*first);
+    rowStart[0] = 0;
     m_reached.insert(numbers[0]);
-    for (std::uint32_t next = 0; next < positions.size(); ++next) {
-        const std::uint32_t parent = parents[next];
-        forEachStep(positions[next], [&](Position after) {
-            if (after == positions[parent]) {
-                neighbours.push_back(parent);
-                return;
-            }
+    std::uint32_t found = 1, edges = 0, kept = 0;
+    for (std::uint32_t next = 0; next < found; ++next) {
+        if (space.positions.size() < found + kMostNew) {
+            positions = roomFor(space.positions, found + kMostNew);
+            parents = roomFor(space.parents, found + kMostNew);
+            backs = roomFor(space.backs, found + kMostNew);
+            numbers = roomFor(space.numbers, found + kMostNew);
+            rowStart = roomFor(space.rowStart, found + kMostNew + 1);
+        }
+        if (space.neighbours.size() < edges + kMostNew) {
+            neighbours = roomFor(space.neighbours, edges + kMostNew);
+            byNumber = roomFor(space.byNumber, edges + kMostNew);
+        }
+        // The step back to the position this one was found from is known:
+        // it is kept without being taken.
+        if (next != 0) neighbours[edges++] = parents[next];
+        const Position skip = next == 0 ? 0 : Position{1} << backs[next];
+        forEachStepBut(positions[next], skip, [&](Position after, int back) {
             const std::uint32_t number = m_numbering.numberOf(after);
-            if (!m_reached.insert(number)) {
-                neighbours.push_back(number | kByNumber);
-                return;
-            }
-            neighbours.push_back(static_cast<std::uint32_t>(positions.size()));
-            positions.push_back(after);
-            parents.push_back(next);
-            numbers.push_back(number);
+            const bool fresh = m_reached.insert(number);
+            positions[found] = after;
+            parents[found] = next;
+            numbers[found] = number;
+            backs[found] = static_cast<std::uint8_t>(back);
+            neighbours[edges] = fresh ? found : number;
+            byNumber[kept] = edges;
+            kept += !fresh;
+            found += fresh;
+            ++edges;
         });
-        rowStart.push_back(static_cast<std::uint32_t>(neighbours.size()));
+        rowStart[next + 1] = edges;
     }
     m_reached.number();
 
     // From here on a position goes by its place in `positions`.
-    const auto count = static_cast<std::uint32_t>(positions.size());
-    placeOf.resize(count);
+    const std::uint32_t count = found;
+    std::uint32_t* placeOf = roomFor(space.placeOf, count);
     for (std::uint32_t k = 0; k < count; ++k) {
         numbers[k] = m_reached.numberOfMember(numbers[k]);
         placeOf[numbers[k]] = k;
     }
-    for (std::uint32_t& other : neighbours)
-        if ((other & kByNumber) != 0) other = placeOf[m_reached.numberOfMember(other & ~kByNumber)];
+    for (std::uint32_t n = 0; n < kept; ++n) {
+        std::uint32_t& other = neighbours[byNumber[n]];
+        other = placeOf[m_reached.numberOfMember(other)];
+    }
 
     // Steps are reversible, so the distance to the nearest solved position
-    // is a breadth-first search from all of them at once.
-    distances.assign(count, kNoWay);
-    std::vector<std::uint32_t>& queue = placeOf;  // no longer needed as it was
-    queue.clear();
+    // is a breadth-first search from all of them at once. Every neighbour
+    // is queued as if unseen, and the queue grows only for the unseen.
+    std::uint16_t* distances = roomFor(space.distances, count);
+    std::uint32_t* queue = roomFor(space.queue, count + kMostNew);
+    std::fill(distances, distances + count, kNoWay);
+    std::uint32_t queued = 0;
     for (std::uint32_t k = 0; k < count; ++k) {
         if (isHome(positions[k])) {
             distances[k] = 0;
-            queue.push_back(k);
+            queue[queued++] = k;
         }
     }
-    for (std::size_t next = 0; next < queue.size(); ++next) {
+    for (std::uint32_t next = 0; next < queued; ++next) {
         const std::uint32_t k = queue[next];
         const auto further = static_cast<std::uint16_t>(distances[k] + 1);
         for (std::uint32_t e = rowStart[k]; e < rowStart[k + 1]; ++e) {
             const std::uint32_t other = neighbours[e];
-            if (distances[other] != kNoWay) continue;
-            distances[other] = further;
-            queue.push_back(other);
+            const bool unseen = distances[other] == kNoWay;
+            distances[other] = unseen ? further : distances[other];
+            queue[queued] = other;
+            queued += unseen;
         }
     }
     m_distances.resize(count);

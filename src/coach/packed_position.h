@@ -79,30 +79,16 @@ struct StepRule {
     int to = 0;
 };
 
-// The same step as the search takes it: the entered cells' fields, every bit
-// set where the piece cannot take the step at all, and the bits that change
-// (the entered cells being free).
-struct SearchStep {
-    Position entered = ~Position{0};
-    Position flip = 0;
-};
-
 struct Tables {
     std::array<std::array<Placement, kCellCount>, kKindCodes> place{};
-    // One more cell than the board: the cell beyond it (see enteringFrom),
-    // where nothing fits.
     std::array<std::array<std::array<StepRule, kDirectionCount>, kCellCount>, kKindCodes> step{};
-    std::array<std::array<std::array<SearchStep, kDirectionCount>, kCellCount + 1>, kKindCodes>
-        searchStep{};
-    // For a free cell and a direction: the cell beside it from which a piece
-    // stepping that way would enter it; past the edge kCellCount, a cell
-    // beyond the board that always reads as free.
-    std::array<std::array<int, kDirectionCount>, kCellCount> enteringFrom{};
+    // The bits a step changes, for the search: the piece's fields where it
+    // stood and where it goes.
+    std::array<std::array<std::array<Position, kDirectionCount>, kCellCount>, kKindCodes> flip{};
 };
 
 constexpr Tables makeTables() {
     Tables t;
-    for (auto& from : t.enteringFrom) from.fill(kCellCount);
     for (int code = kCommanderCode; code <= kSoldierCode; ++code) {
         const Footprint fp = footprintOfCode(code);
         for (int cell = 0; cell < kCellCount; ++cell) {
@@ -134,9 +120,7 @@ constexpr Tables makeTables() {
                 rule.to = to;
                 for (int k = 0; k < move.enteredCount; ++k)
                     rule.entered |= kCellMask << shiftOf(cellAt(move.entered[k]));
-                t.searchStep[code][cell][d] = {rule.entered,
-                                               t.place[code][cell].bits ^ t.place[code][to].bits};
-                t.enteringFrom[to][d] = cell;
+                t.flip[code][cell][d] = t.place[code][cell].bits ^ t.place[code][to].bits;
             }
         }
     }
@@ -148,9 +132,6 @@ inline constexpr Tables kTables = makeTables();
 inline int codeAt(Position pos, int cell) {
     return static_cast<int>((pos >> shiftOf(cell)) & kCellMask);
 }
-
-// How far back from a cell of each code its piece's top-left cell lies.
-inline constexpr std::array<int, 8> kBackToTopLeft = {0, 0, 0, 0, 0, 1, kColumns, kColumns + 1};
 
 // The number of bits set, in a few instructions on any processor (the
 // library's popcount is a call where the instruction is not assumed).
@@ -184,45 +165,120 @@ inline Position stepped(Position pos, int code, int cell, int d) {
 
 namespace step_detail {
 
-inline constexpr int kMostSteps = 2 * kDirectionCount;  // two free cells
+inline constexpr int kMostSteps = 8;  // four ways into each of the two free cells
 
-// Adds the step of the piece beside free cell `cell` in direction D into it
-// to `after`, if the piece can take it. `blocked` is the position with
-// every bit below the cell's field set too: a step whose entered cells meet
-// it is not free, or is a step into both free cells seen from the second.
-// No branch: whether the step counts only decides whether `count` grows.
-template <int D>
-inline void stepInto(Position pos, int cell, Position blocked, Position* after, int& count) {
-    const int beside = kTables.enteringFrom[cell][D];
-    const int part = codeAt(pos, beside);
-    const int topLeft = beside - kBackToTopLeft[part];
-    const SearchStep& step = kTables.searchStep[codeAt(pos, topLeft)][topLeft][D];
-    after[count] = pos ^ step.flip;
-    count += static_cast<int>((blocked & step.entered) == 0);
+// The field bases of the cells in the given columns.
+constexpr Position basesInColumns(int first, int last) {
+    Position bases = 0;
+    for (int cell = 0; cell < kCellCount; ++cell)
+        if (cell % kColumns >= first && cell % kColumns <= last)
+            bases |= Position{1} << shiftOf(cell);
+    return bases;
+}
+inline constexpr Position kNotFirstColumn = basesInColumns(1, kColumns - 1);
+inline constexpr Position kNotLastColumn = basesInColumns(0, kColumns - 2);
+inline constexpr Position kFirstTwoColumns = basesInColumns(0, 1);
+
+// The field of cell `c` moved to cell `c - n` (n < 0: to `c + |n|`).
+constexpr Position cellsOn(Position bases, int n) {
+    return n >= 0 ? bases >> (kBitsPerCell * n) : bases << (kBitsPerCell * -n);
 }
 
-template <int... D>
-inline void stepsInto(Position pos, int cell, Position blocked, Position* after, int& count,
-                      std::integer_sequence<int, D...>) {
-    (stepInto<D>(pos, cell, blocked, after, count), ...);
-}
+// What a step's bit in the gathered word means, by its place above the
+// field base and the code of its cell: how many cells back the piece's
+// top-left cell lies, and the direction. Two above, a cell left free or
+// holding a piece's lower part is the cell below a piece stepping down.
+struct StepSlot {
+    int back = 0;
+    int direction = 0;
+};
+inline constexpr auto kStepSlots = [] {
+    std::array<std::array<StepSlot, 8>, kBitsPerCell> slots{};
+    for (int code = 0; code < 8; ++code) {
+        slots[0][code] = {0, static_cast<int>(Direction::Left)};
+        slots[1][code] = {0, static_cast<int>(Direction::Right)};
+        const bool below = code == kEmpty || code == kLowerPart;
+        slots[2][code] = {below ? kColumns : 0,
+                          static_cast<int>(below ? Direction::Down : Direction::Up)};
+    }
+    return slots;
+}();
+
+// The bit, in the word of the position after it, of the step back from a
+// step of the piece with its top-left cell at `from` in each direction.
+inline constexpr auto kBackBits = [] {
+    std::array<std::array<int, kDirectionCount>, kCellCount> bits{};
+    for (int from = 0; from < kCellCount; ++from) {
+        for (int d = 0; d < kDirectionCount; ++d) {
+            const CellOffset off = offsetOf(kDirections[d]);
+            const int to = from + off.columns + kColumns * off.rows;
+            if (to < 0 || to >= kCellCount) continue;
+            switch (kDirections[d]) {
+                case Direction::Up:  // back down, kept on the cell below
+                    bits[from][d] = kBitsPerCell * from + 2;
+                    break;
+                case Direction::Down:
+                    bits[from][d] = kBitsPerCell * to + 2;
+                    break;
+                case Direction::Left:  // back right
+                    bits[from][d] = kBitsPerCell * to + 1;
+                    break;
+                case Direction::Right:
+                    bits[from][d] = kBitsPerCell * to;
+                    break;
+            }
+        }
+    }
+    return bits;
+}();
 
 }  // namespace step_detail
 
+// Calls `visit(after, back)` once for every position one step away from
+// `pos` but those whose bits are in `skip`: `back` is the bit of the step
+// that returns, in the word of `after`. Every piece that can step in each
+// direction is found at once, a bit at its top-left cell's field base, from
+// masks of the free cells moved against the pieces of each kind: no table
+// is read until a step is known to be free. The steps are gathered into one
+// word, left ones on the field bases, right ones one bit above and up and
+// down ones two above; a down step goes on the cell below the piece's
+// top-left, which no up step can use (that step would need the piece's own
+// cell free), so every step has a bit of its own.
+template <class Visit>
+inline void forEachStepBut(Position pos, Position skip, Visit&& visit) {
+    using namespace step_detail;
+    const Position b0 = pos & kFieldBases, b1 = pos >> 1 & kFieldBases, b2 = pos >> 2 & kFieldBases;
+    const Position free = ~(b0 | b1 | b2) & kFieldBases;
+    const Position commanders = b0 & ~b1 & ~b2;
+    const Position lying = b1 & ~b0 & ~b2;
+    const Position upright = b0 & b1 & ~b2;
+    const Position soldiers = b2 & ~b1 & ~b0;
+    // What is free n cells on from each cell, on that cell's base.
+    const auto freeAt = [free](int n) { return cellsOn(free, n); };
+    const Position left = freeAt(-1) & kNotFirstColumn &
+                          (soldiers | lying | ((upright | commanders) & freeAt(kColumns - 1)));
+    const Position right =
+        (freeAt(1) & kNotLastColumn & (soldiers | (upright & freeAt(kColumns + 1)))) |
+        (freeAt(2) & kFirstTwoColumns & (lying | (commanders & freeAt(kColumns + 2))));
+    const Position up =
+        freeAt(-kColumns) & (soldiers | upright | ((lying | commanders) & freeAt(1 - kColumns)));
+    const Position down =
+        (freeAt(kColumns) & (soldiers | (lying & freeAt(kColumns + 1)))) |
+        (freeAt(2 * kColumns) & (upright | (commanders & freeAt(2 * kColumns + 1))));
+    for (Position steps = (left | right << 1 | (up | cellsOn(down, -kColumns)) << 2) & ~skip;
+         steps != 0; steps &= steps - 1) {
+        const int bit = std::countr_zero(steps);
+        const StepSlot& step = kStepSlots[bit % kBitsPerCell][codeAt(pos, bit / kBitsPerCell)];
+        const int from = bit / kBitsPerCell - step.back;
+        visit(pos ^ kTables.flip[codeAt(pos, from)][from][step.direction],
+              kBackBits[from][step.direction]);
+    }
+}
+
 // Calls `visit(after)` once for every position one step away from `pos`.
-// Only a piece beside a free cell can step, into that cell, so the walk
-// starts from the two free cells; a step into both is taken from the first.
 template <class Visit>
 inline void forEachStep(Position pos, Visit&& visit) {
-    Position after[step_detail::kMostSteps];
-    int count = 0;
-    for (Position free = freeCells(pos); free != 0; free &= free - 1) {
-        const int shift = std::countr_zero(free);
-        const Position blocked = pos | ((Position{1} << shift) - 1);
-        step_detail::stepsInto(pos, shift / kBitsPerCell, blocked, after, count,
-                               std::make_integer_sequence<int, kDirectionCount>());
-    }
-    for (int k = 0; k < count; ++k) visit(after[k]);
+    forEachStepBut(pos, 0, [&](Position after, int) { visit(after); });
 }
 
 // The kind code of piece `index` with footprint `fp`.

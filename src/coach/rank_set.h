@@ -18,13 +18,14 @@ class RankSet {
     // An empty set for numbers below `universe`.
     explicit RankSet(std::uint32_t universe) : m_words((universe + 63) / 64, 0) {}
 
-    // Adds `rank`; false when it was there already.
+    // Adds `rank`; false when it was there already. Takes no branch: a
+    // search asks this of every position it meets, and the answer is no
+    // better than a guess.
     bool insert(std::uint32_t rank) {
         std::uint64_t& word = m_words[rank / 64];
-        const std::uint64_t bit = std::uint64_t{1} << (rank % 64);
-        if ((word & bit) != 0) return false;
-        word |= bit;
-        return true;
+        const std::uint64_t before = word;
+        word = before | std::uint64_t{1} << (rank % 64);
+        return word != before;
     }
 
     // Gives the members their dense numbers; call once, after the last insert.

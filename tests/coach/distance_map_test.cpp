@@ -117,6 +117,35 @@ TEST(PositionRankTest, APositionAndItsNumberGiveEachOther) {
     EXPECT_EQ(ranks.size(), map.positionCount());
 }
 
+// At every position of two maps (one general lying, then three), the
+// search's steps are exactly the steps of the pieces that the step tables
+// allow, each once, and the bit it gives for the way back names the step
+// that returns.
+TEST(StepSearchTest, TakesEveryFreeStepOnceAndKnowsTheWayBack) {
+    for (const char* name : {"横刀立马", "层层设防1"}) {
+        SCOPED_TRACE(name);
+        const auto board = loadShipped(name);
+        ASSERT_TRUE(board);
+        DistanceMap{*board}.forEachSolvable([](packed::Position pos, int) {
+            std::vector<packed::Position> expected, taken;
+            for (int cell = 0; cell < kCellCount; ++cell)
+                for (int code = packed::kCommanderCode; code <= packed::kSoldierCode; ++code)
+                    for (int d = 0; d < packed::kDirectionCount; ++d)
+                        if (packed::codeAt(pos, cell) == code)
+                            if (const auto after = packed::stepped(pos, code, cell, d))
+                                expected.push_back(after);
+            packed::forEachStepBut(pos, 0, [&](packed::Position after, int back) {
+                taken.push_back(after);
+                packed::forEachStepBut(after, packed::Position{1} << back,
+                                       [&](packed::Position again, int) { EXPECT_NE(again, pos); });
+            });
+            std::sort(expected.begin(), expected.end());
+            std::sort(taken.begin(), taken.end());
+            ASSERT_EQ(taken, expected);
+        });
+    }
+}
+
 TEST(DistanceMapTest, KnowsOnlyPositionsOfItsOwnLayout) {
     const DistanceMap map{Board()};
     const auto other = loadShipped("巧过五关");  // lying generals only: another family
