@@ -131,16 +131,20 @@ DistanceMap::DistanceMap(const Board& start) {
             queue[queued++] = k;
         }
     }
-    for (std::uint32_t next = 0; next < queued; ++next) {
-        const std::uint32_t k = queue[next];
-        const auto further = static_cast<std::uint16_t>(distances[k] + 1);
-        for (std::uint32_t e = rowStart[k]; e < rowStart[k + 1]; ++e) {
-            const std::uint32_t other = neighbours[e];
-            const bool unseen = distances[other] == kNoWay;
-            distances[other] = unseen ? further : distances[other];
-            queue[queued] = other;
-            queued += unseen;
+    // Level by level, so the distance handed on is known without a look-up.
+    for (std::uint32_t begin = 0, further = 1; begin < queued; ++further) {
+        const std::uint32_t end = queued;
+        for (std::uint32_t next = begin; next < end; ++next) {
+            const std::uint32_t k = queue[next];
+            for (std::uint32_t e = rowStart[k]; e < rowStart[k + 1]; ++e) {
+                const std::uint32_t other = neighbours[e];
+                const bool unseen = distances[other] == kNoWay;
+                distances[other] = unseen ? static_cast<std::uint16_t>(further) : distances[other];
+                queue[queued] = other;
+                queued += unseen;
+            }
         }
+        begin = end;
     }
     m_distances.resize(count);
     for (std::uint32_t k = 0; k < count; ++k) m_distances[numbers[k]] = distances[k];
