@@ -72,6 +72,9 @@ DistanceMap::DistanceMap(const Board& start) {
     numbers[0] = m_numbering.numberOf(*first);
     rowStart[0] = 0;
     m_reached.insert(numbers[0]);
+    // A copy the lists written below cannot share memory with, so its
+    // tables stay in registers.
+    const PositionNumbering numbering = m_numbering;
     std::uint32_t found = 1, edges = 0, kept = 0;
     for (std::uint32_t next = 0; next < found; ++next) {
         if (space.positions.size() < found + kMostNew) {
@@ -90,7 +93,7 @@ DistanceMap::DistanceMap(const Board& start) {
         if (next != 0) neighbours[edges++] = parents[next];
         const Position skip = next == 0 ? 0 : Position{1} << backs[next];
         forEachStepBut(positions[next], skip, [&](Position after, int back) {
-            const std::uint32_t number = m_numbering.numberOf(after);
+            const std::uint32_t number = numbering.numberOf(after);
             const bool fresh = m_reached.insert(number);
             positions[found] = after;
             parents[found] = next;
