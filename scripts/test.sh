@@ -4,7 +4,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh test
 build=${QUELLAN_BUILD_DIR:-build}
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+# The lean static sound libraries; Debian's shared ones when they cannot be built.
+audio=$(bash scripts/audio_libs.sh --or-system | tail -1)
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELLAN_AUDIO_PREFIX="$audio"
 cmake --build "$build" -j"$(nproc)"
 # Tests never touch the user's settings or sound card, and need no display.
 # Built things worth keeping between runs (the Windows SDK) stay in the

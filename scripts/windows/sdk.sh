@@ -12,8 +12,8 @@
 # QUELLAN_WIN_SDK names the folder itself)
 # and is reused while its marker file, written last, says it is complete and
 # built by this recipe. Sources come through apt with a state folder and a
-# sources list of their own; the system's apt setup is neither read for them
-# nor changed.
+# sources list of their own (scripts/debian_sources.sh); the system's apt
+# setup is neither read for them nor changed.
 set -euo pipefail
 # The whole script is one function, read before it runs: editing this file
 # while a build runs does not disturb that build.
@@ -53,39 +53,13 @@ rm -rf "$sdk"
 mkdir -p "$sdk" "$work"
 
 # --- Sources --------------------------------------------------------------
-codename=$(. /etc/os-release && echo "$VERSION_CODENAME")
-mirror=${QUELLAN_DEBIAN_MIRROR:-http://deb.debian.org/debian}
-security=${QUELLAN_DEBIAN_SECURITY:-http://deb.debian.org/debian-security}
-keyring=/usr/share/keyrings/debian-archive-keyring.gpg
-apt_dir=$work/apt
-mkdir -p "$apt_dir/state/lists/partial" "$apt_dir/cache/archives/partial" "$apt_dir/sources.list.d"
-cat >"$apt_dir/sources.list" <<EOF
-deb-src [signed-by=$keyring] $mirror $codename main
-deb-src [signed-by=$keyring] $mirror $codename-updates main
-deb-src [signed-by=$keyring] $security $codename-security main
-EOF
-apt_opts=(
-  -o "Dir::State=$apt_dir/state" -o "Dir::Cache=$apt_dir/cache"
-  -o "Dir::Etc::SourceList=$apt_dir/sources.list"
-  -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
-  -o "Dir::State::status=/var/lib/dpkg/status" -o "APT::Sandbox::User=$(id -un)"
-  -o "Acquire::Languages=none" -qq
-)
 src=$work/src
-if [ ! -f "$src/fetched" ]; then
-  log "fetching the sources of qt6-base $qt_deb, libsdl2 $sdl_deb, libsdl2-mixer $mixer_deb"
-  rm -rf "$src" && mkdir -p "$src"
-  apt-get "${apt_opts[@]}" update
-  (cd "$src" && apt-get "${apt_opts[@]}" source \
-    "qt6-base=$qt_deb" "libsdl2=$sdl_deb" "libsdl2-mixer=$mixer_deb" >fetch.log 2>&1) ||
-    { cat "$src/fetch.log" >&2; exit 1; }
-  touch "$src/fetched"
-fi
-source_dir() { find "$src" -maxdepth 1 -type d -name "$1-$(upstream "$2")*" | head -1; }
-qt_src=$(source_dir qtbase-everywhere-src "$qt_deb")
-[ -n "$qt_src" ] || qt_src=$(source_dir qt6-base "$qt_deb")
-sdl_src=$(source_dir libsdl2 "$sdl_deb")
-mixer_src=$(source_dir libsdl2-mixer "$mixer_deb")
+local sources
+mapfile -t sources < <(bash "$repo/scripts/debian_sources.sh" "$src" \
+  "qt6-base=$qt_deb" "libsdl2=$sdl_deb" "libsdl2-mixer=$mixer_deb")
+qt_src=${sources[0]:-}
+sdl_src=${sources[1]:-}
+mixer_src=${sources[2]:-}
 for d in "$qt_src" "$sdl_src" "$mixer_src"; do
   [ -d "$d" ] || { echo "sdk: unpacked sources missing in $src" >&2; ls "$src" >&2; exit 1; }
 done
@@ -97,15 +71,8 @@ cross=(
 build() {  # build NAME SOURCE CMAKE-ARGS...
   local name=$1 source=$2
   shift 2
-  local dir=$work/build-$name
-  mkdir -p "$dir"
-  log "configuring $name"
-  cmake -S "$source" -B "$dir" "${cross[@]}" "$@" >"$dir/configure.log" 2>&1 ||
-    { tail -60 "$dir/configure.log" >&2; exit 1; }
   log "building $name"
-  cmake --build "$dir" -j"$jobs" >"$dir/build.log" 2>&1 ||
-    { grep -B2 -A20 -m3 'FAILED\|error:' "$dir/build.log" >&2; exit 1; }
-  cmake --install "$dir" >"$dir/install.log" 2>&1 || { tail -30 "$dir/install.log" >&2; exit 1; }
+  bash "$repo/scripts/cmake_project.sh" "$source" "$work/build-$name" "$jobs" "${cross[@]}" "$@"
   log "$name done"
 }
 
