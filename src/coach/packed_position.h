@@ -193,15 +193,15 @@ struct StepSlot {
     int direction = 0;
 };
 inline constexpr auto kStepSlots = [] {
-    std::array<std::array<StepSlot, 8>, kBitsPerCell> slots{};
+    std::array<std::array<StepSlot, 8>, kBitsPerCell> meaning{};
     for (int code = 0; code < 8; ++code) {
-        slots[0][code] = {0, static_cast<int>(Direction::Left)};
-        slots[1][code] = {0, static_cast<int>(Direction::Right)};
+        meaning[0][code] = {0, static_cast<int>(Direction::Left)};
+        meaning[1][code] = {0, static_cast<int>(Direction::Right)};
         const bool below = code == kEmpty || code == kLowerPart;
-        slots[2][code] = {below ? kColumns : 0,
-                          static_cast<int>(below ? Direction::Down : Direction::Up)};
+        meaning[2][code] = {below ? kColumns : 0,
+                            static_cast<int>(below ? Direction::Down : Direction::Up)};
     }
-    return slots;
+    return meaning;
 }();
 
 // The bit, in the word of the position after it, of the step back from a
