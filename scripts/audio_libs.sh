@@ -32,7 +32,7 @@ main() {
   local repo=$PWD
 
   # Bump when the way the libraries are built changes.
-  local recipe=1
+  local recipe=2
   local sdl_deb mixer_deb
   sdl_deb=$(dpkg-query -W -f='${Version}' libsdl2-dev)
   mixer_deb=$(dpkg-query -W -f='${Version}' libsdl2-mixer-dev)
@@ -75,6 +75,13 @@ main() {
       "${QUELLAN_AUDIO_JOBS:-$(nproc)}" "${common[@]}" "$@"
   }
 
+  # SDL's dynamic API lets an SDL library named in an environment variable
+  # take over a program that links SDL statically; its table names every
+  # function of SDL, which would link all of SDL (blitters, pixel formats,
+  # …) into the game. SDL can only be told so in its source.
+  local dynapi=${sources[0]}/src/dynapi/SDL_dynapi.h
+  sed -i 's|^#if defined(TARGET_OS_IPHONE) && TARGET_OS_IPHONE .*|#if 1  /* linked into one program */|' "$dynapi"
+  grep -q '^#if 1  /\* linked into one program \*/' "$dynapi" || fail "SDL's dynamic API not turned off"
   build sdl2 "${sources[0]}" \
     -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON \
     -DSDL_VIDEO=OFF -DSDL_RENDER=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF \
