@@ -18,6 +18,9 @@ if(QUELLAN_AUDIO_PREFIX)
   # SDL2_mixer's static target leaves SDL2 to the program.
   target_link_libraries(quellan_sdl_mixer INTERFACE SDL2_mixer::SDL2_mixer-static
                                                     SDL2::SDL2-static)
+  # Of SDL only the functions the players reach (the libraries are built
+  # with a section a function).
+  target_link_options(quellan_sdl_mixer INTERFACE LINKER:--gc-sections)
   message(STATUS "SDL2_mixer: static, from ${QUELLAN_AUDIO_PREFIX}")
 else()
   find_package(PkgConfig REQUIRED)
