@@ -139,6 +139,10 @@ DistanceMap::DistanceMap(const Board& start) {
         const std::uint32_t end = queued;
         for (std::uint32_t next = begin; next < end; ++next) {
             const std::uint32_t k = queue[next];
+            // The queue says which rows come next, and they lie anywhere:
+            // ask for them ahead, the start of a row first, then the row.
+            if (next + 16 < end) __builtin_prefetch(&rowStart[queue[next + 16]]);
+            if (next + 8 < end) __builtin_prefetch(&neighbours[rowStart[queue[next + 8]]]);
             for (std::uint32_t e = rowStart[k]; e < rowStart[k + 1]; ++e) {
                 const std::uint32_t other = neighbours[e];
                 const bool unseen = distances[other] == kNoWay;
