@@ -1,6 +1,7 @@
 #include "coach/distance_map.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace quellan {
@@ -9,22 +10,46 @@ using namespace packed;
 
 namespace {
 
+// A working list written through a plain pointer, its room checked by the
+// caller once a position rather than once an entry. Its memory is not
+// cleared when it grows: a page the build never writes is never taken from
+// the system.
+template <class T>
+class WorkList {
+  public:
+    // Makes room for `needed` entries, doubling, keeping the first `kept`.
+    T* roomFor(std::size_t needed, std::size_t kept) {
+        if (m_room < needed) {
+            const std::size_t room = std::max(needed, 2 * m_room);
+            auto fresh = std::make_unique_for_overwrite<T[]>(room);
+            std::copy_n(m_entries.get(), std::min(kept, m_room), fresh.get());
+            m_entries = std::move(fresh);
+            m_room = room;
+        }
+        return m_entries.get();
+    }
+    std::size_t room() const { return m_room; }
+
+  private:
+    std::unique_ptr<T[]> m_entries;
+    std::size_t m_room = 0;
+};
+
 // The working lists of a build. Each thread keeps its own between builds
 // (at most about 4 MB, for the largest groups), so that the next build, and
 // the workshop draws many, finds its memory ready instead of asking the
-// system for every page again. They are written through plain pointers
-// with room checked once a position rather than once an entry.
+// system for every page again.
 struct BuildSpace {
-    std::vector<Position> positions;        // breadth first from the start
-    std::vector<std::uint32_t> parents;     // the place each was found from
-    std::vector<std::uint8_t> backs;        // the bit of the step back there
-    std::vector<std::uint32_t> numbers;     // of the positions, then dense
-    std::vector<std::uint32_t> rowStart;    // of each position's neighbours
-    std::vector<std::uint32_t> neighbours;  // their places, or numbers for now
-    std::vector<std::uint32_t> byNumber;    // where neighbours holds a number
-    std::vector<std::uint32_t> placeOf;     // by dense number
-    std::vector<std::uint32_t> queue;       // of the search from solved positions
-    std::vector<std::uint16_t> distances;   // by place
+    WorkList<Position> positions;        // breadth first from the start
+    WorkList<std::uint32_t> parents;     // the place each was found from
+    WorkList<std::uint8_t> backs;        // the bit of the step back there
+    WorkList<std::uint32_t> numbers;     // of the positions, then dense
+    WorkList<std::uint32_t> rowStart;    // of each position's neighbours
+    WorkList<std::uint32_t> neighbours;  // their places, or numbers for now
+    WorkList<std::uint32_t> byNumber;    // where neighbours holds a number
+    WorkList<std::uint32_t> placeOf;     // by dense number
+    WorkList<std::uint32_t> queue;       // of the search from solved positions
+    WorkList<std::uint16_t> distances;   // by place
 };
 
 // Room for the positions of most layouts; the lists grow for the rest.
@@ -36,13 +61,6 @@ inline constexpr std::size_t kMostNew = step_detail::kMostSteps;
 BuildSpace& buildSpace() {
     thread_local BuildSpace space;
     return space;
-}
-
-// Makes room for `needed` entries, doubling, and keeps what is there.
-template <class T>
-T* roomFor(std::vector<T>& list, std::size_t needed) {
-    if (list.size() < needed) list.resize(std::max(needed, 2 * list.size()));
-    return list.data();
 }
 
 }  // namespace
@@ -60,13 +78,13 @@ DistanceMap::DistanceMap(const Board& start) {
     // from here), otherwise by their numbers until the set is complete. No
     // branch decides what a neighbour is: every one is written as if new,
     // and the count moves on only for the new ones.
-    Position* positions = roomFor(space.positions, kUsualPositions);
-    std::uint32_t* parents = roomFor(space.parents, kUsualPositions);
-    std::uint8_t* backs = roomFor(space.backs, kUsualPositions);
-    std::uint32_t* numbers = roomFor(space.numbers, kUsualPositions);
-    std::uint32_t* rowStart = roomFor(space.rowStart, kUsualPositions + 1);
-    std::uint32_t* neighbours = roomFor(space.neighbours, kNeighboursEach * kUsualPositions);
-    std::uint32_t* byNumber = roomFor(space.byNumber, kNeighboursEach * kUsualPositions);
+    Position* positions = space.positions.roomFor(kUsualPositions, 0);
+    std::uint32_t* parents = space.parents.roomFor(kUsualPositions, 0);
+    std::uint8_t* backs = space.backs.roomFor(kUsualPositions, 0);
+    std::uint32_t* numbers = space.numbers.roomFor(kUsualPositions, 0);
+    std::uint32_t* rowStart = space.rowStart.roomFor(kUsualPositions + 1, 0);
+    std::uint32_t* neighbours = space.neighbours.roomFor(kNeighboursEach * kUsualPositions, 0);
+    std::uint32_t* byNumber = space.byNumber.roomFor(kNeighboursEach * kUsualPositions, 0);
     positions[0] = *first;
     parents[0] = 0;
     numbers[0] = m_numbering.numberOf(*first);
@@ -77,16 +95,16 @@ DistanceMap::DistanceMap(const Board& start) {
     const PositionNumbering numbering = m_numbering;
     std::uint32_t found = 1, edges = 0, kept = 0;
     for (std::uint32_t next = 0; next < found; ++next) {
-        if (space.positions.size() < found + kMostNew) {
-            positions = roomFor(space.positions, found + kMostNew);
-            parents = roomFor(space.parents, found + kMostNew);
-            backs = roomFor(space.backs, found + kMostNew);
-            numbers = roomFor(space.numbers, found + kMostNew);
-            rowStart = roomFor(space.rowStart, found + kMostNew + 1);
+        if (space.positions.room() < found + kMostNew) {
+            positions = space.positions.roomFor(found + kMostNew, found);
+            parents = space.parents.roomFor(found + kMostNew, found);
+            backs = space.backs.roomFor(found + kMostNew, found);
+            numbers = space.numbers.roomFor(found + kMostNew, found);
+            rowStart = space.rowStart.roomFor(found + kMostNew + 1, next + 1);
         }
-        if (space.neighbours.size() < edges + kMostNew) {
-            neighbours = roomFor(space.neighbours, edges + kMostNew);
-            byNumber = roomFor(space.byNumber, edges + kMostNew);
+        if (space.neighbours.room() < edges + kMostNew) {
+            neighbours = space.neighbours.roomFor(edges + kMostNew, edges);
+            byNumber = space.byNumber.roomFor(edges + kMostNew, kept);
         }
         // The step back to the position this one was found from is known:
         // it is kept without being taken.
@@ -111,7 +129,7 @@ DistanceMap::DistanceMap(const Board& start) {
 
     // From here on a position goes by its place in `positions`.
     const std::uint32_t count = found;
-    std::uint32_t* placeOf = roomFor(space.placeOf, count);
+    std::uint32_t* placeOf = space.placeOf.roomFor(count, 0);
     for (std::uint32_t k = 0; k < count; ++k) {
         numbers[k] = m_reached.numberOfMember(numbers[k]);
         placeOf[numbers[k]] = k;
@@ -124,8 +142,8 @@ DistanceMap::DistanceMap(const Board& start) {
     // Steps are reversible, so the distance to the nearest solved position
     // is a breadth-first search from all of them at once. Every neighbour
     // is queued as if unseen, and the queue grows only for the unseen.
-    std::uint16_t* distances = roomFor(space.distances, count);
-    std::uint32_t* queue = roomFor(space.queue, count + kMostNew);
+    std::uint16_t* distances = space.distances.roomFor(count, 0);
+    std::uint32_t* queue = space.queue.roomFor(count + kMostNew, 0);
     std::fill(distances, distances + count, kNoWay);
     std::uint32_t queued = 0;
     for (std::uint32_t k = 0; k < count; ++k) {
