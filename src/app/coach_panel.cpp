@@ -15,6 +15,7 @@
 #include "coach/piece_moves.h"
 #include "common/text_file.h"
 #include "common/texts.h"
+#include "platform/free_memory.h"
 #include "platform/qt_text.h"
 #include "setup/record_file.h"
 #include "xpbutton/xpbutton.h"
@@ -168,6 +169,10 @@ void CoachPanel::startFigures() {
         figures->map = DistanceMap(setUp);
         figures->fewestSteps = figures->map.stepsToSolve(setUp);
         figures->fewestPieceMoves = fewestPieceMoves(setUp);
+        // Built once a layout, so the thread keeps no working memory for
+        // the next one.
+        releaseBuildMemory();
+        platform::returnFreedMemory();
         return std::shared_ptr<const LayoutFigures>(std::move(figures));
     }));
 }

@@ -65,6 +65,10 @@ BuildSpace& buildSpace() {
 
 }  // namespace
 
+void releaseBuildMemory() { buildSpace() = BuildSpace{}; }
+
+namespace {}  // namespace
+
 DistanceMap::DistanceMap(const Board& start) {
     const auto first = packBoard(start);
     if (!first) return;

@@ -62,6 +62,11 @@ class DistanceMap {
     std::vector<std::uint16_t> m_distances;  // by their dense numbers in the set
 };
 
+// Gives back the working memory the calling thread keeps between builds
+// (see DistanceMap's constructor); its next build asks the system again.
+// For a thread that builds one map now and then, not a run of them.
+void releaseBuildMemory();
+
 // One fewest-steps solution from `board`: the steps in order, each one of
 // the best steps of the position before it. Empty when `board` is solved or
 // cannot be solved.

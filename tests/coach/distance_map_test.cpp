@@ -146,6 +146,15 @@ TEST(StepSearchTest, TakesEveryFreeStepOnceAndKnowsTheWayBack) {
     }
 }
 
+// A thread that gave its working memory back builds the same map again.
+TEST(DistanceMapTest, BuildsAgainAfterGivingItsMemoryBack) {
+    const DistanceMap before{Board()};
+    releaseBuildMemory();
+    const DistanceMap after{Board()};
+    EXPECT_EQ(after.positionCount(), before.positionCount());
+    EXPECT_EQ(after.stepsToSolve(Board()), before.stepsToSolve(Board()));
+}
+
 TEST(DistanceMapTest, KnowsOnlyPositionsOfItsOwnLayout) {
     const DistanceMap map{Board()};
     const auto other = loadShipped("巧过五关");  // lying generals only: another family
