@@ -67,8 +67,6 @@ BuildSpace& buildSpace() {
 
 void releaseBuildMemory() { buildSpace() = BuildSpace{}; }
 
-namespace {}  // namespace
-
 DistanceMap::DistanceMap(const Board& start) {
     const auto first = packBoard(start);
     if (!first) return;

@@ -248,7 +248,7 @@ template <class Visit>
 inline void forEachStepBut(Position pos, Position skip, Visit&& visit) {
     using namespace step_detail;
     const Position b0 = pos & kFieldBases, b1 = pos >> 1 & kFieldBases, b2 = pos >> 2 & kFieldBases;
-    const Position free = ~(b0 | b1 | b2) & kFieldBases;
+    const Position free = freeCells(pos);
     const Position commanders = b0 & ~b1 & ~b2;
     const Position lying = b1 & ~b0 & ~b2;
     const Position upright = b0 & b1 & ~b2;
