@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
     // The pictures decode (Qt must be up for that) while the fonts load.
     quellan::PictureStore::decodeInBackground();
     quellan::installChineseTranslation();
-    quellan::installChineseFontSubstitutes();
+    quellan::installChineseFontSubstitutes(QCoreApplication::applicationDirPath());
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
     quellan::loadChineseFont(QApplication::font());
 

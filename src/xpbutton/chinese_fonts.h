@@ -4,10 +4,19 @@
 // captions keep their look where the Windows fonts are missing.
 
 class QFont;
+class QString;
 
 namespace quellan {
 
-// Installs the font substitutions once per process; safe to call again.
+// Where the game folder keeps its own cut of the Ming face: the characters
+// the game shows, drawn exactly as by the installed "AR PL UMing CN", in a
+// file small enough to stay cheap in memory.
+inline constexpr char kBundledSongFace[] = "/font/song.ttf";
+
+// Installs the font substitutions once per process; safe to call again. With
+// `gameFolder`, its cut of the Ming face (kBundledSongFace) comes first where
+// the folder has it; characters it lacks come from the installed faces.
+void installChineseFontSubstitutes(const QString& gameFolder);
 void installChineseFontSubstitutes();
 
 // Finds and loads the face `font` resolves to for Chinese text now (the font
