@@ -7,8 +7,12 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <string>
 #include <thread>
 #include <utility>
+#include <vector>
+
+#include "media/sound_servers.h"
 
 namespace quellan {
 namespace {
@@ -54,10 +58,20 @@ void useDummyDriver() {
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
 }
 
+// Leaves out the sound servers that do not run here (sound_servers.h).
+void skipAbsentSoundServers() {
+    std::vector<std::string> compiledOrder;
+    for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i)
+        compiledOrder.emplace_back(SDL_GetAudioDriver(i));
+    const std::string drivers = soundDriversToTry(compiledOrder, systemSoundServerProbe());
+    if (!drivers.empty()) SDL_SetHint(SDL_HINT_AUDIODRIVER, drivers.c_str());
+}
+
 bool setUpDriver() {
     // SDL must not take over SIGINT and SIGTERM from the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_WasInit(0) == 0 && SDL_Init(0) != 0) return false;
+    skipAbsentSoundServers();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return true;
     useDummyDriver();
     return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
