@@ -6,12 +6,15 @@
 #include "app/picture_store.h"
 #include "media/audio_device.h"
 #include "platform/dialogs.h"
+#include "platform/font_setup.h"
 #include "platform/single_instance.h"
 #include "xpbutton/chinese_fonts.h"
 
 int main(int argc, char** argv) {
     // The sound output gets ready while the window is being built.
     quellan::AudioDevice::prepareInBackground();
+    // So are the system's font rules, while Qt connects to the display.
+    quellan::platform::FontSetupInBackground fontSetup;
     QApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Quellan"));
 
@@ -22,6 +25,7 @@ int main(int argc, char** argv) {
     // The pictures decode (Qt must be up for that) while the fonts load.
     quellan::PictureStore::decodeInBackground();
     quellan::installChineseTranslation();
+    fontSetup.wait();
     quellan::installChineseFontSubstitutes(QCoreApplication::applicationDirPath());
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
     quellan::loadChineseFont(QApplication::font());
