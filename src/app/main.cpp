@@ -6,16 +6,18 @@
 #include "app/picture_store.h"
 #include "media/audio_device.h"
 #include "platform/dialogs.h"
-#include "platform/font_setup.h"
 #include "platform/single_instance.h"
+#include "platform/start_up_steps.h"
 #include "xpbutton/chinese_fonts.h"
 
 int main(int argc, char** argv) {
     // The sound output gets ready while the window is being built.
     quellan::AudioDevice::prepareInBackground();
     // So are the system's font rules, while Qt connects to the display.
-    quellan::platform::FontSetupInBackground fontSetup;
+    quellan::platform::BackgroundStep fontRules(quellan::platform::readFontRules);
     QApplication app(argc, argv);
+    // And the session bus, while the window is being built.
+    quellan::platform::BackgroundStep sessionBus(quellan::platform::connectSessionBus);
     QCoreApplication::setApplicationName(QStringLiteral("Quellan"));
 
     // A second copy ends at once and silently.
@@ -25,7 +27,7 @@ int main(int argc, char** argv) {
     // The pictures decode (Qt must be up for that) while the fonts load.
     quellan::PictureStore::decodeInBackground();
     quellan::installChineseTranslation();
-    fontSetup.wait();
+    fontRules.wait();
     quellan::installChineseFontSubstitutes(QCoreApplication::applicationDirPath());
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
     quellan::loadChineseFont(QApplication::font());

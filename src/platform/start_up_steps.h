@@ -1,0 +1,38 @@
+#pragma once
+// Start-up work that needs nothing of the window and would otherwise hold up
+// the first caption: each runs on a thread of its own (BackgroundStep) while
+// the main thread goes on, and is waited for before the window needs it.
+// Where a step does not apply (Windows), it does nothing.
+
+#include <thread>
+
+namespace quellan::platform {
+
+// Reads the system's font rules (dozens of configuration files), the longest
+// single step before the first caption can be measured; the font database
+// later finds them loaded. Runs before the application object exists.
+void readFontRules();
+
+// Connects to the session message bus, which the accessibility support asks
+// for when the first caption is set; where no bus runs, finding that out
+// takes a failed attempt to start one. Needs the application object.
+void connectSessionBus();
+
+// Runs `step` on a thread of its own; `wait`, or the end of the object's
+// scope, waits for it.
+class BackgroundStep {
+  public:
+    explicit BackgroundStep(void (*step)()) : m_thread(step) {}
+    ~BackgroundStep() { wait(); }
+    BackgroundStep(const BackgroundStep&) = delete;
+    BackgroundStep& operator=(const BackgroundStep&) = delete;
+
+    void wait() {
+        if (m_thread.joinable()) m_thread.join();
+    }
+
+  private:
+    std::thread m_thread;
+};
+
+}  // namespace quellan::platform
