@@ -1,8 +1,8 @@
 #include "media/sound_servers.h"
 
-#include <sys/stat.h>
-
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
 namespace quellan {
 namespace {
@@ -42,8 +42,8 @@ bool pipeWireRuns(const SoundServerProbe& probe) {
 SoundServerProbe systemSoundServerProbe() {
     return {[](const char* name) -> const char* { return std::getenv(name); },
             [](const std::string& path) {
-                struct stat info {};
-                return stat(path.c_str(), &info) == 0 && S_ISSOCK(info.st_mode);
+                std::error_code error;
+                return std::filesystem::is_socket(path, error);
             }};
 }
 

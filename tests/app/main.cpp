@@ -35,8 +35,13 @@ int main(int argc, char** argv) {
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
     QApplication app(argc, argv);
+#if defined(Q_OS_WIN)
+    // The Windows package leaves the cut Ming face out: Windows has 宋体.
+    quellan::installChineseFontSubstitutes();
+#else
     // The game's own cut of the Ming face comes first, as in the game.
     quellan::installChineseFontSubstitutes(QStringLiteral(QUELLAN_ASSETS_DIR));
+#endif
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
     // No test may start a web browser.
     quellan::setShellOpenHandler([](const QString&) {});

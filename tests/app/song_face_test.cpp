@@ -24,7 +24,15 @@ namespace {
 const QString kCutFamily = QStringLiteral("AR PL UMing Quellan");
 const QString kInstalledFamily = QStringLiteral("AR PL UMing CN");
 
-bool installedFaceIsThere() { return QFontDatabase::families().contains(kInstalledFamily); }
+// Where the captions are drawn in the cut face beside the installed one:
+// not on Windows, whose package leaves the cut face out (see main.cpp).
+bool cutFaceInUseBesideTheInstalledOne() {
+#if defined(Q_OS_WIN)
+    return false;
+#else
+    return QFontDatabase::families().contains(kInstalledFamily);
+#endif
+}
 
 // The families the glyphs of `text` come from, in the caption font (in the
 // small letters the font engines report them in).
@@ -41,7 +49,7 @@ std::vector<std::string> familiesDrawing(const QString& text) {
 }
 
 TEST(SongFace, CaptionsComeFromTheCutAndOtherCharactersFromTheInstalledFace) {
-    if (!installedFaceIsThere()) GTEST_SKIP() << "fonts-arphic-uming is not installed";
+    if (!cutFaceInUseBesideTheInstalledOne()) GTEST_SKIP() << "no cut face beside AR PL UMing CN";
     EXPECT_EQ(QFontInfo(QApplication::font()).family().toStdString(), kCutFamily.toStdString());
     EXPECT_EQ(familiesDrawing(QStringLiteral("当前阵型：")),
               std::vector{kCutFamily.toLower().toStdString()});
@@ -51,7 +59,7 @@ TEST(SongFace, CaptionsComeFromTheCutAndOtherCharactersFromTheInstalledFace) {
 }
 
 TEST(SongFace, DrawsEachOfItsCharactersExactlyLikeTheInstalledFace) {
-    if (!installedFaceIsThere()) GTEST_SKIP() << "fonts-arphic-uming is not installed";
+    if (!cutFaceInUseBesideTheInstalledOne()) GTEST_SKIP() << "no cut face beside AR PL UMing CN";
     for (const int pixels : {12, 16, 21}) {
         QFont cutFont(kCutFamily), installedFont(kInstalledFamily);
         cutFont.setPixelSize(pixels);
