@@ -20,41 +20,12 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Every wait polls with a deadline instead of assuming a speed.
-patience=30  # seconds for any one thing to happen
-poll() {  # poll CMD...: retries CMD until it succeeds or patience runs out
-    local until=$((SECONDS + patience))
-    until "$@"; do
-        [ $SECONDS -lt $until ] || return 1
-        sleep 0.05
-    done
-}
-
-for n in $(seq 80 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-poll xdotool getmouselocation >/dev/null 2>&1 || { echo "openbox check: no X server" >&2; exit 1; }
-HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
-pids+=($!)
-# openbox is up once it has claimed the desktop: it names itself on the root.
-poll xdotool get_desktop >/dev/null 2>&1 || { echo "openbox check: no window manager" >&2; exit 1; }
+source scripts/lib/x_session.sh
+start_x_session "openbox check"
 
 failed=0
 passed=0
 fail() { echo "openbox check FAILED: $*" >&2; failed=$((failed + 1)); }
-
-# Windows of process $1 that are mapped, one id a line.
-windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
-# "X Y W H" of window $1 on the screen.
-geometry() {
-    xdotool getwindowgeometry --shell "$1" |
-        awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } /^WIDTH=/ { w = $2 } /^HEIGHT=/ { h = $2 }
-                 END { print x, y, w, h }'
-}
-at() { [ "$(geometry "$1" | cut -d' ' -f1-2)" = "$2 $3" ]; }
-count_is() { [ "$(windows_of "$1" | wc -l)" -eq "$2" ]; }
-other_window() { windows_of "$1" | grep -vx "$2" | head -n 1; }
 
 # check_second_window WHAT CLICK_X CLICK_Y EXPECT_X EXPECT_Y SLACK top-left|centre:
 # a click at (CLICK_X, CLICK_Y) must open a second window of the game ($pid,

@@ -67,11 +67,17 @@ void setLabelText(QLabel* label, const QString& text) {
 }  // namespace
 
 frmMain::frmMain(const QString& appPath, QWidget* parent)
+    : frmMain(portablePaths(pathFromUtf8(
+                  withoutTrailingSlash(appPath.isEmpty() ? QCoreApplication::applicationDirPath()
+                                                         : appPath)
+                      .toStdString())),
+              parent) {}
+
+frmMain::frmMain(const GamePaths& paths, QWidget* parent)
     : QWidget(parent),
-      m_appPathText(withoutTrailingSlash(appPath.isEmpty() ? QCoreApplication::applicationDirPath()
-                                                           : appPath)),
+      m_appPathText(withoutTrailingSlash(pathToQString(paths.appPath))),
+      m_paths(paths),
       m_settings(toQString(texts::kAppTitle), QString::fromLatin1(settings_keys::kSection)) {
-    m_paths.appPath = pathFromUtf8(m_appPathText.toStdString());
     setObjectName("frmMain");
     // The window draws its own frame, title bar and caption buttons.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
@@ -203,14 +209,13 @@ std::string frmMain::readSettings() {
 
 bool frmMain::Form_Load() {
     m_helpFile.setHelpFile(m_appPathText + toQString(frame::kHelpFile));
-    std::error_code ec;
-    std::filesystem::create_directories(m_paths.logDir(), ec);  // a failure only costs the records
+    createPlayerFolders(m_paths);  // a failure only costs what would be saved there
 
     setFixedSize(twipsToPixels(layout::kWindowWidth), twipsToPixels(layout::kWindowHeight));
     m_Picture1->setGeometry(layout::pixels(layout::kPicture1));
     const std::string remembered = readSettings();
 
-    const std::vector<std::string> names = scanLayoutCatalogue(m_paths.mapDir());
+    const std::vector<std::string> names = listLayouts(m_paths);
     if (names.empty()) {
         showMessageBox(this, QStringLiteral("没有找到阵型文件！请重新下载安装本程序。"),
                        MessageIcon::Stop,

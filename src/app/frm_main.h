@@ -34,8 +34,10 @@ class frmMain : public QWidget, public GameHost {
     Q_OBJECT
 
   public:
-    // `appPath` empty: the folder of the executable.
+    // The portable game folder `appPath`; empty: the folder of the executable.
     explicit frmMain(const QString& appPath = {}, QWidget* parent = nullptr);
+    // Where the files live as decided at start-up (`locateGameFiles`).
+    explicit frmMain(const GamePaths& paths, QWidget* parent = nullptr);
     ~frmMain() override;
 
     // Start-up: settings, catalogue, the remembered layout, caption, show.

@@ -1,13 +1,17 @@
 // The game's entry: one copy per user, then the main window.
 #include <QApplication>
+#include <QDir>
 #include <QFont>
 
 #include "app/frm_main.h"
 #include "app/picture_store.h"
+#include "common/text_file.h"
 #include "media/audio_device.h"
 #include "platform/dialogs.h"
+#include "platform/qt_text.h"
 #include "platform/single_instance.h"
 #include "platform/start_up_steps.h"
+#include "setup/game_paths.h"
 #include "xpbutton/chinese_fonts.h"
 
 int main(int argc, char** argv) {
@@ -27,12 +31,17 @@ int main(int argc, char** argv) {
     // The pictures decode (Qt must be up for that) while the fonts load.
     quellan::PictureStore::decodeInBackground();
     quellan::installChineseTranslation();
+    // Where the files live is decided once: the portable game folder, or an
+    // installed copy with the player's files in the home folder.
+    const quellan::GamePaths paths = quellan::locateGameFiles(
+        quellan::pathFromUtf8(QCoreApplication::applicationDirPath().toStdString()),
+        qEnvironmentVariable("XDG_DATA_HOME").toStdString(), QDir::homePath().toStdString());
     fontRules.wait();
-    quellan::installChineseFontSubstitutes(QCoreApplication::applicationDirPath());
+    quellan::installChineseFontSubstitutes(quellan::pathToQString(paths.appPath));
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
     quellan::loadChineseFont(QApplication::font());
 
-    quellan::frmMain window;
+    quellan::frmMain window(paths);
     if (!window.Form_Load()) return 0;
     return QApplication::exec();
 }

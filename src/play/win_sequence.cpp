@@ -37,10 +37,14 @@ void runWinSequence(GameState& state, GameHost& host, const GamePaths& paths) {
     state.labels.bestSteps = std::to_string(state.bestSteps);
     state.labels.holder = name;
     state.labels.holderTip = name;
-    // A record that cannot be written is lost without a word, as the game
-    // always did: the player has already seen the result, the labels show it
-    // for this session, and the old file stays whole.
-    static_cast<void>(writeRecordFile(paths.recordFile(state.currentMap), name, state.history));
+    // The labels show the new record for this session either way. A record
+    // that cannot be written (a game folder the player may not write to, a
+    // full disk) is reported, so the player knows it is not kept; the old
+    // file stays whole. The folder may have gone since start-up, so it is
+    // made again first.
+    createPlayerFolders(paths);
+    if (!writeRecordFile(paths.recordFile(state.currentMap), name, state.history))
+        host.showMessage(texts::kRecordSaveFailed, MessageIcon::Stop, texts::kAppTitle);
 }
 
 }  // namespace quellan

@@ -13,8 +13,8 @@ bool isNewRecord(const GameState& state, const GamePaths& paths);
 
 // Runs the whole win sequence. An assisted game is congratulated with a
 // second line saying so, and neither asks for a name nor touches the record
-// file. A record file that cannot be written is not
-// reported; the labels show the new record anyway and the old file is kept.
+// file. A record file that cannot be written is reported with a message;
+// the labels show the new record anyway and the old file is kept.
 void runWinSequence(GameState& state, GameHost& host, const GamePaths& paths);
 
 }  // namespace quellan

@@ -2,24 +2,14 @@
 // The state of one game on the board, shared by the loader, the move engine,
 // undo and the win rules. Only these rules change it; the window shows it.
 #include <cstdint>
-#include <filesystem>
 #include <optional>
 #include <string>
 
 #include "setup/board.h"
+#include "setup/game_paths.h"
 #include "setup/move_history.h"
 
 namespace quellan {
-
-// The game folder and the data paths below it.
-struct GamePaths {
-    std::filesystem::path appPath;
-
-    std::filesystem::path mapDir() const { return appPath / "map"; }
-    std::filesystem::path logDir() const { return appPath / "log"; }
-    std::filesystem::path layoutFile(const std::string& name) const;
-    std::filesystem::path recordFile(const std::string& name) const;
-};
 
 // The texts of the record labels: best steps and record holder (with its
 // tooltip). They are set when a record is read or made, and "无记录" for a

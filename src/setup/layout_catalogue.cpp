@@ -25,6 +25,18 @@ std::vector<std::string> scanLayoutCatalogue(const std::filesystem::path& mapDir
     return names;
 }
 
+std::vector<std::string> listLayouts(const GamePaths& paths) {
+    std::vector<std::string> names = scanLayoutCatalogue(paths.shippedMapDir());
+    if (!paths.installed()) return names;
+    const std::size_t shipped = names.size();
+    for (std::string& own : scanLayoutCatalogue(paths.mapDir())) {
+        const auto shippedEnd = names.begin() + static_cast<std::ptrdiff_t>(shipped);
+        if (std::find(names.begin(), shippedEnd, own) == shippedEnd)
+            names.push_back(std::move(own));
+    }
+    return names;
+}
+
 int initialSelection(const std::vector<std::string>& names, const std::string& remembered) {
     if (names.empty()) return -1;
     auto it = std::find(names.begin(), names.end(), remembered);

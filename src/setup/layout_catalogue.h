@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "setup/game_paths.h"
+
 namespace quellan {
 
 // The layout names (file names without ".qlp") of the ordinary, not hidden
@@ -14,6 +16,16 @@ namespace quellan {
 // again. The extension test is case-sensitive. A missing folder gives an
 // empty list.
 std::vector<std::string> scanLayoutCatalogue(const std::filesystem::path& mapDir);
+
+// The chooser's list: the shipped layouts in the order above, then the
+// player's own layouts of an installed copy, in the same order. A player's
+// layout named like a shipped one takes the shipped one's place in the list
+// (`GamePaths::layoutFile` finds the player's file first): the record of
+// that name was made on the player's layout, since the chooser never lets a
+// name be saved twice, so neither the layout nor its record is lost when a
+// new version of the game ships a layout of the same name. The shipped file
+// stays untouched and comes back when the player's file is removed.
+std::vector<std::string> listLayouts(const GamePaths& paths);
 
 // The entry to select at start-up: the one equal to `remembered` character
 // for character, else entry 0. -1 for an empty catalogue.

@@ -8,6 +8,7 @@
 
 #include "app/board_panel.h"
 #include "common/text_codec.h"
+#include "common/texts.h"
 #include "common/version.h"
 #include "frame/click_label.h"
 #include "media/game_audio.h"
@@ -260,7 +261,7 @@ TEST_F(MainWindow, UndoWalksBackAndRefusesAtTheStart) {
     EXPECT_EQ(boxes.seen[0].caption, "Quellan");
 }
 
-TEST_F(MainWindow, AnUnwritableLogFolderLosesNoEarlierRecord) {
+TEST_F(MainWindow, AnUnwritableLogFolderLosesNoEarlierRecordAndSaysSo) {
     ship("横刀立马");
     std::filesystem::create_directories(dir.path() / "log");
     std::string old = "\"玩家：Old\"\r\n";
@@ -280,6 +281,8 @@ TEST_F(MainWindow, AnUnwritableLogFolderLosesNoEarlierRecord) {
     ASSERT_TRUE(solution);
     for (const auto& s : solution->path) playStep(*window, s);
     EXPECT_EQ(Label(*window, 6)->text(), "New");
+    ASSERT_FALSE(boxes.seen.empty());
+    EXPECT_EQ(boxes.seen.back().text, toQString(texts::kRecordSaveFailed));
     std::filesystem::permissions(dir.path() / "log", std::filesystem::perms::owner_all);
     EXPECT_EQ(readAll(recordPath), utf8ToGb18030(old));
 }

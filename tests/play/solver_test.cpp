@@ -36,7 +36,7 @@ void expectPathSolves(const Board& start, const Solution& solution) {
     ASSERT_EQ(solution.steps, static_cast<int>(solution.path.size()));
     testing::TempDir dir;
     testing::FakeHost host;
-    GamePaths paths{dir.path()};
+    const GamePaths paths = portablePaths(dir.path());
     GameState state;
     state.board = start;
     state.currentMap = "solver";

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "common/texts.h"
 #include "play/move_engine.h"
 #include "play/undo.h"
 #include "setup/record_file.h"
@@ -120,9 +121,10 @@ TEST_F(WinSequence, MovingAnotherPieceWhileSolvedWinsAgain) {
     EXPECT_EQ(state.stepCount, 2);
 }
 
-TEST_F(WinSequence, AnUnwritableLogFolderKeepsTheOldRecordAndTheGameGoesOn) {
+TEST_F(WinSequence, ARecordThatCannotBeWrittenIsReportedAndTheOldOneKept) {
     writeRecord("近", "\"玩家：Old\"\r\n\"a\"\r\n\"b\"\r\n\"c\"\r\n\"d\"\r\n\"e\"\r\n");
     ASSERT_TRUE(load("近"));
+    host.clearLog();
     const std::string before = readAll(paths.recordFile("近"));
     host.answers = {"New"};
     {
@@ -130,8 +132,28 @@ TEST_F(WinSequence, AnUnwritableLogFolderKeepsTheOldRecordAndTheGameGoesOn) {
         if (!full.works()) GTEST_SKIP() << "no file size limit on this system";
         ASSERT_EQ(solve(), MoveOutcome::Solved);
     }
-    EXPECT_EQ(state.labels.holder, "New");  // shown anyway, nothing reported
+    EXPECT_EQ(state.labels.holder, "New");  // shown for this session anyway
+    EXPECT_EQ(host.log.back(), "message " + std::string(texts::kRecordSaveFailed) +
+                                   " | Quellan | " +
+                                   std::to_string(static_cast<int>(MessageIcon::Stop)));
     EXPECT_EQ(readAll(paths.recordFile("近")), before);
+}
+
+TEST_F(WinSequence, ALogFolderRemovedSinceStartUpIsMadeAgainForTheRecord) {
+    std::filesystem::remove_all(paths.logDir());
+    ASSERT_EQ(solve(), MoveOutcome::Solved);
+    EXPECT_EQ(host.log.back(), "ask Quellan - 新的最佳步数记录");  // nothing to report
+    EXPECT_TRUE(isRegularFile(paths.recordFile("近")));
+}
+
+// An installed copy reads the layout from its shipped data and keeps the
+// record in the player's own folder.
+TEST_F(WinSequence, AnInstalledCopyKeepsTheRecordInThePlayersFolder) {
+    paths.playerPath = dir.path() / "player";
+    ASSERT_TRUE(load("近"));
+    ASSERT_EQ(solve(), MoveOutcome::Solved);
+    EXPECT_TRUE(isRegularFile(dir.path() / "player" / "log" / pathFromUtf8("近.log")));
+    EXPECT_FALSE(isRegularFile(dir.path() / "log" / pathFromUtf8("近.log")));
 }
 
 // The workshop's trial: the arrangement has no file, so its win neither

@@ -66,6 +66,20 @@ QString takeOption(QStringList& args, const QString& name) {
     return value;
 }
 
+// The desktop's icons of the game: the window icon at every size of the
+// hicolor theme that menus and software centres ask for, named by the
+// game's desktop id.
+bool saveDesktopIcons(const QDir& hicolor) {
+    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+        const QString sub = QStringLiteral("%1x%1/apps").arg(size);
+        if (!hicolor.mkpath(sub)) return false;
+        if (!save(art::windowIcon(size), QDir(hicolor.filePath(sub)),
+                  QStringLiteral("io.github.quellan.Quellan.png")))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -73,9 +87,11 @@ int main(int argc, char** argv) {
     QStringList args = app.arguments().mid(1);
     const QString previewDir = takeOption(args, QStringLiteral("--preview"));
     const QString frameDir = takeOption(args, QStringLiteral("--frame"));
+    const QString iconDir = takeOption(args, QStringLiteral("--icons"));
     if (args.size() != 1) {
         std::fprintf(stderr,
-                     "usage: make_art OUTPUT_DIR [--frame FRAME_DIR] [--preview PREVIEW_DIR]\n");
+                     "usage: make_art OUTPUT_DIR [--frame FRAME_DIR] [--icons HICOLOR_DIR] "
+                     "[--preview PREVIEW_DIR]\n");
         return 2;
     }
     QDir out(args.front());
@@ -102,6 +118,7 @@ int main(int argc, char** argv) {
         frame.mkpath(QStringLiteral("."));
         ok = saveFramePictures(frame);
     }
+    if (ok && !iconDir.isEmpty()) ok = saveDesktopIcons(QDir(iconDir));
     if (ok && !previewDir.isEmpty()) {
         QDir preview(previewDir);
         preview.mkpath(QStringLiteral("."));

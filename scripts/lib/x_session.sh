@@ -1,0 +1,42 @@
+# An X session for the steps that drive the game's window like a player
+# (scripts/test.d/openbox.sh, scripts/test.d/deb.sh): an Xvfb display with
+# openbox on it, polling with a deadline, and the game's windows and their
+# places seen through xdotool. Source it; the caller keeps a scratch folder
+# in $work and an array `pids` of what it started, which it ends itself.
+
+# Every wait polls with a deadline instead of assuming a speed.
+patience=30  # seconds for any one thing to happen
+poll() {  # poll CMD...: retries CMD until it succeeds or patience runs out
+    local until=$((SECONDS + patience))
+    until "$@"; do
+        [ $SECONDS -lt $until ] || return 1
+        sleep 0.05
+    done
+}
+
+# start_x_session WHAT: Xvfb on a free display (exported as DISPLAY) and
+# openbox on it, both added to `pids`; WHAT names the step in a failure.
+start_x_session() {
+    local n
+    for n in $(seq 80 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
+    export DISPLAY=:$n
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    pids+=($!)
+    poll xdotool getmouselocation >/dev/null 2>&1 || { echo "$1: no X server" >&2; exit 1; }
+    HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    # openbox is up once it has claimed the desktop: it names itself on the root.
+    poll xdotool get_desktop >/dev/null 2>&1 || { echo "$1: no window manager" >&2; exit 1; }
+}
+
+# Windows of process $1 that are mapped, one id a line.
+windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null || true; }
+# "X Y W H" of window $1 on the screen.
+geometry() {
+    xdotool getwindowgeometry --shell "$1" |
+        awk -F= '/^X=/ { x = $2 } /^Y=/ { y = $2 } /^WIDTH=/ { w = $2 } /^HEIGHT=/ { h = $2 }
+                 END { print x, y, w, h }'
+}
+at() { [ "$(geometry "$1" | cut -d' ' -f1-2)" = "$2 $3" ]; }
+count_is() { [ "$(windows_of "$1" | wc -l)" -eq "$2" ]; }
+other_window() { windows_of "$1" | grep -vx "$2" | head -n 1; }
