@@ -16,12 +16,14 @@ poll() {  # poll CMD...: retries CMD until it succeeds or patience runs out
 
 # start_x_session WHAT: Xvfb on a free display (exported as DISPLAY) and
 # openbox on it, both added to `pids`; WHAT names the step in a failure.
+# Xvfb picks the display number itself: a display another program on the
+# machine holds may not show in /tmp/.X11-unix (its socket may be abstract
+# or in another /tmp).
 start_x_session() {
-    local n
-    for n in $(seq 80 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-    export DISPLAY=:$n
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
     pids+=($!)
+    poll test -s "$work/display" || { echo "$1: no X server" >&2; exit 1; }
+    export DISPLAY=:$(tr -d '[:space:]' <"$work/display")
     poll xdotool getmouselocation >/dev/null 2>&1 || { echo "$1: no X server" >&2; exit 1; }
     HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
     pids+=($!)

@@ -163,8 +163,8 @@ fi
 # 布阵 (bottom bar) opens on the board as it stands; 保存 asks a name and
 # writes the layout to the user's map/, where the chooser lists it.
 press 247 399
-dialog=$(timeout $patience xdotool search --sync --onlyvisible --name '^布阵' | head -n 1) || true
-if [ -n "$dialog" ]; then
+if poll count_is "$pid" 2; then
+    dialog=$(other_window "$pid" "$main")
     sleep 0.5
     xdotool mousemove --window "$dialog" 455 344 click 1   # 保存
     if poll count_is "$pid" 3; then
@@ -189,7 +189,7 @@ kill "$pid" 2>/dev/null || true
 poll sh -c "! pgrep -u $user -x quellan >/dev/null" || fail "the game did not end"
 dpkg -r quellan >"$work/dpkg-r.log" 2>&1 || { cat "$work/dpkg-r.log" >&2; fail "dpkg -r"; }
 installed=no
-left=$(while read -r f; do [ -f "$f" ] || [ -L "$f" ] && echo "$f"; done <"$work/files.txt")
+left=$(while read -r f; do if [ -f "$f" ] || [ -L "$f" ]; then echo "$f"; fi; done <"$work/files.txt")
 check "files left after dpkg -r: $left" test -z "$left"
 check "no /usr/share/quellan after dpkg -r" test ! -e /usr/share/quellan
 check "the user's layouts stay" test -f "$own/map/$one_step.qlp" -a -f "$own/map/saved1.qlp"
