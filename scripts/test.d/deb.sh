@@ -9,12 +9,16 @@
 # saved with 布阵 lands in the same map/ and is listed. dpkg -r removes every
 # file the package installed and leaves the user's folder. The user and the
 # package are removed again, so the machine is left as it was.
-# Must run as root (CI does). Usage: scripts/test.d/deb.sh BUILD_DIR
+# Runs as root (CI does; otherwise through sudo). Usage: scripts/test.d/deb.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 build=${1:-build}
 what="deb check"
-[ "$(id -u)" = 0 ] || { echo "$what: needs root to install the package" >&2; exit 1; }
+if [ "$(id -u)" != 0 ]; then
+    # Installing the package and adding a user need root, as deps.sh does.
+    command -v sudo >/dev/null || { echo "$what: needs root to install the package" >&2; exit 1; }
+    exec sudo bash scripts/test.d/deb.sh "$build"
+fi
 if dpkg-query -W -f='${Status}' quellan 2>/dev/null | grep -q installed; then
     echo "$what: a quellan package is installed already; not touching it" >&2
     exit 1
