@@ -17,7 +17,7 @@ inline constexpr std::string_view kDefaultLayout = "横刀立马";
 // A record that could not be written is said so; the old one stays whole.
 inline constexpr std::string_view kRecordSaveFailed =
     "新的记录写不进 log 文件夹（文件夹可能是只读的，或者磁盘满了），这次的成绩没有保存。\n"
-    "原来的记录没有改变。";
+    "以前的记录没有改变。";
 
 // The coach.
 inline constexpr std::string_view kSolvedAssisted =
