@@ -55,7 +55,7 @@ check() {  # check WHAT CMD...: one pass or one failure
 # The package, lintian and the validators.
 deb=$(bash scripts/package_deb.sh "$build" | tail -n 1)
 echo "$what: $deb, $(du -h "$deb" | cut -f1)"
-lintian --info --tag-display-limit 0 "$deb" | tee "$work/lintian.txt" || true
+lintian --display-info --tag-display-limit 0 "$deb" | tee "$work/lintian.txt" || true
 check "lintian reports errors" test -z "$(grep '^E:' "$work/lintian.txt")"
 dpkg-deb -x "$deb" "$work/unpacked"
 check "desktop-file-validate" \
