@@ -53,7 +53,13 @@ QRect ArrangeBoard::pieceRect(int corner, CornerShape shape) const {
 
 void ArrangeBoard::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(rect(), m_pictures.board(), kBoardPicture);
+    // The part of the board is named in the board's own pixels; a picture
+    // for a scaled display has more of them.
+    const QPixmap& board = m_pictures.board();
+    const qreal ratio = board.devicePixelRatio();
+    p.drawPixmap(
+        QRectF(rect()), board,
+        QRectF(QPointF(kBoardPicture.topLeft()) * ratio, QSizeF(kBoardPicture.size()) * ratio));
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     // Each piece shows the picture it will have on the game board.
     const std::array<int, kCellCount> numbers = pieceNumbers(m_editor.corners());

@@ -1,6 +1,8 @@
 #include "platform/built_in_picture.h"
 
+#include <QGuiApplication>
 #include <QImageReader>
+#include <cmath>
 
 namespace quellan {
 
@@ -10,6 +12,28 @@ QImage builtInPicture(const QString& resourcePath) {
     // reads PNG too, loading them all.
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+QImage builtInPicture(const QString& resourcePath, double ratio) {
+    constexpr double kLargeRatio = 2.0;
+    const qsizetype dot = resourcePath.lastIndexOf(QLatin1Char('.'));
+    if (ratio <= 1.0 || dot < 0) return builtInPicture(resourcePath);
+    QImage large =
+        builtInPicture(resourcePath.left(dot) + QStringLiteral("@2x") + resourcePath.mid(dot));
+    if (large.isNull()) return builtInPicture(resourcePath);
+    if (ratio != kLargeRatio) {
+        const QSize plain = large.size() / int(kLargeRatio);
+        const QSize pixels(int(std::lround(plain.width() * ratio)),
+                           int(std::lround(plain.height() * ratio)));
+        large = large.scaled(pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    }
+    large.setDevicePixelRatio(ratio);
+    return large;
+}
+
+double pictureRatio() {
+    const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
+    return app ? app->devicePixelRatio() : 1.0;
 }
 
 }  // namespace quellan
