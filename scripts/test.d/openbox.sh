@@ -12,29 +12,8 @@ build=${1:-build}
 game=$(readlink -f "$build/game/quellan")
 [ -x "$game" ] || { echo "openbox check: no game at $game" >&2; exit 1; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
-# Every wait polls with a deadline instead of assuming a speed.
-patience=30  # seconds for any one thing to happen
-poll() {  # poll CMD...: retries CMD until it succeeds or patience runs out
-    local until=$((SECONDS + patience))
-    until "$@"; do
-        [ $SECONDS -lt $until ] || return 1
-        sleep 0.05
-    done
-}
-
-for n in $(seq 80 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
-export DISPLAY=:$n
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-pids+=($!)
-poll xdotool getmouselocation >/dev/null 2>&1 || { echo "openbox check: no X server" >&2; exit 1; }
+source scripts/xvfb_session.sh
+start_xvfb 1024x768 "openbox check"
 HOME="$work" openbox --sm-disable >"$work/openbox.log" 2>&1 &
 pids+=($!)
 # openbox is up once it has claimed the desktop: it names itself on the root.
