@@ -24,7 +24,7 @@ start_xvfb() {
     local n
     for n in $(seq 70 99); do [ -e "/tmp/.X11-unix/X$n" ] || break; done
     export DISPLAY=:$n
-    Xvfb "$DISPLAY" -screen 0 "${1}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "${1}x24" -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
     pids+=($!)
     poll xdotool getmouselocation >/dev/null 2>&1 || { echo "$2: no X server" >&2; exit 1; }
 }
