@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QImageReader>
+#include <QResource>
 #include <cmath>
 
 namespace quellan {
@@ -31,9 +32,17 @@ QImage builtInPicture(const QString& resourcePath, double ratio) {
     return large;
 }
 
+bool registerLargePictures(const QString& folder) {
+    static const bool registered =
+        QResource::registerResource(folder + QStringLiteral("/pictures@2x.rcc"));
+    return registered;
+}
+
 double pictureRatio() {
     const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
-    return app ? app->devicePixelRatio() : 1.0;
+    const double ratio = app ? app->devicePixelRatio() : 1.0;
+    if (ratio > 1.0) registerLargePictures(QCoreApplication::applicationDirPath());
+    return ratio;
 }
 
 }  // namespace quellan

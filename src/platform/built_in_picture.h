@@ -19,7 +19,14 @@ QImage builtInPicture(const QString& resourcePath);
 QImage builtInPicture(const QString& resourcePath, double ratio);
 
 // How many device pixels the game's pictures have per pixel on this
-// application's screens (1 on an unscaled display). Call on the main thread.
+// application's screens (1 on an unscaled display). Above 1 the larger
+// pictures, kept in "pictures@2x.rcc" beside the program, are made
+// available first. Call on the main thread.
 double pictureRatio();
+
+// Makes the larger pictures in `folder`/pictures@2x.rcc available as
+// ":/pictures/name@2x.png" and ":/frame/name@2x.png" (once; later calls
+// only report). False when the file cannot be read.
+bool registerLargePictures(const QString& folder);
 
 }  // namespace quellan

@@ -33,20 +33,23 @@ TEST(BuiltInPicture, AMissingPictureIsANullImage) {
 // pixel count (scaled down between 100 % and 200 %), carrying the ratio so
 // it stands for the plain size; an unscaled one gets the plain picture.
 TEST(BuiltInPicture, ThePictureForEachDisplayScale) {
-    const QImage plain = builtInPicture(QStringLiteral(":/frame/skin.png"));
-    const QImage large = builtInPicture(QStringLiteral(":/frame/skin@2x.png"));
+    // The larger pictures are read from the game's folder at run time; the
+    // rule is the same for the files they are made from.
+    const QString skin = QStringLiteral(QUELLAN_ASSETS_DIR "/frame/skin.png");
+    const QImage plain = builtInPicture(skin);
+    const QImage large = builtInPicture(QStringLiteral(QUELLAN_ASSETS_DIR "/frame/skin@2x.png"));
     ASSERT_EQ(large.size(), plain.size() * 2);
     const struct {
         double ratio;
         QSize pixels;
     } table[] = {{1.0, {271, 218}}, {1.25, {339, 273}}, {1.5, {407, 327}}, {2.0, {542, 436}}};
     for (const auto& row : table) {
-        const QImage picture = builtInPicture(QStringLiteral(":/frame/skin.png"), row.ratio);
+        const QImage picture = builtInPicture(skin, row.ratio);
         EXPECT_EQ(picture.size(), row.pixels) << row.ratio;
         EXPECT_EQ(picture.devicePixelRatio(), row.ratio);
     }
-    EXPECT_EQ(builtInPicture(QStringLiteral(":/frame/skin.png"), 1.0), plain);
-    EXPECT_EQ(builtInPicture(QStringLiteral(":/frame/skin.png"), 2.0), large);
+    EXPECT_EQ(builtInPicture(skin, 1.0), plain);
+    EXPECT_EQ(builtInPicture(skin, 2.0), large);
 }
 
 }  // namespace
