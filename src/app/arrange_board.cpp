@@ -5,6 +5,7 @@
 
 #include "app/picture_store.h"
 #include "common/units_and_codes.h"
+#include "platform/built_in_picture.h"
 
 namespace quellan {
 
@@ -53,13 +54,8 @@ QRect ArrangeBoard::pieceRect(int corner, CornerShape shape) const {
 
 void ArrangeBoard::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    // The part of the board is named in the board's own pixels; a picture
-    // for a scaled display has more of them.
     const QPixmap& board = m_pictures.board();
-    const qreal ratio = board.devicePixelRatio();
-    p.drawPixmap(
-        QRectF(rect()), board,
-        QRectF(QPointF(kBoardPicture.topLeft()) * ratio, QSizeF(kBoardPicture.size()) * ratio));
+    p.drawPixmap(QRectF(rect()), board, pictureArea(kBoardPicture, board.devicePixelRatio()));
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     // Each piece shows the picture it will have on the game board.
     const std::array<int, kCellCount> numbers = pieceNumbers(m_editor.corners());

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "platform/built_in_picture.h"
+
 namespace quellan {
 
 namespace {
@@ -10,12 +12,6 @@ QRect toRect(const frame::Box& twips) {
     return {px.x, px.y, px.width, px.height};
 }
 
-// A part of a picture named in the pixels of the plain picture, in the
-// picture's own pixels (more of them in a picture for a scaled display).
-QRectF inPicture(const QRect& part, const QImage& picture) {
-    const qreal ratio = picture.devicePixelRatio();
-    return {QPointF(part.topLeft()) * ratio, QSizeF(part.size()) * ratio};
-}
 }  // namespace
 
 QImage paintFrame(QSize pixels, double ratio, const QImage& skin, const QImage& icon,
@@ -34,7 +30,8 @@ QImage paintFrame(QSize pixels, double ratio, const QImage& skin, const QImage& 
     for (const frame::SkinCopy& copy : frame::skinCopies(W, H)) {
         const QImage& from = copy.fromIcon ? icon : skin;
         if (from.isNull()) continue;
-        p.drawImage(QRectF(toRect(copy.destination)), from, inPicture(toRect(copy.source), from));
+        p.drawImage(QRectF(toRect(copy.destination)), from,
+                    pictureArea(toRect(copy.source), from.devicePixelRatio()));
     }
     const frame::FrameLayout layout = frame::frameLayout(W, H, 0, 0);
     p.setFont(font);

@@ -32,6 +32,10 @@ QImage builtInPicture(const QString& resourcePath, double ratio) {
     return large;
 }
 
+QRectF pictureArea(const QRect& plain, double ratio) {
+    return {QPointF(plain.topLeft()) * ratio, QSizeF(plain.size()) * ratio};
+}
+
 bool registerLargePictures(const QString& folder) {
     static const bool registered =
         QResource::registerResource(folder + QStringLiteral("/pictures@2x.rcc"));

@@ -1,6 +1,7 @@
 #pragma once
 // The game's own pictures, PNG files built into the program as resources.
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
 namespace quellan {
@@ -17,6 +18,11 @@ QImage builtInPicture(const QString& resourcePath);
 // result carries the ratio, so it is drawn at the size of the plain one.
 // At 1, or when the larger picture is missing, this is builtInPicture.
 QImage builtInPicture(const QString& resourcePath, double ratio);
+
+// A part of a picture named in the pixels of the plain picture, in the
+// picture's own pixels: a picture for a scaled display has `ratio` of them
+// per plain pixel. Source rectangles of QPainter are in those.
+QRectF pictureArea(const QRect& plain, double ratio);
 
 // How many device pixels the game's pictures have per pixel on this
 // application's screens (1 on an unscaled display). Above 1 the larger
