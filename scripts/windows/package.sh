@@ -32,10 +32,11 @@ main() {
   rm -rf "$dist" "$dist.zip"
   mkdir -p "$dist/platforms" "$dist/styles" "$dist/translations"
 
-  # The programs, the layouts, sounds and help of the game folder.
+  # The programs, the layouts, sounds and help of the game folder, and the
+  # pictures for scaled displays.
   local target
   for target in "${targets[@]}"; do cp "$(program_path "$build" "$target")" "$dist/"; done
-  cp -r "$game/map" "$game/sound" "$game/help.chm" "$dist/"
+  cp -r "$game/map" "$game/sound" "$game/help.chm" "$game/pictures@2x.rcc" "$dist/"
   # Qt and SDL, with the platform plugin and the native look, and Qt's own
   # Chinese texts; qt.conf tells Qt where they are.
   cp "$sdk"/bin/{Qt6Core,Qt6Gui,Qt6Widgets,SDL2,SDL2_mixer}.dll "$dist/"

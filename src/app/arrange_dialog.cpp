@@ -16,6 +16,7 @@
 #include "coach/random_layout.h"
 #include "coach/share_code.h"
 #include "common/texts.h"
+#include "platform/built_in_picture.h"
 #include "platform/dialogs.h"
 #include "platform/qt_text.h"
 #include "xpbutton/xpbutton.h"
@@ -31,7 +32,9 @@ class Parchment : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter(this).drawPixmap(rect(), m_panel, QRect(288, 12, 160, 336));
+        QPainter(this).drawPixmap(
+            QRectF(rect()), m_panel,
+            pictureArea(QRect(288, 12, 160, 336), m_panel.devicePixelRatio()));
     }
 
   private:
