@@ -3,8 +3,8 @@
 # xdotool like a player: over several starts with a remembered position the
 # window stands where it was remembered (corrected onto the screen), a first
 # drag of its title strip by (+20, +20) moves it by exactly that, the
-# chooser's list opens right under the chooser, and the close question is
-# centred on the window.
+# chooser's list opens right under the chooser, and the close question and
+# the workshop's dialog are centred on the window.
 # Usage: scripts/test.d/openbox.sh BUILD_DIR
 set -euo pipefail
 cd "$(dirname "$0")/../.."
@@ -135,6 +135,10 @@ check_start() {
     # it a little); answered No.
     check_second_window "$what: the close question" $((x + 451)) $((y + 13)) \
         $((x + 232)) $((y + 205)) 30 centre
+    # The workshop's dialog (布阵, in the bottom bar), its inside centred on
+    # the window's.
+    check_second_window "$what: the workshop" $((x + 246)) $((y + 399)) \
+        $((x + 232)) $((y + 205)) 6 centre
     kill "$pid" 2>/dev/null || true
     wait "$pid" 2>/dev/null || true
 }

@@ -55,6 +55,7 @@ void WorkshopPanel::open() {
     connect(dialog, &QDialog::finished, this, [this] {
         m_window.findChild<BoardPanel*>("Picture1")->setFocus(Qt::OtherFocusReason);
     });
+    centreOnWindow(dialog, &m_window);
     dialog->open();
 }
 
