@@ -47,6 +47,23 @@ TEST(CoachRulesTest, HintIsTheFirstBestStepAndTheCellItEnters) {
     EXPECT_TRUE(hint.targetCell == *cellPosition(18) || hint.targetCell == *cellPosition(19));
 }
 
+// Every step the hint may offer brings the board one step nearer to the
+// exit, all along a fewest-steps game.
+TEST(CoachRulesTest, EveryBestStepLeadsOneStepNearer) {
+    Board board;  // 横刀立马
+    const DistanceMap map(board);
+    for (const BoardStep& taken : fewestStepsPath(map, board)) {
+        const int here = *map.stepsToSolve(board);
+        for (const BoardStep& step : map.bestSteps(board)) {
+            Board after = board;
+            applyStep(after, step);
+            ASSERT_EQ(map.stepsToSolve(after), here - 1) << here;
+        }
+        applyStep(board, taken);
+    }
+    EXPECT_TRUE(isSolved(board));
+}
+
 TEST(CoachRulesTest, NoHintAtTheExitOrWithoutAWay) {
     const Board solved = boardFrom({"1,0,14", "2,1,1", "3,1,2", "4,1,3", "5,1,4", "6,0,9", "7,0,11",
                                     "8,0,12", "9,0,13", "10,0,16"});

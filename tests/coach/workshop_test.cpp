@@ -7,6 +7,7 @@
 #include <set>
 
 #include "coach/arrangement.h"
+#include "coach/arrangement_figures.h"
 #include "coach/distance_map.h"
 #include "coach/layout_writer.h"
 #include "coach/packed_position.h"
@@ -73,6 +74,25 @@ TEST(ShareCodeTest, EveryShippedLayoutKeepsItsCode) {
         const auto back = boardFromShareCode(codes.at(name));
         ASSERT_TRUE(back);
         expectSameArrangement(*back, *board);
+        // Typed in small letters, a to z alike, it names the same layout.
+        std::string lower = codes.at(name);
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_EQ(boardFromShareCode(lower), back);
+    }
+}
+
+// What the workshop shows of an arrangement: the figures an independent
+// search found for every shipped layout.
+TEST(ArrangementFiguresTest, EveryShippedLayoutHasItsClassicFigures) {
+    for (const auto& [name, classic] : classicTable()) {
+        SCOPED_TRACE(name);
+        const auto board = loadShipped(name);
+        ASSERT_TRUE(board);
+        const ArrangementFigures figures = figuresOf(*board);
+        EXPECT_EQ(figures.fewestSteps, classic.minSteps);
+        EXPECT_EQ(figures.fewestPieceMoves, classic.minPieceMoves);
+        EXPECT_EQ(figures.reachable, classic.reachable);
+        EXPECT_EQ(figures.shareCode, shareCodeOf(*board));
     }
 }
 
