@@ -42,7 +42,7 @@ inline constexpr std::string_view kNameBadCharacter =
     "阵型名称不能含有 \\ / : * ? \" < > | 这些字符或控制字符。";
 inline constexpr std::string_view kNameEndsInDot = "阵型名称不能以句点或空格结尾。";
 inline constexpr std::string_view kNameStartsWithDot =
-    "阵型名称不能以句点开头：这样的文件会被隐藏，阵型列表里就找不到它了。";
+    "阵型名称不能以句点开头（这种文件在阵型列表里看不到）。";
 inline constexpr std::string_view kNameReserved = "这个名称是系统保留的设备名，请换一个。";
 inline constexpr std::string_view kNameTooLong = "阵型名称太长了，请短一些。";
 inline constexpr std::string_view kNameTaken = "已经有同名的阵型了，请换一个名称。";

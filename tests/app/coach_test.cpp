@@ -220,7 +220,7 @@ TEST_F(Coach, TheCloseQuestionHoldsAPlaybackNoGoesOnYesEnds) {
         SCOPED_TRACE(playback);
         click(playback);
         ASSERT_TRUE(coach()->isPlaying());
-        QTRY_VERIFY(progress().toInt() >= 2);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return progress().toInt() >= 2; }));
         QString atOpen, afterAWhile;
         boxes.whileOpen = [&] {
             atOpen = progress();
@@ -231,11 +231,11 @@ TEST_F(Coach, TheCloseQuestionHoldsAPlaybackNoGoesOnYesEnds) {
         ASSERT_FALSE(atOpen.isEmpty());
         EXPECT_EQ(afterAWhile, atOpen);
         ASSERT_TRUE(coach()->isPlaying());
-        QTRY_VERIFY(progress() != afterAWhile);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return progress() != afterAWhile; }));
         click(playback);  // stops it
     }
     click("coachDemo");
-    QTRY_VERIFY(progress().toInt() >= 2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progress().toInt() >= 2; }));
     boxes.whileOpen = nullptr;
     boxes.choices = {QMessageBox::Yes};
     window->Imclose_Click();

@@ -145,7 +145,8 @@ TEST_F(Workshop, EscapeClosesTheDialogWhereverTheFocusIs) {
     take->setFocus(Qt::OtherFocusReason);
     ASSERT_TRUE(take->hasFocus());
     QTest::keyClick(take, Qt::Key_Escape);
-    QTRY_VERIFY(!window->findChild<ArrangeDialog*>("arrangeDialog"));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !window->findChild<ArrangeDialog*>("arrangeDialog"); }, 1000));
     EXPECT_EQ(window->game().currentMap, "横刀立马") << "nothing changed, as after 关闭";
 }
 

@@ -119,7 +119,9 @@ TEST(Keys, KeysTheButtonDoesNotUseGoOnToTheHost) {
         EXPECT_EQ(atHost, c.reachesHost
                               ? (std::vector<QEvent::Type>{QEvent::KeyPress, QEvent::KeyRelease})
                               : std::vector<QEvent::Type>{});
-        if (c.reachesHost) EXPECT_EQ(raised.size(), 1u) << "KeyDown is still raised";
+        if (c.reachesHost) {
+            EXPECT_EQ(raised.size(), 1u) << "KeyDown is still raised";
+        }
     }
 }
 
