@@ -47,17 +47,18 @@ class Coach : public AppFixture {
 
 TEST_F(Coach, TheDemonstrationSolves横刀立马In116StepsAndWritesNoRecord) {
     ASSERT_TRUE(startWith("横刀立马"));
-    QTRY_COMPARE(child<QLabel>("coachFewest")->text(), "116（81）");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return child<QLabel>("coachFewest")->text() == "116（81）"; }));
     click("coachDemo");
     // A press on a piece stops it and does nothing else.
     QTest::mouseClick(QZ(*window, 7), Qt::LeftButton);
     EXPECT_FALSE(coach()->isPlaying());
     EXPECT_EQ(window->game().selectedQZ, 0);
     click("coachDemo");
-    QTRY_VERIFY_WITH_TIMEOUT(isSolved(window->game().board), 60000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isSolved(window->game().board); }, 60000));
     EXPECT_EQ(window->game().stepCount, 116);
     EXPECT_EQ(window->game().history.size(), 117);
-    QTRY_COMPARE(boxes.seen.size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.seen.size() == 1u; }));
     EXPECT_EQ(boxes.seen[0].text, kAssistedWin);
     EXPECT_FALSE(anyInputBox());
     EXPECT_FALSE(std::filesystem::exists(record()));
@@ -118,11 +119,12 @@ TEST_F(Coach, AReplayWalksTheRecordAndSetsTheLayoutUpAgain) {
     QTest::mouseClick(Label(*window, 6), Qt::LeftButton);
     ASSERT_TRUE(coach()->isPlaying());
     for (std::size_t k = 1; k < boards.size(); ++k) {
-        QTRY_COMPARE(Label(*window, 7)->text(), QString::number(k));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return Label(*window, 7)->text() == QString::number(k); }));
         const Piece& moved = boards[k].piece(k == 1 ? 7 : 8);
         EXPECT_EQ(QZ(*window, k == 1 ? 7 : 8)->pos(), boardPixel(moved.left, moved.top));
     }
-    QTRY_VERIFY(!coach()->isPlaying());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !coach()->isPlaying(); }));
     EXPECT_EQ(QZ(*window, 7)->pos(), boardPixel(1350, 3150));
     EXPECT_EQ(Label(*window, 7)->text(), "0");
     EXPECT_EQ(window->game().history.size(), 1);
@@ -265,7 +267,7 @@ TEST_F(Coach, NoKeyStartsADemonstrationOrAReplay) {
     click("coachDemo");  // stops it
     keysStartNothing("coachDemo");
     click("coachReplay");
-    QTRY_VERIFY(!coach()->isPlaying());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !coach()->isPlaying(); }));
     keysStartNothing("coachReplay");
 }
 

@@ -99,7 +99,8 @@ TEST_F(Workshop, ASavedLayoutIsWrittenListedLastAndSetUp) {
     EXPECT_EQ(window->game().currentMap, "我的阵");
     EXPECT_EQ(window->game().history.size(), 1u);
     EXPECT_EQ(window->game().board, arrangement);
-    QTRY_VERIFY(!window->findChild<ArrangeDialog*>("arrangeDialog"));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !window->findChild<ArrangeDialog*>("arrangeDialog"); }));
 }
 
 TEST_F(Workshop, ARefusedNameIsSaidAndNothingIsWritten) {
@@ -197,7 +198,7 @@ TEST_F(Workshop, ATrialIsPlayedWithoutAFileAndItsWinRecordsNothing) {
     ASSERT_EQ(path.size(), 1u);
     playStep(*window, path[0]);
     ASSERT_TRUE(isSolved(window->game().board));
-    QTRY_COMPARE(boxes.seen.size(), seen + 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.seen.size() == seen + 1; }));
     EXPECT_EQ(boxes.seen.back().text, "恭喜过关~\n试玩的阵型没有记录，成绩不保存。");
     EXPECT_FALSE(anyInputBoxAfter(seen));
     EXPECT_EQ(chooser->currentText(), "试玩");
