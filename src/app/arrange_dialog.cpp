@@ -328,10 +328,12 @@ void ArrangeDialog::trial() {
 }
 
 void ArrangeDialog::save() {
-    const std::optional<Board> board = m_editor.board();
-    if (!board || !m_save) return;
+    if (!m_save) return;
+    // A random draw under way changes the arrangement when it ends: the
+    // board is read after it, so the figures belong to the board saved.
     waitForWork();
-    if (m_figures && m_save(*board, m_figures->fewestSteps)) accept();
+    const std::optional<Board> board = m_editor.board();
+    if (board && m_figures && m_save(*board, m_figures->fewestSteps)) accept();
 }
 
 }  // namespace quellan
