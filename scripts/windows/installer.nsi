@@ -151,10 +151,21 @@ Section "Uninstall"
   RMDir "$INSTDIR"
 SectionEnd
 
+; Says which of the player's files stay, and where.
 Function un.onUninstSuccess
-  ${If} ${FileExists} "$INSTDIR\*.*"
+  StrCpy $0 ""
+  ${If} ${FileExists} "$INSTDIR\log\*.*"
+    StrCpy $0 "您的记录（log 文件夹）"
+  ${EndIf}
+  ${If} ${FileExists} "$INSTDIR\map\*.*"
+    ${If} $0 != ""
+      StrCpy $0 "$0和"
+    ${EndIf}
+    StrCpy $0 "$0自己布的阵（map 文件夹）"
+  ${EndIf}
+  ${If} $0 != ""
     MessageBox MB_OK|MB_ICONINFORMATION \
-      "${PRODUCT} 已卸载。$\r$\n$\r$\n您的记录（log 文件夹）和自己布的阵（map 文件夹）仍留在$\r$\n$INSTDIR$\r$\n不再需要时，可以删除这个文件夹。" \
+      "${PRODUCT} 已卸载。$\r$\n$\r$\n$0仍留在$\r$\n$INSTDIR$\r$\n不再需要时，可以删除这个文件夹。" \
       /SD IDOK
   ${EndIf}
 FunctionEnd

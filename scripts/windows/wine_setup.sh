@@ -32,6 +32,11 @@ main() {
   version=$(basename "$game" | sed -n 's/^quellan-\(.*\)-win64$/\1/p')
   [ -n "$version" ] || fail "$game is not a game folder quellan-VERSION-win64"
 
+  # The version stands in the file properties (as UTF-16 text). (No grep -q
+  # in a pipe: its early end could fail the pipe.)
+  strings -a -el "$setup" | grep -A1 -x FileVersion | grep -cxF "$version" >/dev/null ||
+    fail "the file properties of $setup do not name the version $version"
+
   source scripts/windows/wine_prefix.sh
   trap wine_prefix_cleanup EXIT
   # Wine links the profile's Desktop to the host's; here it is a folder of
@@ -118,7 +123,7 @@ installed() {
   [ -f "$dir/uninstall.exe" ] || fail "there is no uninstall.exe"
   for f in "${shortcuts[@]}"; do
     [ -f "$f" ] || fail "there is no shortcut $f"
-    strings -a -el "$f" | grep -qiF 'quellan.exe' || strings -a "$f" | grep -qiF 'quellan.exe' ||
+    { strings -a -el "$f" && strings -a "$f"; } | grep -ciF 'quellan.exe' >/dev/null ||
       fail "the shortcut $f does not start quellan.exe"
   done
 }
