@@ -78,8 +78,10 @@ main() {
   echo "auto-saved" >>"$dir/map/自己的阵.qlp"
   local player_files=("$dir/log/横刀立马.log" "$dir/map/自己的阵.qlp") kept=$WINE_SCRATCH/kept
   mkdir -p "$kept" && cp "${player_files[@]}" "$kept/"
+  # This time the folder is named, as a script would (/D= comes last and
+  # takes no quotes).
   rc=0
-  DISPLAY='' "$WINE" "$(wine_path "$setup")" /S || rc=$?
+  DISPLAY='' "$WINE" "$(wine_path "$setup")" /S "/D=$win_dir" || rc=$?
   [ "$rc" -eq 0 ] || fail "the second silent install ended with exit code $rc"
   installed "$game"
   registered "$version" "$game"
