@@ -7,9 +7,9 @@
 # Usage: scripts/windows/test.sh NATIVE_BUILD_DIR
 # The Windows build goes beside the native one, in NATIVE_BUILD_DIR-win
 # (QUELLAN_WIN_BUILD_DIR overrides it), the package in its dist/ folder, the
-# screenshots of the plays in wine-play.png and wine-setup-play.png there. Fails, naming the step,
-# when any step, test or check fails; the Wine prefixes and the X display
-# are removed in every case.
+# screenshots of the plays in wine-play.png and wine-setup-play.png there.
+# Fails, naming the step, when any step, test or check fails; the Wine
+# prefixes and the X display are removed in every case.
 set -euo pipefail
 main() {
   cd "$(dirname "$0")/../.."
@@ -93,9 +93,11 @@ unpack_as_windows() {
   mkdir "$probe/in" && touch "$probe/in/双将挡路.qlp"
   (cd "$probe/in" && zip -q "$probe/unflagged.zip" 双将挡路.qlp)
   python3 scripts/windows/unzip_as_windows.py "$probe/unflagged.zip" "$probe/out" >/dev/null
-  [ -e "$probe/out/鍙屽皢鎸¤矾.qlp" ] ||
-    { echo "windows: the unpacker does not read unflagged names as Windows does"; exit 1; }
+  local as_windows=no
+  [ ! -e "$probe/out/鍙屽皢鎸¤矾.qlp" ] || as_windows=yes
   rm -rf "$probe" "$folder"
+  [ "$as_windows" = yes ] ||
+    { echo "windows: the unpacker does not read unflagged names as Windows does"; exit 1; }
 
   python3 scripts/windows/unzip_as_windows.py "$zip" "$folder"
   local name
