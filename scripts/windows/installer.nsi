@@ -12,7 +12,8 @@
 ;                   folder of GAME_DIR, deepest first
 ;   OUT_FILE        the setup program to write
 ; Silent use: setup.exe /S [/D=FOLDER] and uninstall.exe /S. Both end with
-; exit code 2 when the game is running.
+; exit code 2 when the game is running; the setup program with 3 when it
+; could not write everything.
 
 Unicode true
 Target amd64-unicode
@@ -31,6 +32,7 @@ RequestExecutionLevel user
 ; writing, in the user's temporary folder (see single_instance.cpp).
 !define GAME_LOCK "$TEMP\quellan.lock"
 !define EXIT_GAME_RUNNING 2
+!define EXIT_NOT_INSTALLED 3
 
 Name "${PRODUCT}"
 Caption "${PRODUCT} ${VERSION} 安装"
@@ -117,6 +119,10 @@ Section "${PRODUCT}" SecGame
     Delete "$INSTDIR\uninstall.exe"
   ${EndIf}
 
+  ; A file that cannot be written (say, a folder without the right to write)
+  ; sets the error flag and, in a silent run, is passed over; a setup that
+  ; left the game half installed must not end as if it had succeeded.
+  ClearErrors
   SetOutPath "$INSTDIR"
   File /r "${GAME_DIR}\*.*"
   WriteUninstaller "$INSTDIR\uninstall.exe"
@@ -132,6 +138,11 @@ Section "${PRODUCT}" SecGame
   WriteRegStr HKCU "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoModify" 1
   WriteRegDWORD HKCU "${UNINSTALL_KEY}" "NoRepair" 1
+  ${If} ${Errors}
+    MessageBox MB_OK|MB_ICONSTOP "${PRODUCT} 未能完整安装到$\r$\n$INSTDIR$\r$\n请选择一个可以写入的文件夹再试。" /SD IDOK
+    SetErrorLevel ${EXIT_NOT_INSTALLED}
+    Abort
+  ${EndIf}
 SectionEnd
 
 Section "桌面快捷方式" SecDesktop

@@ -16,8 +16,10 @@ set -euo pipefail
 
 readonly UNINSTALL_KEY='HKCU\Software\Microsoft\Windows\CurrentVersion\Uninstall\Quellan'
 readonly SHORTCUT='Quellan 华容道.lnk'
-# The exit code of both programs when the game runs.
+# The exit codes of both programs when the game runs, and of the setup
+# program when it could not write every file.
 readonly GAME_RUNS=2
+readonly NOT_INSTALLED=3
 
 main() {
   cd "$(dirname "$0")/../.."
@@ -99,6 +101,17 @@ main() {
   player_files_kept "$kept" "${player_files[@]}"
   echo "setup: silent uninstall in $((SECONDS - t0)) s: the game, shortcuts and entry are gone;" \
     "$(cd "$dir" && find . -type f | sed 's|^\./||' | paste -sd' ') stay"
+
+  # --- A folder it cannot fill -------------------------------------------
+  # A folder where quellan.exe should go stands in for a file that cannot be
+  # written; in a silent run NSIS passes over it.
+  local blocked='C:\quellan-blocked'
+  mkdir -p "$(unix_path "$blocked")/quellan.exe"
+  rc=0
+  DISPLAY='' "$WINE" "$(wine_path "$setup")" /S "/D=$blocked" || rc=$?
+  [ "$rc" -eq "$NOT_INSTALLED" ] ||
+    fail "a setup that could not write quellan.exe ended with exit code $rc"
+  echo "setup: a setup that cannot write a file ends with exit code $NOT_INSTALLED"
 }
 
 fail() {
