@@ -5,8 +5,13 @@
 # once, and the close button answered with Yes leaves the settings in the
 # registry. Every wait has a time limit; nothing assumes a fast machine.
 #
-# Usage: scripts/windows/wine_play.sh GAME_FOLDER [SCREENSHOT.png]
-# GAME_FOLDER is the unpacked package (dist/quellan-VERSION-win64).
+# Usage: scripts/windows/wine_play.sh [--version VERSION] [--while-running
+#        COMMAND] GAME_FOLDER [SCREENSHOT.png]
+# GAME_FOLDER is the unpacked package (dist/quellan-VERSION-win64), or with
+# --version (which the title shows) any folder the game is in, an installed
+# one say. COMMAND is run by bash while the game's window is up; the play
+# fails when it fails. The prefix is a fresh one, or that of the script that
+# runs this one (see wine_prefix.sh).
 set -euo pipefail
 
 # Where things are on the first layout, 横刀立马, in window pixels: the frame's
@@ -21,11 +26,19 @@ readonly WINDOW_SIZE=464x411
 
 main() {
   cd "$(dirname "$0")/../.."
+  local version="" while_running=""
+  while [[ ${1:-} == --* ]]; do
+    case $1 in
+      --version) version=$2 ;;
+      --while-running) while_running=$2 ;;
+      *) fail "unknown option $1" ;;
+    esac
+    shift 2
+  done
   local game
   game=$(realpath "$1")
   local shot=${2:-}
-  local version
-  version=$(basename "$game" | sed -n 's/^quellan-\(.*\)-win64$/\1/p')
+  [ -n "$version" ] || version=$(basename "$game" | sed -n 's/^quellan-\(.*\)-win64$/\1/p')
   [ -n "$version" ] || fail "$game is not a game folder quellan-VERSION-win64"
   local title="Quellan $version"
 
@@ -81,6 +94,10 @@ main() {
   count=$(windows_named "$title" | wc -l)
   [ "$count" -eq 1 ] || fail "$count windows titled \"$title\" after the second copy"
   echo "wine: a second copy ended at once ($((SECONDS - t0)) s, exit code 0)"
+  if [ -n "$while_running" ]; then
+    bash -c "$while_running" || fail "while the game ran: $while_running"
+    process_alive "$game_pid" || fail "the game ended while $while_running ran"
+  fi
 
   # --- Close and Yes -----------------------------------------------------
   press "${CLOSE_BUTTON[@]}"
