@@ -5,6 +5,17 @@
 # places seen through xdotool. Source it; the caller keeps a scratch folder
 # in $work and an array `pids` of what it started, which it ends itself.
 
+# x_scratch: a fresh scratch folder in $work and an empty `pids`, which
+# end_x_scratch (the caller's exit trap) ends and removes.
+x_scratch() {
+    work=$(mktemp -d)
+    pids=()
+}
+end_x_scratch() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    rm -rf "$work"
+}
+
 # Every wait polls with a deadline instead of assuming a speed.
 patience=30  # seconds for any one thing to happen
 poll() {  # poll CMD...: retries CMD until it succeeds or patience runs out

@@ -15,14 +15,9 @@ game=$(readlink -f "$build/game/quellan")
 [ -x "$game" ] || { echo "display scale check: no game at $game" >&2; exit 1; }
 pixels="/usr/bin/python3 tests/app/display_scale_pixels.py"
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
 source scripts/lib/x_session.sh
+x_scratch
+trap end_x_scratch EXIT
 start_xvfb 1400x1100 "display scale check"
 convert -size 8x8 xc:magenta "$work/desktop.png"
 display -window root "$work/desktop.png" 2>/dev/null || true

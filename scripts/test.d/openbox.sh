@@ -12,15 +12,9 @@ build=${1:-build}
 game=$(readlink -f "$build/game/quellan")
 [ -x "$game" ] || { echo "openbox check: no game at $game" >&2; exit 1; }
 
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
-    rm -rf "$work"
-}
-trap cleanup EXIT
-
 source scripts/lib/x_session.sh
+x_scratch
+trap end_x_scratch EXIT
 start_x_session "openbox check"
 
 failed=0
