@@ -24,7 +24,7 @@ const std::string kGbkName = "\xBA\xE1\xB5\xB6";
 class Chooser : public AppFixture {
   protected:
     void copyShipped(const std::string& shipped, const std::string& asName) {
-        dir.write(std::filesystem::path("map") / (asName + ".qlp"),
+        dir.write(std::filesystem::path("map") / pathFromUtf8(asName + ".qlp"),
                   readAll(std::filesystem::path(QUELLAN_ASSETS_DIR) / "map" /
                           pathFromUtf8(shipped + ".qlp")));
     }
