@@ -36,7 +36,6 @@ runs=${1:-15}
 idle_runs=${IDLE_RUNS:-1}
 game=$(realpath "${2:-build/game/quellan}")
 klotski=${KLOTSKI:-/usr/games/gnome-klotski}
-a11y_launcher=${A11Y_LAUNCHER:-/usr/libexec/at-spi-bus-launcher}
 case ${BUS:-session} in
     session) modes=(session) ;;
     none) modes=(none) ;;
@@ -70,6 +69,7 @@ export XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data XDG_CACHE_HOME=$wor
 mkdir -p "$XDG_CONFIG_HOME/Quellan" "$XDG_DATA_HOME" "$XDG_CACHE_HOME"
 printf '[SetLog]\nCheck1=0\n' >"$XDG_CONFIG_HOME/Quellan/Quellan.conf"
 
+source scripts/lib/desktop_bus.sh
 declare -A display bus runtime
 # Starts the X server (and for "session" the buses) of session "$1".
 start_session() {
@@ -84,44 +84,15 @@ start_session() {
     exec {fd}>&-
     for _ in $(seq 200); do [[ -s $work/display-$mode ]] && break; sleep 0.05; done
     display[$mode]=:$(head -n1 "$work/display-$mode")
-    DISPLAY=${display[$mode]} xdotool getmouselocation >/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
+    export DISPLAY=${display[$mode]}
+    xdotool getmouselocation >/dev/null || { echo "Xvfb did not start" >&2; exit 1; }
     bus[$mode]=""
     [[ $mode == session ]] || return 0
 
-    # A session bus as the desktop's: the services installed for sessions
-    # can be started on demand (the accessibility bus among them).
-    cat >"$work/session-bus.conf" <<XML
-<!DOCTYPE busconfig PUBLIC "-//freedesktop//DTD D-Bus Bus Configuration 1.0//EN"
- "http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd">
-<busconfig>
-  <type>session</type>
-  <listen>unix:dir=${runtime[$mode]}</listen>
-  <standard_session_servicedirs/>
-  <policy context="default">
-    <allow send_destination="*" eavesdrop="true"/>
-    <allow eavesdrop="true"/>
-    <allow own="*"/>
-  </policy>
-</busconfig>
-XML
-    local address pid
-    { read -r address && read -r pid; } < <(dbus-daemon --config-file="$work/session-bus.conf" --fork \
-        --print-address=1 --print-pid=1)
-    pids+=("$pid")
-    bus[$mode]=$address
-    if [[ -x $a11y_launcher ]]; then
-        # The desktop starts the accessibility bus at login; the launcher
-        # writes its address on the root window (AT_SPI_BUS) once it runs.
-        DISPLAY=${display[$mode]} DBUS_SESSION_BUS_ADDRESS=$address XDG_RUNTIME_DIR=${runtime[$mode]} \
-            "$a11y_launcher" --launch-immediately >/dev/null 2>&1 &
-        pids+=($!)
-        for _ in $(seq 200); do
-            DISPLAY=${display[$mode]} xprop -root AT_SPI_BUS 2>/dev/null | grep -q '"' && break
-            sleep 0.05
-        done
-    else
-        echo "no accessibility bus launcher ($a11y_launcher): a session bus only" >&2
-    fi
+    start_desktop_bus "${runtime[$mode]}" "$work/session-bus.conf"
+    pids+=("${desktop_bus_pids[@]}")
+    bus[$mode]=$desktop_bus
+    [[ -n $a11y_bus ]] || echo "no accessibility bus launcher ($a11y_launcher): a session bus only" >&2
 }
 
 micros() { local t=${EPOCHREALTIME/[.,]/}; echo "$((10#$t))"; }
