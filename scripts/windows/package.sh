@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the game for 64-bit Windows and packs the folder a player unpacks:
-# dist/quellan-VERSION-win64/ and dist/quellan-VERSION-win64.zip.
+# dist/quellan-VERSION-win64/, its zip dist/quellan-VERSION-win64.zip (the
+# portable copy) and the setup program dist/quellan-VERSION-win64-setup.exe.
 #
 # Usage: scripts/windows/package.sh [BUILD_DIR]
 # BUILD_DIR is the cross build (default build-win); it is configured here
@@ -32,10 +33,11 @@ main() {
   rm -rf "$dist" "$dist.zip"
   mkdir -p "$dist/platforms" "$dist/styles" "$dist/translations"
 
-  # The programs, the layouts, sounds and help of the game folder.
+  # The programs, the layouts, sounds and help of the game folder, and the
+  # pictures for scaled displays.
   local target
   for target in "${targets[@]}"; do cp "$(program_path "$build" "$target")" "$dist/"; done
-  cp -r "$game/map" "$game/sound" "$game/help.chm" "$dist/"
+  cp -r "$game/map" "$game/sound" "$game/help.chm" "$game/pictures@2x.rcc" "$dist/"
   # Qt and SDL, with the platform plugin and the native look, and Qt's own
   # Chinese texts; qt.conf tells Qt where they are.
   cp "$sdk"/bin/{Qt6Core,Qt6Gui,Qt6Widgets,SDL2,SDL2_mixer}.dll "$dist/"
@@ -45,9 +47,39 @@ main() {
   cp scripts/windows/qt.conf "$dist/"
   find "$dist" \( -name '*.exe' -o -name '*.dll' \) -exec "$triple-strip" --strip-unneeded {} +
 
-  (cd "$(dirname "$dist")" && rm -f "$name.zip" && zip -qr9 "$name.zip" "$name")
-  echo "package: $(du -sh "$dist" | cut -f1) in $dist, zip $(du -h "$dist.zip" | cut -f1)" >&2
+  # Every name in the zip is flagged as UTF-8, or Windows unpacks the
+  # layouts' Chinese names garbled.
+  python3 scripts/windows/zip_folder.py "$dist.zip" "$dist"
+  setup_program "$dist" "$version" "$dist-setup.exe"
+  echo "package: $(du -sh "$dist" | cut -f1) in $dist, zip $(du -h "$dist.zip" | cut -f1)," \
+    "setup program $(du -h "$dist-setup.exe" | cut -f1)" >&2
   echo "$dist.zip"
+}
+
+# Makes the setup program of the game folder DIST with makensis
+# (scripts/windows/installer.nsi): the game's icon, and the list of what the
+# uninstaller takes away, which is what the folder holds.
+setup_program() {
+  local dist=$1 version=$2 out=$3
+  local work
+  work=$(mktemp -d)
+  python3 cmake/windows/make_icon.py "$work/quellan.ico" assets/pictures/icon16.png \
+    assets/pictures/icon.png
+  {
+    (cd "$dist" && find . -type f | sort) | sed 's|^\./||; s|/|\\|g; s|\$|$$|g' |
+      sed 's|.*|  Delete "$INSTDIR\\&"|'
+    # Deepest first, so that a folder is emptied before it is removed.
+    (cd "$dist" && find . -mindepth 1 -type d | sort -r) | sed 's|^\./||; s|/|\\|g; s|\$|$$|g' |
+      sed 's|.*|  RMDir "$INSTDIR\\&"|'
+  } >"$work/uninstall.nsh"
+  rm -f "$out"
+  # makensis reads the layouts' Chinese names only in a UTF-8 locale (in
+  # the C locale it crashes on them); C.UTF-8 is always there.
+  LC_ALL=C.UTF-8 makensis -V2 -INPUTCHARSET UTF8 -DVERSION="$version" -DGAME_DIR="$dist" \
+    -DICON="$work/quellan.ico" -DSIZE_KB="$(du -sk "$dist" | cut -f1)" \
+    -DUNINSTALL_LIST="$work/uninstall.nsh" -DOUT_FILE="$out" scripts/windows/installer.nsi >&2
+  rm -rf "$work"
+  [ -s "$out" ] || { echo "package: makensis wrote no $out" >&2; return 1; }
 }
 
 # The path of a program the cross build made (programs.txt: "name path").

@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
 # The game for 64-bit Windows: builds (or reuses) the SDK of Qt and SDL, the
-# game, its unit tests and the package, runs the tests under Wine and plays
-# the packaged game under Wine on an X display of its own.
+# game, its unit tests and the package, runs the tests under Wine, unpacks
+# the zip as Windows does and plays that copy under Wine on an X display of
+# its own, then installs, plays, reinstalls and uninstalls the setup program
+# under Wine.
 # Usage: scripts/windows/test.sh NATIVE_BUILD_DIR
 # The Windows build goes beside the native one, in NATIVE_BUILD_DIR-win
 # (QUELLAN_WIN_BUILD_DIR overrides it), the package in its dist/ folder, the
-# screenshot of the play in wine-play.png there. Fails, naming the step,
-# when any step, test or check fails; the Wine prefixes and the X display
-# are removed in every case.
+# screenshots of the plays in wine-play.png and wine-setup-play.png there.
+# Fails, naming the step, when any step, test or check fails; the Wine
+# prefixes and the X display are removed in every case.
 set -euo pipefail
 main() {
   cd "$(dirname "$0")/../.."
@@ -60,12 +62,62 @@ main() {
   [ "$failed" -eq 0 ] || exit 1
   wine_prefix_cleanup
 
+  step="the zip unpacked as Windows unpacks it (scripts/windows/unzip_as_windows.py)"
+  local unpacked=$build/dist/unpacked
+  unpack_as_windows "$zip" "$unpacked"
+
   # The play starts from a fresh prefix of its own, as a new player does.
-  step="the play of the package under Wine (scripts/windows/wine_play.sh)"
+  step="the play of the unpacked zip under Wine (scripts/windows/wine_play.sh)"
   t0=$SECONDS
-  bash scripts/windows/wine_play.sh "${zip%.zip}" "$build/wine-play.png"
-  echo "windows: the play took $((SECONDS - t0)) s; the Windows step $((SECONDS - start)) s in all"
+  bash scripts/windows/wine_play.sh "$unpacked/$(basename "${zip%.zip}")" "$build/wine-play.png"
+  echo "windows: the play took $((SECONDS - t0)) s"
+
+  # The same on a display at 150 %, as many laptops are set.
+  step="the play at 144 DPI under Wine (scripts/windows/wine_play.sh --dpi 144)"
+  t0=$SECONDS
+  bash scripts/windows/wine_play.sh --dpi 144 "$unpacked/$(basename "${zip%.zip}")" \
+    "$build/wine-play-150.png"
+  echo "windows: the play at 144 DPI took $((SECONDS - t0)) s"
+
+  step="the setup program under Wine (scripts/windows/wine_setup.sh)"
+  t0=$SECONDS
+  bash scripts/windows/wine_setup.sh "${zip%.zip}-setup.exe" "${zip%.zip}" \
+    "$build/wine-setup-play.png"
+  echo "windows: the setup program took $((SECONDS - t0)) s; the Windows step" \
+    "$((SECONDS - start)) s in all"
   step=""
+}
+
+# Unpacks ZIP into FOLDER as Windows' Explorer does on a Chinese system (a
+# name without the UTF-8 flag read in code page 936) and checks that every
+# file of the package folder came out under its own name. The unpacker
+# itself must read an unflagged name as Windows does, or this checks
+# nothing: 双将挡路.qlp, zipped without the flag, unpacks as 鍙屽皢鎸¤矾.qlp.
+unpack_as_windows() {
+  local zip=$1 folder=$2
+  local probe
+  probe=$(mktemp -d)
+  mkdir "$probe/in" && touch "$probe/in/双将挡路.qlp"
+  (cd "$probe/in" && zip -q "$probe/unflagged.zip" 双将挡路.qlp)
+  python3 scripts/windows/unzip_as_windows.py "$probe/unflagged.zip" "$probe/out" >/dev/null
+  local as_windows=no
+  [ ! -e "$probe/out/鍙屽皢鎸¤矾.qlp" ] || as_windows=yes
+  rm -rf "$probe" "$folder"
+  [ "$as_windows" = yes ] ||
+    { echo "windows: the unpacker does not read unflagged names as Windows does"; exit 1; }
+
+  python3 scripts/windows/unzip_as_windows.py "$zip" "$folder"
+  local name
+  name=$(basename "${zip%.zip}")
+  if ! diff <(cd "${zip%.zip}" && find . | sort) <(cd "$folder/$name" && find . | sort) \
+    >"$folder.diff"; then
+    echo "windows: unpacked as Windows does, the zip's names differ from the package's" \
+      "(< package, > unpacked):"
+    head -20 "$folder.diff"
+    exit 1
+  fi
+  echo "windows: the zip unpacks as Windows does with every name as it is" \
+    "($(find "$folder/$name/map" -name '*.qlp' | wc -l) layouts)"
 }
 
 # On the way out: the Wine prefix goes, and a failure names its step.

@@ -5,27 +5,54 @@
 # once, and the close button answered with Yes leaves the settings in the
 # registry. Every wait has a time limit; nothing assumes a fast machine.
 #
-# Usage: scripts/windows/wine_play.sh GAME_FOLDER [SCREENSHOT.png]
-# GAME_FOLDER is the unpacked package (dist/quellan-VERSION-win64).
+# Usage: scripts/windows/wine_play.sh [--version VERSION] [--while-running
+#        COMMAND] [--dpi DPI] GAME_FOLDER [SCREENSHOT.png]
+# GAME_FOLDER is the unpacked package (dist/quellan-VERSION-win64), or with
+# --version (which the title shows) any folder the game is in, an installed
+# one say. COMMAND is run by bash while the game's window is up; the play
+# fails when it fails. The prefix is a fresh one, or that of the script that
+# runs this one (see wine_prefix.sh). With --dpi the display is set to DPI
+# dots an inch (Windows' own scale: 144 is 150 %) before the game starts;
+# the window, its cells and the presses then grow by DPI / 96.
 set -euo pipefail
 
 # Where things are on the first layout, 横刀立马, in window pixels: the frame's
 # close button, the middles of a soldier on the fourth row, second column,
 # and of the empty cell below it (the board starts at 34, 57; a cell is 60
-# pixels).
-readonly CLOSE_BUTTON=(451 12)
-readonly SOLDIER_CELL=(124 267)
-readonly EMPTY_CELL=(124 327)
-readonly CELL=60
-readonly WINDOW_SIZE=464x411
+# pixels at 100 %).
+CLOSE_BUTTON=(451 12)
+SOLDIER_CELL=(124 267)
+EMPTY_CELL=(124 327)
+CELL=60
+WINDOW_SIZE=464x411
+
+# at_scale DPI: every place and size above in the display's own pixels.
+at_scale() {
+  scaled() { awk -v v="$1" -v d="$dpi" 'BEGIN { printf "%d", v * d / 96 + 0.5 }'; }
+  CLOSE_BUTTON=("$(scaled 451)" "$(scaled 12)")
+  SOLDIER_CELL=("$(scaled 124)" "$(scaled 267)")
+  EMPTY_CELL=("$(scaled 124)" "$(scaled 327)")
+  CELL=$(scaled 60)
+  WINDOW_SIZE=$(scaled 464)x$(scaled 411)
+}
 
 main() {
   cd "$(dirname "$0")/../.."
+  local version="" while_running=""
+  dpi=96
+  while [[ ${1:-} == --* ]]; do
+    case $1 in
+      --version) version=$2 ;;
+      --while-running) while_running=$2 ;;
+      --dpi) dpi=$2 ;;
+      *) fail "unknown option $1" ;;
+    esac
+    shift 2
+  done
   local game
   game=$(realpath "$1")
   local shot=${2:-}
-  local version
-  version=$(basename "$game" | sed -n 's/^quellan-\(.*\)-win64$/\1/p')
+  [ -n "$version" ] || version=$(basename "$game" | sed -n 's/^quellan-\(.*\)-win64$/\1/p')
   [ -n "$version" ] || fail "$game is not a game folder quellan-VERSION-win64"
   local title="Quellan $version"
 
@@ -36,6 +63,12 @@ main() {
   origin=(0 0)
   trap cleanup EXIT
   wine_prefix_boot
+  if [ "$dpi" != 96 ]; then
+    "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$dpi" /f \
+      >/dev/null 2>&1 || fail "cannot set the display to $dpi DPI"
+    at_scale
+    echo "wine: the display set to $dpi DPI"
+  fi
   start_display
 
   # --- The window --------------------------------------------------------
@@ -81,6 +114,10 @@ main() {
   count=$(windows_named "$title" | wc -l)
   [ "$count" -eq 1 ] || fail "$count windows titled \"$title\" after the second copy"
   echo "wine: a second copy ended at once ($((SECONDS - t0)) s, exit code 0)"
+  if [ -n "$while_running" ]; then
+    bash -c "$while_running" || fail "while the game ran: $while_running"
+    process_alive "$game_pid" || fail "the game ended while $while_running ran"
+  fi
 
   # --- Close and Yes -----------------------------------------------------
   press "${CLOSE_BUTTON[@]}"
@@ -103,9 +140,12 @@ main() {
   for key in frmMainX frmMainY MapFileName Check1 Check2; do
     echo "$settings" | grep -q "^ *$key " || fail "the setting $key is not in the registry"
   done
-  # The window's place in twips (15 a pixel) and the layout played.
-  local want
-  for want in "frmMainX=$((origin[0] * 15))" "frmMainY=$((origin[1] * 15))" "MapFileName=横刀立马"; do
+  # The window's place in twips (15 a pixel) and the layout played; on a
+  # scaled display the place is kept in the game's own (unscaled) pixels,
+  # which the screen's pixels give only to within one.
+  local want wants=("MapFileName=横刀立马")
+  [ "$dpi" != 96 ] || wants+=("frmMainX=$((origin[0] * 15))" "frmMainY=$((origin[1] * 15))")
+  for want in "${wants[@]}"; do
     grep -qx "\"${want%%=*}\"=\"${want#*=}\"" "$work/settings.txt" ||
       fail "the setting ${want%%=*} is not ${want#*=}: $(grep "${want%%=*}" "$work/settings.txt")"
   done

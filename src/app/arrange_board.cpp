@@ -5,6 +5,7 @@
 
 #include "app/picture_store.h"
 #include "common/units_and_codes.h"
+#include "platform/built_in_picture.h"
 
 namespace quellan {
 
@@ -53,7 +54,8 @@ QRect ArrangeBoard::pieceRect(int corner, CornerShape shape) const {
 
 void ArrangeBoard::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    p.drawPixmap(rect(), m_pictures.board(), kBoardPicture);
+    const QPixmap& board = m_pictures.board();
+    p.drawPixmap(QRectF(rect()), board, pictureArea(kBoardPicture, board.devicePixelRatio()));
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     // Each piece shows the picture it will have on the game board.
     const std::array<int, kCellCount> numbers = pieceNumbers(m_editor.corners());

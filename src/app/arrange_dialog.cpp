@@ -16,6 +16,7 @@
 #include "coach/random_layout.h"
 #include "coach/share_code.h"
 #include "common/texts.h"
+#include "platform/built_in_picture.h"
 #include "platform/dialogs.h"
 #include "platform/qt_text.h"
 #include "xpbutton/xpbutton.h"
@@ -31,7 +32,9 @@ class Parchment : public QWidget {
 
   protected:
     void paintEvent(QPaintEvent*) override {
-        QPainter(this).drawPixmap(rect(), m_panel, QRect(288, 12, 160, 336));
+        QPainter(this).drawPixmap(
+            QRectF(rect()), m_panel,
+            pictureArea(QRect(288, 12, 160, 336), m_panel.devicePixelRatio()));
     }
 
   private:
@@ -325,10 +328,12 @@ void ArrangeDialog::trial() {
 }
 
 void ArrangeDialog::save() {
-    const std::optional<Board> board = m_editor.board();
-    if (!board || !m_save) return;
+    if (!m_save) return;
+    // A random draw under way changes the arrangement when it ends: the
+    // board is read after it, so the figures belong to the board saved.
     waitForWork();
-    if (m_figures && m_save(*board, m_figures->fewestSteps)) accept();
+    const std::optional<Board> board = m_editor.board();
+    if (board && m_figures && m_save(*board, m_figures->fewestSteps)) accept();
 }
 
 }  // namespace quellan

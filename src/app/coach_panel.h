@@ -44,6 +44,9 @@ class CoachPanel : public QObject {
     // Stops a demonstration or a replay; true when one was running (the
     // press that stopped it does nothing else).
     bool interrupt();
+    // Ends a demonstration or a replay where it stands, the board as it is
+    // (the window closes).
+    void stop();
 
     void hint();
     void toggleDemonstration();
@@ -76,7 +79,6 @@ class CoachPanel : public QObject {
     void step();
     void demonstrationStep();
     void replayStep();
-    void stop();
 
     frmMain& m_window;
     GameState& m_state;

@@ -1,6 +1,7 @@
 // The coach's two playbacks: the demonstration, which plays a fewest-steps
 // solution through the window's own presses, and the replay of the record,
 // which only shows the record's positions and then sets the layout up again.
+#include <QApplication>
 #include <QLabel>
 
 #include "app/coach_panel.h"
@@ -42,7 +43,15 @@ void CoachPanel::demonstrationStep() {
 void CoachPanel::replay() {
     if (interrupt() || m_state.trial) return;
     const auto record = readRecordFile(m_window.paths().recordFile(m_state.currentMap));
-    if (!record || m_state.history.empty()) return;
+    if (!record) {
+        // The file went while the game ran (the button follows the file
+        // only when a layout is set up or won): say so, and show the
+        // chooser's tick and the button as the folder now is.
+        showRecordMarks();
+        m_window.showMessage(texts::kReplayNoRecord, MessageIcon::Information, texts::kAppTitle);
+        return;
+    }
+    if (m_state.history.empty()) return;
     Board setUp = m_state.board;
     // The history holds only entries the board wrote itself: they always apply.
     static_cast<void>(setUp.applyPositionEntry(m_state.history.entry(0)));
@@ -77,6 +86,13 @@ void CoachPanel::replayStep() {
 }
 
 void CoachPanel::step() {
+    // A modal box (the close question, a message) holds the playback where
+    // it stands: the board does not change under the box, and a win cannot
+    // congratulate on top of it. Answered, the box lets the playback go on.
+    if (QApplication::activeModalWidget()) {
+        m_timer.start();
+        return;
+    }
     if (m_mode == Mode::Demonstration) demonstrationStep();
     if (m_mode == Mode::Replay) replayStep();
 }

@@ -242,6 +242,7 @@ bool frmMain::Form_Load() {
 void frmMain::Form_Unload() {
     if (m_unloaded || !m_loaded) return;
     m_unloaded = true;
+    m_coach->stop();  // a playback paused under the close question ends here
     using namespace settings_keys;
     m_settings.setValue(kFormX, QString::number(pixelsToTwips(x())));
     m_settings.setValue(kFormY, QString::number(pixelsToTwips(y())));

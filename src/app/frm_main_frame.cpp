@@ -29,7 +29,7 @@ QPoint toPixels(frame::Position twips) { return {twipsToPixels(twips.x), twipsTo
 }  // namespace
 
 void frmMain::buildFrame() {
-    m_windowIcon16 = builtInPicture(QStringLiteral(":/pictures/icon16.png"));
+    m_windowIcon16 = builtInPicture(QStringLiteral(":/pictures/icon16.png"), pictureRatio());
     setMouseTracking(true);
 
     m_IMBar = new ImageControl(this);
@@ -89,8 +89,8 @@ void frmMain::Form_Resize() {
     // Painted once here and kept: every later repaint shows this picture.
     QFont captionFont = font();
     captionFont.setBold(true);
-    m_frameSurface =
-        paintFrame(size(), m_framePictures.skin, m_windowIcon16, windowTitle(), captionFont);
+    m_frameSurface = paintFrame(size(), devicePixelRatioF(), m_framePictures.skin, m_windowIcon16,
+                                windowTitle(), captionFont);
     update();
 
     RMe();

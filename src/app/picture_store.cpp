@@ -16,9 +16,11 @@ struct DecodedPictures {
     QImage upright[kGenerals], lying[kGenerals];
 };
 
-QImage decode(const QString& name) { return builtInPicture(QStringLiteral(":/pictures/") + name); }
-
-DecodedPictures decodeAll() {
+// Only the variant of each picture that the display needs is decoded.
+DecodedPictures decodeAll(double ratio) {
+    auto decode = [ratio](const QString& name) {
+        return builtInPicture(QStringLiteral(":/pictures/") + name, ratio);
+    };
     DecodedPictures d{decode("board.png"),
                       decode("commander.png"),
                       decode("soldier.png"),
@@ -42,12 +44,12 @@ std::future<DecodedPictures>& decodingInBackground() {
 }  // namespace
 
 void PictureStore::decodeInBackground() {
-    decodingInBackground() = std::async(std::launch::async, decodeAll);
+    decodingInBackground() = std::async(std::launch::async, decodeAll, pictureRatio());
 }
 
 PictureStore::PictureStore() {
     std::future<DecodedPictures>& pending = decodingInBackground();
-    DecodedPictures d = pending.valid() ? pending.get() : decodeAll();
+    DecodedPictures d = pending.valid() ? pending.get() : decodeAll(pictureRatio());
     m_board = QPixmap::fromImage(std::move(d.board));
     m_commander = QPixmap::fromImage(std::move(d.commander));
     m_soldier = QPixmap::fromImage(std::move(d.soldier));

@@ -55,6 +55,7 @@ void WorkshopPanel::open() {
     connect(dialog, &QDialog::finished, this, [this] {
         m_window.findChild<BoardPanel*>("Picture1")->setFocus(Qt::OtherFocusReason);
     });
+    centreOnWindow(dialog, &m_window);
     dialog->open();
 }
 
@@ -74,7 +75,7 @@ bool WorkshopPanel::save(ArrangeDialog* dialog, const Board& arrangement,
             refuse(layoutNameFaultText(name.fault));
             continue;
         }
-        switch (writeNewLayoutFile(m_window.paths().newLayoutFile(name.name), arrangement,
+        switch (writeNewLayoutFile(m_window.paths().newLayoutFile(name.name), name.name, arrangement,
                                    fewestSteps)) {
             case LayoutWrite::Written:
                 m_window.addLayout(name.name);

@@ -38,6 +38,9 @@ LayoutNameFault layoutNameFault(std::string_view name) {
             return LayoutNameFault::BadCharacter;
     }
     if (name.back() == '.' || name.back() == ' ') return LayoutNameFault::EndsInDotOrSpace;
+    // A file whose name begins with a dot is hidden: the catalogue would
+    // never list the layout again after the next start.
+    if (name.front() == '.') return LayoutNameFault::StartsWithDot;
     if (isReservedDevice(name)) return LayoutNameFault::Reserved;
     if (name.size() > kMostNameBytes) return LayoutNameFault::TooLong;
     return LayoutNameFault::None;
@@ -68,6 +71,8 @@ std::string_view layoutNameFaultText(LayoutNameFault fault) {
             return texts::kNameBadCharacter;
         case LayoutNameFault::EndsInDotOrSpace:
             return texts::kNameEndsInDot;
+        case LayoutNameFault::StartsWithDot:
+            return texts::kNameStartsWithDot;
         case LayoutNameFault::Reserved:
             return texts::kNameReserved;
         case LayoutNameFault::TooLong:

@@ -15,6 +15,7 @@ enum class LayoutNameFault {
     Empty,             // nothing but blanks
     BadCharacter,      // \ / : * ? " < > | or a control character
     EndsInDotOrSpace,  // also "." and ".."
+    StartsWithDot,     // the file would be hidden, and the catalogue skips hidden files
     Reserved,          // a device name of Windows: CON, PRN, AUX, NUL, COM1-9, LPT1-9
     TooLong,           // NAME.qlp longer than a file name may be
     Taken,             // a layout of that name is listed, or its file exists

@@ -6,10 +6,12 @@
 
 namespace quellan {
 
-std::string layoutFileText(const Board& board, std::optional<int> fewestSteps) {
-    std::string text =
-        "// 最少步数：" +
-        (fewestSteps ? std::to_string(*fewestSteps) : std::string(texts::kUnsolvable)) + "\r\n";
+std::string layoutFileText(std::string_view name, const Board& board,
+                           std::optional<int> fewestSteps) {
+    std::string text = "// " + std::string(name) + " — " +
+                       (fewestSteps ? "最少 " + std::to_string(*fewestSteps) + " 步"
+                                    : std::string(texts::kUnsolvable)) +
+                       "\r\n";
     for (int i = 1; i <= kPieceCount; ++i) {
         const Piece& p = board.piece(i);
         const Footprint fp = footprintOf(i, p);
@@ -21,9 +23,9 @@ std::string layoutFileText(const Board& board, std::optional<int> fewestSteps) {
     return text;
 }
 
-LayoutWrite writeNewLayoutFile(const std::filesystem::path& path, const Board& board,
-                               std::optional<int> fewestSteps) {
-    switch (createFileContents(path, utf8ToGb18030(layoutFileText(board, fewestSteps)))) {
+LayoutWrite writeNewLayoutFile(const std::filesystem::path& path, std::string_view name,
+                               const Board& board, std::optional<int> fewestSteps) {
+    switch (createFileContents(path, utf8ToGb18030(layoutFileText(name, board, fewestSteps)))) {
         case NewFile::Written:
             return LayoutWrite::Written;
         case NewFile::Exists:

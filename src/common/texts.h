@@ -24,7 +24,10 @@ inline constexpr std::string_view kSolvedAssisted =
     "恭喜过关~\n本局用过提示或演示，成绩不计入记录。";
 inline constexpr std::string_view kUnsolvable = "无解";
 inline constexpr std::string_view kHintSolved = "已经过关了，不需要提示。";
-inline constexpr std::string_view kHintNoWay = "从当前局面已经无法过关，请撤消几步或重新开始。";
+// Every step can be taken back, so a position with no way to the exit
+// belongs to a layout that has none from its start: no undo helps.
+inline constexpr std::string_view kHintNoWay = "这个阵型无法过关：曹操到不了出口。";
+inline constexpr std::string_view kReplayNoRecord = "这个阵型的记录文件已经不在了，无法回放。";
 inline constexpr std::string_view kReplayRefused =
     "这份记录不是从本阵型开局、一步一步走成的，无法回放。";
 
@@ -42,6 +45,8 @@ inline constexpr std::string_view kNameEmpty = "阵型名称不能为空。";
 inline constexpr std::string_view kNameBadCharacter =
     "阵型名称不能含有 \\ / : * ? \" < > | 这些字符或控制字符。";
 inline constexpr std::string_view kNameEndsInDot = "阵型名称不能以句点或空格结尾。";
+inline constexpr std::string_view kNameStartsWithDot =
+    "阵型名称不能以句点开头（这种文件在阵型列表里看不到）。";
 inline constexpr std::string_view kNameReserved = "这个名称是系统保留的设备名，请换一个。";
 inline constexpr std::string_view kNameTooLong = "阵型名称太长了，请短一些。";
 inline constexpr std::string_view kNameTaken = "已经有同名的阵型了，请换一个名称。";

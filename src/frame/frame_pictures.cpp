@@ -6,7 +6,7 @@ namespace quellan {
 
 namespace {
 QImage at(const char* name) {
-    return builtInPicture(QStringLiteral(":/frame/") + QLatin1String(name));
+    return builtInPicture(QStringLiteral(":/frame/") + QLatin1String(name), pictureRatio());
 }
 QPixmap pixmapAt(const char* name) { return QPixmap::fromImage(at(name)); }
 }  // namespace

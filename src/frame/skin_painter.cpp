@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+#include "platform/built_in_picture.h"
+
 namespace quellan {
 
 namespace {
@@ -9,11 +11,16 @@ QRect toRect(const frame::Box& twips) {
     const frame::Box px = frame::toPixels(twips);
     return {px.x, px.y, px.width, px.height};
 }
+
 }  // namespace
 
-QImage paintFrame(QSize pixels, const QImage& skin, const QImage& icon, const QString& caption,
-                  const QFont& font) {
-    QImage surface(pixels, QImage::Format_ARGB32_Premultiplied);
+QImage paintFrame(QSize pixels, double ratio, const QImage& skin, const QImage& icon,
+                  const QString& caption, const QFont& font) {
+    // On a scaled display the surface has the display's pixels, so the
+    // frame is as sharp as the rest of the window.
+    QImage surface(ratio == 1.0 ? pixels : (QSizeF(pixels) * ratio).toSize(),
+                   QImage::Format_ARGB32_Premultiplied);
+    surface.setDevicePixelRatio(ratio);
     surface.fill(Qt::transparent);
     const int W = pixelsToTwips(pixels.width());
     const int H = pixelsToTwips(pixels.height());
@@ -23,7 +30,8 @@ QImage paintFrame(QSize pixels, const QImage& skin, const QImage& icon, const QS
     for (const frame::SkinCopy& copy : frame::skinCopies(W, H)) {
         const QImage& from = copy.fromIcon ? icon : skin;
         if (from.isNull()) continue;
-        p.drawImage(toRect(copy.destination), from, toRect(copy.source));
+        p.drawImage(QRectF(toRect(copy.destination)), from,
+                    pictureArea(toRect(copy.source), from.devicePixelRatio()));
     }
     const frame::FrameLayout layout = frame::frameLayout(W, H, 0, 0);
     p.setFont(font);

@@ -1,6 +1,7 @@
 #pragma once
 // The game's own pictures, PNG files built into the program as resources.
 #include <QImage>
+#include <QRectF>
 #include <QString>
 
 namespace quellan {
@@ -9,5 +10,29 @@ namespace quellan {
 // cannot. Only the PNG reader built into Qt is asked, so no image-format
 // plugin is looked for or loaded. Safe on any thread.
 QImage builtInPicture(const QString& resourcePath);
+
+// The picture at `resourcePath` for a display that shows `ratio` device
+// pixels per pixel of the game. Above 1 the picture drawn at twice the size
+// ("name@2x.png" beside "name.png") is decoded instead, and on a display
+// between 1 and 2 it is scaled down smoothly to the display's own size; the
+// result carries the ratio, so it is drawn at the size of the plain one.
+// At 1, or when the larger picture is missing, this is builtInPicture.
+QImage builtInPicture(const QString& resourcePath, double ratio);
+
+// A part of a picture named in the pixels of the plain picture, in the
+// picture's own pixels: a picture for a scaled display has `ratio` of them
+// per plain pixel. Source rectangles of QPainter are in those.
+QRectF pictureArea(const QRect& plain, double ratio);
+
+// How many device pixels the game's pictures have per pixel on this
+// application's screens (1 on an unscaled display). Above 1 the larger
+// pictures, kept in "pictures@2x.rcc" beside the program, are made
+// available first. Call on the main thread.
+double pictureRatio();
+
+// Makes the larger pictures in `folder`/pictures@2x.rcc available as
+// ":/pictures/name@2x.png" and ":/frame/name@2x.png" (once; later calls
+// only report). False when the file cannot be read.
+bool registerLargePictures(const QString& folder);
 
 }  // namespace quellan

@@ -61,6 +61,12 @@ bool askYesNo(QWidget* parent, const QString& text, const QString& caption) {
     return box.clickedButton() == box.button(QMessageBox::Yes);
 }
 
+void centreOnWindow(QWidget* dialog, const QWidget* window) {
+    QRect placed(QPoint(), dialog->size());
+    placed.moveCenter(window->window()->geometry().center());
+    dialog->setGeometry(placed);
+}
+
 void installChineseTranslation() {
     auto* translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(QStringLiteral("qtbase_zh_CN"),

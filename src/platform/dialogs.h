@@ -22,6 +22,11 @@ std::optional<QString> askTextOrCancel(QWidget* parent, const QString& prompt,
 // close question of the frame). True when the player answered Yes.
 bool askYesNo(QWidget* parent, const QString& text, const QString& caption);
 
+// Places a dialog about to be shown so that its inside is centred on
+// `window`'s. Qt's own placement guesses a title bar for the game's
+// window, which has none, and sets the dialog about 40 px too high.
+void centreOnWindow(QWidget* dialog, const QWidget* window);
+
 // Loads Qt's Chinese translation so that standard buttons read 确定, 取消, ….
 void installChineseTranslation();
 

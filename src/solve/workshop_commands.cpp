@@ -28,6 +28,15 @@ std::optional<long long> number(const std::string& text) {
     return value;
 }
 
+// The layout's name in a file's own first line: the file name without its
+// folder and without ".qlp", as the catalogue lists it.
+std::string layoutNameOf(std::string_view file) {
+    const std::size_t slash = file.find_last_of("/\\");
+    if (slash != std::string_view::npos) file.remove_prefix(slash + 1);
+    if (file.ends_with(".qlp")) file.remove_suffix(4);
+    return std::string(file);
+}
+
 int usage(std::ostream& err) {
     err << kWorkshopUsage;
     return kSolveSomeFailed;
@@ -51,7 +60,8 @@ int decode(const std::string& text, const std::string& file, std::ostream& err) 
         return kSolveSomeFailed;
     }
     const DistanceMap map(*board);
-    switch (writeNewLayoutFile(pathFromUtf8(file), *board, map.stepsToSolve(*board))) {
+    switch (writeNewLayoutFile(pathFromUtf8(file), layoutNameOf(file), *board,
+                               map.stepsToSolve(*board))) {
         case LayoutWrite::Written:
             return kSolveAllRead;
         case LayoutWrite::Exists:
@@ -98,7 +108,7 @@ int generate(const std::vector<std::string>& args, std::ostream& out, std::ostre
         const std::string name = *shareCodeOf(*board);
         if (!written.insert(name).second) continue;
         const auto path = pathFromUtf8(dir) / pathFromUtf8(name + ".qlp");
-        if (writeNewLayoutFile(path, *board, DistanceMap(*board).stepsToSolve(*board)) !=
+        if (writeNewLayoutFile(path, name, *board, DistanceMap(*board).stepsToSolve(*board)) !=
             LayoutWrite::Written) {
             err << "quellan-solve: 无法写入 " << name << ".qlp\n";
             return kSolveSomeFailed;

@@ -3,8 +3,15 @@
 // for: boxes cover x1..x2-1 by y1..y2-1, a line leaves out its end pixel, and
 // single pixels are set directly. Text, pictures and curves go through
 // QPainter on the same image.
+//
+// Every coordinate is in the widget's own pixels. An image with a device
+// pixel ratio above 1 (a scaled display) holds more pixels than that: a
+// widget pixel then covers the block of image pixels between the rounded
+// scaled positions of its edges, so neighbouring boxes and lines meet with
+// no gap, while text and pictures are drawn at the image's full detail.
 #include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QRegion>
 #include <vector>
 
@@ -12,7 +19,6 @@
 
 class QFont;
 class QPixmap;
-class QRect;
 class QString;
 
 namespace quellan::xp {
@@ -26,8 +32,10 @@ class Canvas {
   public:
     explicit Canvas(QImage& image);
 
-    int width() const { return m_image.width(); }
-    int height() const { return m_image.height(); }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    // Image pixels per widget pixel: 1 on an unscaled display.
+    double scale() const { return m_scale; }
     QImage& image() { return m_image; }
 
     // Paints exactly the pixels x1..x2-1, y1..y2-1; nothing when the box is
@@ -58,15 +66,27 @@ class Canvas {
     // underlines the access key after it and "&&" is one ampersand.
     void drawText(const QRect& box, int alignment, const QString& text, const QFont& font,
                   Rgb colour);
-    // Draws the picture unscaled at (x, y), blended by its own alpha.
+    // Draws the picture unscaled at (x, y), blended by its own alpha: each of
+    // its pixels covers one pixel of the image (see imageRect).
     void drawPicture(int x, int y, const QImage& picture);
+
+    // The pixels of the image that a box of widget pixels covers; the box
+    // itself on an unscaled display.
+    QRect imageRect(const QRect& box) const;
 
   private:
     bool visible(int x, int y) const;
     void segment(QPoint from, QPoint to, Rgb colour, PenStyle style);
+    // The image column or row where the widget pixel `v` begins.
+    int toImage(int v) const;
+    void fillScaled(int left, int top, int right, int bottom, QRgb argb);
 
     QImage& m_image;
+    double m_scale = 1.0;
+    int m_width = 0;
+    int m_height = 0;
     QRegion m_clip;
+    QRegion m_imageClip;  // m_clip in the image's pixels
     bool m_clipped = false;
     int m_dotPhase = 0;
     Rgb m_pen = 0;

@@ -11,7 +11,9 @@ namespace quellan::xp {
 
 PictureMetrics pictureMetrics(const QPixmap& picture) {
     if (picture.isNull()) return {};
-    return {picture.width(), picture.height(), picture.hasAlphaChannel()};
+    // A picture made for scaled displays reports the size it stands for.
+    const QSize size = picture.deviceIndependentSize().toSize();
+    return {size.width(), size.height(), picture.hasAlphaChannel()};
 }
 
 QRect pictureTarget(const ButtonState& state, const Box& rect, const UsableSpan& span) {
@@ -49,9 +51,13 @@ void PaintPicture(Canvas& canvas, const ButtonState& state, const Box& rect,
     if (cx <= 0 || cy <= 0) return;
 
     // The scaled copy: bitmaps are stretched without blending so that their
-    // key colour stays exact; icons are resampled smoothly.
+    // key colour stays exact; icons are resampled smoothly, straight to the
+    // pixels the surface has for them on a scaled display.
+    const QSize size = state.pictureIsIcon && state.enabled
+                           ? canvas.imageRect(QRect(target.x(), target.y(), cx, cy)).size()
+                           : QSize(cx, cy);
     const QImage scaled = state.props.picture().toImage().scaled(
-        cx, cy, Qt::IgnoreAspectRatio,
+        size, Qt::IgnoreAspectRatio,
         state.pictureIsIcon ? Qt::SmoothTransformation : Qt::FastTransformation);
     if (scaled.isNull()) return;
 

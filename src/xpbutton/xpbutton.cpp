@@ -91,9 +91,16 @@ void XPButton::composeSurface() {
     ++m_paintCount;
 }
 
+// The surface holds as many pixels as the screen shows for the widget, so
+// captions, borders and pictures are as sharp as the rest of the window on
+// a scaled display; the painters still work in the widget's own pixels.
 void XPButton::EnsureSurface() {
-    if (m_surface.size() == size() && m_surfaceCreated) return;
-    m_surface = QImage(size(), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = ratio == 1.0 ? size() : (QSizeF(size()) * ratio).toSize();
+    if (m_surfaceCreated && m_surface.size() == pixels && m_surface.devicePixelRatio() == ratio)
+        return;
+    m_surface = QImage(pixels, QImage::Format_RGB32);
+    m_surface.setDevicePixelRatio(ratio);
     m_surface.fill(Qt::black);
     m_surfaceCreated = true;
 }
@@ -102,7 +109,10 @@ void XPButton::paintEvent(QPaintEvent*) {
     // A paint request from the window system ends any delay and paints the
     // widget as it is now (a hover colour set without a repaint shows here);
     // the paint that Redraw asked for only presents what it composed.
-    if (m_delayDrawing || !m_composedForPaint) {
+    // A move to a screen of another scale needs a surface of its size.
+    const bool rescaled = m_surfaceCreated && m_surface.devicePixelRatio() != devicePixelRatioF();
+    if (rescaled) EnsureSurface();
+    if (m_delayDrawing || !m_composedForPaint || rescaled) {
         m_delayDrawing = false;
         composeSurface();
     }

@@ -16,6 +16,10 @@ namespace {
 
 bool isArrow(int vk) { return vk >= xp::kKeyLeft && vk <= xp::kKeyDown; }
 
+// The keys the button acts on itself; every other key it reports and then
+// passes on to the window around it, so that Escape still closes a dialog.
+bool isOwnKey(int vk) { return isArrow(vk) || vk == xp::kKeyEnter || vk == xp::kKeySpace; }
+
 }  // namespace
 
 void XPButton::pressLeft(int shift, QPointF pos) {
@@ -144,6 +148,7 @@ void XPButton::keyPressEvent(QKeyEvent* event) {
     }
     emit KeyDown(vk, shift);
     if (!event->text().isEmpty()) emit KeyPress(event->text().at(0).unicode());
+    if (!isOwnKey(vk)) event->ignore();
 }
 
 void XPButton::keyReleaseEvent(QKeyEvent* event) {
@@ -175,6 +180,7 @@ void XPButton::keyReleaseEvent(QKeyEvent* event) {
     // press went to AccessKeyPress).
     if (vk == xp::kKeyShift) return;
     emit KeyUp(vk, shift);
+    if (!isOwnKey(vk)) event->ignore();
 }
 
 void XPButton::focusInEvent(QFocusEvent* event) {

@@ -134,5 +134,26 @@ TEST_F(Chooser, ALayoutNamedInTheChineseCodePageLoadsKeepsItsRecordAndIsFoundAga
     EXPECT_EQ(boxes.seen.size(), 2u);
 }
 
+// The tick of a layout with a record stands beside its name in the list;
+// the text field keeps its whole width for the name.
+TEST_F(Chooser, ATickedEntryShowsItsWholeNameInTheField) {
+    copyShipped("横刀立马", "测试三步");  // listed after abcd
+    copyShipped("水泄不通", "abcd");
+    dir.write(pathFromUtf8("log/测试三步.log"), "\"玩家：甲\"\r\n\"x\"\r\n");
+    ASSERT_TRUE(start());
+    QComboBox* chooser = Combo1(*window);
+    ASSERT_EQ(listed(), (QStringList{"abcd", "测试三步"}));
+    pickFromList(0);
+    const QRect unticked = chooser->lineEdit()->geometry();
+    pickFromList(1);
+    ASSERT_FALSE(chooser->itemIcon(1).isNull()) << "the layout has a record";
+    QLineEdit* field = chooser->lineEdit();
+    EXPECT_EQ(field->text(), "测试三步");
+    EXPECT_EQ(field->geometry(), unticked);
+    // The name fits: nothing of it is scrolled out of sight.
+    const int needed = field->fontMetrics().horizontalAdvance(field->text());
+    EXPECT_LE(needed, field->contentsRect().width() - 4) << "the field cuts the name";
+}
+
 }  // namespace
 }  // namespace quellan

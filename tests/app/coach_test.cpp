@@ -2,6 +2,7 @@
 // record, the replay of a record, and where its controls stand.
 #include <QComboBox>
 #include <QLabel>
+#include <cmath>
 
 #include "app/coach_panel.h"
 #include "app/game_panel_layout.h"
@@ -46,17 +47,18 @@ class Coach : public AppFixture {
 
 TEST_F(Coach, TheDemonstrationSolves横刀立马In116StepsAndWritesNoRecord) {
     ASSERT_TRUE(startWith("横刀立马"));
-    QTRY_COMPARE(child<QLabel>("coachFewest")->text(), "116（81）");
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return child<QLabel>("coachFewest")->text() == "116（81）"; }));
     click("coachDemo");
     // A press on a piece stops it and does nothing else.
     QTest::mouseClick(QZ(*window, 7), Qt::LeftButton);
     EXPECT_FALSE(coach()->isPlaying());
     EXPECT_EQ(window->game().selectedQZ, 0);
     click("coachDemo");
-    QTRY_VERIFY_WITH_TIMEOUT(isSolved(window->game().board), 60000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isSolved(window->game().board); }, 60000));
     EXPECT_EQ(window->game().stepCount, 116);
     EXPECT_EQ(window->game().history.size(), 117);
-    QTRY_COMPARE(boxes.seen.size(), 1u);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.seen.size() == 1u; }));
     EXPECT_EQ(boxes.seen[0].text, kAssistedWin);
     EXPECT_FALSE(anyInputBox());
     EXPECT_FALSE(std::filesystem::exists(record()));
@@ -117,11 +119,12 @@ TEST_F(Coach, AReplayWalksTheRecordAndSetsTheLayoutUpAgain) {
     QTest::mouseClick(Label(*window, 6), Qt::LeftButton);
     ASSERT_TRUE(coach()->isPlaying());
     for (std::size_t k = 1; k < boards.size(); ++k) {
-        QTRY_COMPARE(Label(*window, 7)->text(), QString::number(k));
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return Label(*window, 7)->text() == QString::number(k); }));
         const Piece& moved = boards[k].piece(k == 1 ? 7 : 8);
         EXPECT_EQ(QZ(*window, k == 1 ? 7 : 8)->pos(), boardPixel(moved.left, moved.top));
     }
-    QTRY_VERIFY(!coach()->isPlaying());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !coach()->isPlaying(); }));
     EXPECT_EQ(QZ(*window, 7)->pos(), boardPixel(1350, 3150));
     EXPECT_EQ(Label(*window, 7)->text(), "0");
     EXPECT_EQ(window->game().history.size(), 1);
@@ -141,6 +144,105 @@ TEST_F(Coach, ABrokenRecordIsRefusedAndLeftAlone) {
     EXPECT_EQ(boxes.seen[0].text, "这份记录不是从本阵型开局、一步一步走成的，无法回放。");
     EXPECT_EQ(readAll(record()), before);
     EXPECT_EQ(QZ(*window, 7)->pos(), boardPixel(1350, 3150));
+}
+
+// The relative luminance of a colour, for the contrast of text on its
+// background.
+double luminance(QColor c) {
+    const auto linear = [](double v) {
+        return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+TEST_F(Coach, RaisedStepsToGoReadOnTheBottomBar) {
+    ASSERT_TRUE(startWith("横刀立马"));
+    click("coachHint");
+    QTest::mouseClick(Picture1(*window), Qt::LeftButton, {},
+                      child<HintMark>("coachHintMark")->geometry().center());
+    QTest::mouseClick(XPButton1(*window), Qt::LeftButton);  // back: the steps to go rise
+    auto* line = child<QLabel>("coachStepsToGo");
+    ASSERT_EQ(line->text(), "距终局：116");
+    const QColor red = line->palette().color(QPalette::WindowText);
+    EXPECT_GT(red.red(), red.green() + 60) << "raised steps show in red";
+    // Every pixel of the bar under the text: the text keeps a contrast of
+    // at least 4.5 : 1 to each.
+    const QImage bar = window->frameSurface();
+    const QRect under = line->geometry() & bar.rect();
+    ASSERT_FALSE(under.isEmpty());
+    double worst = 100;
+    for (int y = under.top(); y <= under.bottom(); ++y)
+        for (int x = under.left(); x <= under.right(); ++x) {
+            const double a = luminance(red), b = luminance(bar.pixelColor(x, y));
+            worst = std::min(worst, (std::max(a, b) + 0.05) / (std::min(a, b) + 0.05));
+        }
+    EXPECT_GE(worst, 4.5);
+}
+
+TEST_F(Coach, TheHintOnALayoutWithoutASolutionSaysSo) {
+    dir.write(pathFromUtf8("map/困局.qlp"),
+              "1,0,13\r\n2,0,1\r\n3,0,15\r\n4,1,8\r\n5,1,3\r\n6,1,6\r\n"
+              "7,0,19\r\n8,0,4\r\n9,0,11\r\n10,0,5\r\n");
+    ASSERT_TRUE(start());
+    click("coachHint");
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].text, "这个阵型无法过关：曹操到不了出口。");
+    EXPECT_FALSE(window->game().assisted);
+}
+
+TEST_F(Coach, AReplayOfARecordFileGoneMeanwhileIsRefusedAndSaidSo) {
+    Board stepped;
+    applyStep(stepped, {7, Direction::Down});
+    writeRecord({Board().positionEntry(), stepped.positionEntry()});
+    ASSERT_TRUE(startWith("横刀立马"));
+    ASSERT_TRUE(child("coachReplay")->isEnabled());
+    std::filesystem::remove(record());
+    click("coachReplay");
+    EXPECT_FALSE(coach()->isPlaying());
+    ASSERT_EQ(boxes.seen.size(), 1u);
+    EXPECT_EQ(boxes.seen[0].text, "这个阵型的记录文件已经不在了，无法回放。");
+    EXPECT_FALSE(child("coachReplay")->isEnabled());
+    EXPECT_TRUE(Combo1(*window)->itemIcon(0).isNull()) << "the tick goes with the file";
+}
+
+// While the close question is open, the demonstration and the replay stand
+// still; 否 lets them go on, 是 ends them with the window.
+TEST_F(Coach, TheCloseQuestionHoldsAPlaybackNoGoesOnYesEnds) {
+    Board board;
+    std::vector<std::string> entries{board.positionEntry()};
+    for (const BoardStep& step : fewestStepsPath(DistanceMap(board), board)) {
+        applyStep(board, step);
+        entries.push_back(board.positionEntry());
+    }
+    writeRecord(entries);
+    ASSERT_TRUE(startWith("横刀立马"));
+    // How far a playback has come: the step count the window shows.
+    const auto progress = [&] { return Label(*window, 7)->text(); };
+    for (const char* playback : {"coachDemo", "coachReplay"}) {
+        SCOPED_TRACE(playback);
+        click(playback);
+        ASSERT_TRUE(coach()->isPlaying());
+        ASSERT_TRUE(QTest::qWaitFor([&] { return progress().toInt() >= 2; }));
+        QString atOpen, afterAWhile;
+        boxes.whileOpen = [&] {
+            atOpen = progress();
+            QTest::qWait(60);  // many steps' time at the test's pace
+            afterAWhile = progress();
+        };
+        window->Imclose_Click();  // answered with the default, 否
+        ASSERT_FALSE(atOpen.isEmpty());
+        EXPECT_EQ(afterAWhile, atOpen);
+        ASSERT_TRUE(coach()->isPlaying());
+        EXPECT_TRUE(QTest::qWaitFor([&] { return progress() != afterAWhile; }));
+        click(playback);  // stops it
+    }
+    click("coachDemo");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return progress().toInt() >= 2; }));
+    boxes.whileOpen = nullptr;
+    boxes.choices = {QMessageBox::Yes};
+    window->Imclose_Click();
+    EXPECT_FALSE(coach()->isPlaying());
+    EXPECT_FALSE(window->isVisible());
 }
 
 // A press gives a button the focus, and Space or Return press the focused
@@ -165,7 +267,7 @@ TEST_F(Coach, NoKeyStartsADemonstrationOrAReplay) {
     click("coachDemo");  // stops it
     keysStartNothing("coachDemo");
     click("coachReplay");
-    QTRY_VERIFY(!coach()->isPlaying());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !coach()->isPlaying(); }));
     keysStartNothing("coachReplay");
 }
 

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <deque>
+#include <functional>
 
 namespace quellan::testing {
 
@@ -32,6 +33,8 @@ class ModalAnswerer {
     std::deque<QString> answers;                      // for input boxes; empty: cancel
     std::deque<QMessageBox::StandardButton> choices;  // for questions; empty: the default
     std::vector<SeenBox> seen;
+    // Runs with each message box open, before it is answered.
+    std::function<void()> whileOpen;
 
   private:
     void answer() {
@@ -43,6 +46,7 @@ class ModalAnswerer {
             QAbstractButton* fallback = box->defaultButton();
             seen.push_back({box->windowTitle(), box->text(), box->icon(), false, buttons,
                             fallback ? box->standardButton(fallback) : QMessageBox::NoButton});
+            if (whileOpen) whileOpen();
             if (!choices.empty()) {
                 box->button(choices.front())->click();
                 choices.pop_front();

@@ -5,6 +5,7 @@
 
 #include "app/arrange_board.h"
 #include "app/arrange_dialog.h"
+#include "app/coach_panel.h"
 #include "coach/distance_map.h"
 #include "coach/layout_writer.h"
 #include "coach/share_code.h"
@@ -55,6 +56,9 @@ TEST_F(Workshop, TheDialogStartsFromTheBoardAndFollowsThePresses) {
     EXPECT_EQ(shown(dialog, "arrangeSolvable"), "可解：最少 116 步（整子移动 81 步）");
     EXPECT_EQ(shown(dialog, "arrangeReachable"), "可到达的局面：25955 个");
     EXPECT_EQ(shown(dialog, "arrangeCode"), "分享码：2CCLPJ");
+    // The dialog stands centred on the game window.
+    const QPoint off = dialog->geometry().center() - window->geometry().center();
+    EXPECT_LE(off.manhattanLength(), 1) << off.x() << ", " << off.y();
     auto* board = dialog->findChild<ArrangeBoard*>("arrangeBoard");
     // A right press takes soldier 20 off; the figures go, the reason shows.
     QTest::mouseClick(board, Qt::RightButton, {}, ArrangeBoard::cellRect(19).center());
@@ -87,7 +91,7 @@ TEST_F(Workshop, ASavedLayoutIsWrittenListedLastAndSetUp) {
     boxes.answers = {"  我的阵  "};
     dialog->save();
     EXPECT_EQ(readAll(dir.path() / "map" / pathFromUtf8("我的阵.qlp")),
-              utf8ToGb18030(layoutFileText(arrangement, 116)));
+              utf8ToGb18030(layoutFileText("我的阵", arrangement, 116)));
     QComboBox* chooser = Combo1(*window);
     ASSERT_EQ(chooser->count(), 3);
     EXPECT_EQ(chooser->itemText(2), "我的阵");
@@ -95,7 +99,8 @@ TEST_F(Workshop, ASavedLayoutIsWrittenListedLastAndSetUp) {
     EXPECT_EQ(window->game().currentMap, "我的阵");
     EXPECT_EQ(window->game().history.size(), 1u);
     EXPECT_EQ(window->game().board, arrangement);
-    QTRY_VERIFY(!window->findChild<ArrangeDialog*>("arrangeDialog"));
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !window->findChild<ArrangeDialog*>("arrangeDialog"); }));
 }
 
 TEST_F(Workshop, ARefusedNameIsSaidAndNothingIsWritten) {
@@ -134,6 +139,36 @@ TEST_F(Workshop, AFailedWriteIsSaidAndLeavesTheFolderAsItWas) {
     EXPECT_TRUE(dialog->editor().board());
 }
 
+TEST_F(Workshop, EscapeClosesTheDialogWhereverTheFocusIs) {
+    ArrangeDialog* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    QWidget* take = dialog->findChild<QWidget*>("arrangeTake");
+    take->setFocus(Qt::OtherFocusReason);
+    ASSERT_TRUE(take->hasFocus());
+    QTest::keyClick(take, Qt::Key_Escape);
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return !window->findChild<ArrangeDialog*>("arrangeDialog"); }, 1000));
+    EXPECT_EQ(window->game().currentMap, "横刀立马") << "nothing changed, as after 关闭";
+}
+
+// 保存 pressed while a random draw is still running saves the board the
+// figures were worked out for.
+TEST_F(Workshop, ASaveDuringARandomDrawSavesTheFiguresOfTheBoardSaved) {
+    ArrangeDialog* dialog = openDialog();
+    ASSERT_TRUE(dialog);
+    std::optional<Board> saved;
+    std::optional<int> savedSteps;
+    dialog->setSaveHandler([&](const Board& board, std::optional<int> fewest) {
+        saved = board;
+        savedSteps = fewest;
+        return false;
+    });
+    dialog->drawRandom(0);  // 入门: up to 40 steps, 横刀立马 needs 116
+    dialog->save();
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(savedSteps, DistanceMap(*saved).stepsToSolve(*saved));
+}
+
 // The commander one step above the exit.
 const std::vector<std::string> kNearlySolved = {"1,0,10", "2,0,2", "3,1,1", "4,1,4",  "5,1,9",
                                                 "6,1,12", "7,0,6", "8,0,7", "9,0,17", "10,0,20"};
@@ -145,6 +180,10 @@ TEST_F(Workshop, ATrialIsPlayedWithoutAFileAndItsWinRecordsNothing) {
     dialog->trial();
     QComboBox* chooser = Combo1(*window);
     EXPECT_TRUE(window->game().trial);
+    // The chooser says 试玩 as long as the trial lasts, also once the
+    // coach's figures of the arrangement have come.
+    ASSERT_TRUE(window->findChild<CoachPanel*>("coach")->figures());
+    QCoreApplication::processEvents();
     EXPECT_EQ(chooser->currentText(), "试玩");
     EXPECT_EQ(chooser->count(), 2);
     EXPECT_EQ(window->game().currentMap, "横刀立马");
@@ -159,9 +198,10 @@ TEST_F(Workshop, ATrialIsPlayedWithoutAFileAndItsWinRecordsNothing) {
     ASSERT_EQ(path.size(), 1u);
     playStep(*window, path[0]);
     ASSERT_TRUE(isSolved(window->game().board));
-    QTRY_COMPARE(boxes.seen.size(), seen + 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.seen.size() == seen + 1; }));
     EXPECT_EQ(boxes.seen.back().text, "恭喜过关~\n试玩的阵型没有记录，成绩不保存。");
     EXPECT_FALSE(anyInputBoxAfter(seen));
+    EXPECT_EQ(chooser->currentText(), "试玩");
     for (const auto& f : std::filesystem::directory_iterator(dir.path() / "log"))
         ADD_FAILURE() << "a file in log: " << f.path();
     EXPECT_EQ(mapFolder(), (std::vector<std::string>{"横刀立马.qlp", "水泄不通.qlp"}));

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "coach/layout_name.h"
 #include "coach/share_code.h"
 #include "support/temp_dir.h"
@@ -61,6 +63,28 @@ TEST(ArrangementEditorTest, AGeneralTurnsAboutItsCornerWhereTheCellsAreFree) {
     EXPECT_EQ(e.corners()[0], S::Upright);
 }
 
+TEST(ArrangementEditorTest, AGeneralTurnsRightUpToTheEdges) {
+    struct Case {
+        S shape;
+        int corner;
+        EditResult expected;
+    };
+    const Case cases[] = {
+        {S::Upright, 2, EditResult::Done},      // lying on columns 3 and 4
+        {S::Upright, 3, EditResult::OffBoard},  // the right column
+        {S::Lying, 12, EditResult::Done},       // upright on rows 4 and 5
+        {S::Lying, 16, EditResult::OffBoard},   // the bottom row
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.corner);
+        ArrangementEditor e;
+        ASSERT_EQ(e.place(c.shape, c.corner), EditResult::Done);
+        EXPECT_EQ(e.turn(c.corner), c.expected);
+        EXPECT_EQ(e.corners()[static_cast<std::size_t>(c.corner)] == c.shape,
+                  c.expected != EditResult::Done);
+    }
+}
+
 TEST(ArrangementEditorTest, TheBoardOnScreenComesInWholeAndGoesOutAsAProperArrangement) {
     const ArrangementEditor e{Board()};
     EXPECT_EQ(missingPiecesText(e), "");
@@ -94,14 +118,30 @@ TEST(LayoutNameTest, RefusesWhatNoFileNameCanHold) {
         {"<a>", LayoutNameFault::BadCharacter},
         {"a|b", LayoutNameFault::BadCharacter},
         {"a\tb", LayoutNameFault::BadCharacter},
+        {"a\x1F", LayoutNameFault::BadCharacter},
+        {"a\x7F", LayoutNameFault::BadCharacter},
+        {"a b~", LayoutNameFault::None},
         {".", LayoutNameFault::EndsInDotOrSpace},
         {"..", LayoutNameFault::EndsInDotOrSpace},
         {"a.", LayoutNameFault::EndsInDotOrSpace},
+        {"a ", LayoutNameFault::EndsInDotOrSpace},
+        {".dot", LayoutNameFault::StartsWithDot},
+        {".隐藏", LayoutNameFault::StartsWithDot},
         {"con", LayoutNameFault::Reserved},
+        {"PRN", LayoutNameFault::Reserved},
+        {"aux", LayoutNameFault::Reserved},
         {"NUL.x", LayoutNameFault::Reserved},
         {"Com7", LayoutNameFault::Reserved},
+        {"COM1", LayoutNameFault::Reserved},
+        {"com9.b", LayoutNameFault::Reserved},
+        {"LPT1", LayoutNameFault::Reserved},
+        {"lpt9", LayoutNameFault::Reserved},
         {"COM0", LayoutNameFault::None},
+        {"LPT0", LayoutNameFault::None},
+        {"COM10", LayoutNameFault::None},
+        {"LPTA", LayoutNameFault::None},
         {"console", LayoutNameFault::None},
+        {"NULL", LayoutNameFault::None},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -109,6 +149,24 @@ TEST(LayoutNameTest, RefusesWhatNoFileNameCanHold) {
     }
     EXPECT_EQ(layoutNameFault(std::string(251, 'a')), LayoutNameFault::None);
     EXPECT_EQ(layoutNameFault(std::string(252, 'a')), LayoutNameFault::TooLong);
+    // Bytes count, not characters: 83 characters of three bytes each.
+    std::string chinese;
+    for (int i = 0; i < 83; ++i) chinese += "阵";
+    EXPECT_EQ(layoutNameFault(chinese + "ab"), LayoutNameFault::None);
+    EXPECT_EQ(layoutNameFault(chinese + "abc"), LayoutNameFault::TooLong);
+}
+
+TEST(LayoutNameTest, EveryRefusalHasAMessageOfItsOwn) {
+    std::set<std::string_view> said;
+    for (LayoutNameFault f :
+         {LayoutNameFault::Empty, LayoutNameFault::BadCharacter, LayoutNameFault::EndsInDotOrSpace,
+          LayoutNameFault::StartsWithDot, LayoutNameFault::Reserved, LayoutNameFault::TooLong,
+          LayoutNameFault::Taken}) {
+        EXPECT_FALSE(layoutNameFaultText(f).empty());
+        said.insert(layoutNameFaultText(f));
+    }
+    EXPECT_EQ(said.size(), 7u);
+    EXPECT_TRUE(layoutNameFaultText(LayoutNameFault::None).empty());
 }
 
 TEST(LayoutNameTest, ANewNameIsTrimmedAndMustNotBeTaken) {
@@ -122,6 +180,8 @@ TEST(LayoutNameTest, ANewNameIsTrimmedAndMustNotBeTaken) {
     EXPECT_EQ(check("旧阵").fault, LayoutNameFault::Taken);
     EXPECT_EQ(check("列出的").fault, LayoutNameFault::Taken);
     EXPECT_EQ(check("   ").fault, LayoutNameFault::Empty);
+    EXPECT_EQ(check(" .dot ").fault, LayoutNameFault::StartsWithDot);
+    EXPECT_EQ(check("\t新阵\t").name, "新阵");
     EXPECT_EQ(layoutNameFaultText(LayoutNameFault::Taken), "已经有同名的阵型了，请换一个名称。");
 }
 

@@ -47,6 +47,23 @@ TEST(CoachRulesTest, HintIsTheFirstBestStepAndTheCellItEnters) {
     EXPECT_TRUE(hint.targetCell == *cellPosition(18) || hint.targetCell == *cellPosition(19));
 }
 
+// Every step the hint may offer brings the board one step nearer to the
+// exit, all along a fewest-steps game.
+TEST(CoachRulesTest, EveryBestStepLeadsOneStepNearer) {
+    Board board;  // 横刀立马
+    const DistanceMap map(board);
+    for (const BoardStep& taken : fewestStepsPath(map, board)) {
+        const int here = *map.stepsToSolve(board);
+        for (const BoardStep& step : map.bestSteps(board)) {
+            Board after = board;
+            applyStep(after, step);
+            ASSERT_EQ(map.stepsToSolve(after), here - 1) << here;
+        }
+        applyStep(board, taken);
+    }
+    EXPECT_TRUE(isSolved(board));
+}
+
 TEST(CoachRulesTest, NoHintAtTheExitOrWithoutAWay) {
     const Board solved = boardFrom({"1,0,14", "2,1,1", "3,1,2", "4,1,3", "5,1,4", "6,0,9", "7,0,11",
                                     "8,0,12", "9,0,13", "10,0,16"});
@@ -90,6 +107,13 @@ TEST(RecordReplayTest, RefusesWhatDoesNotGoBySingleStepsFromTheSetUp) {
     two.piece(8).top += kCell;
     Board onTop;
     onTop.piece(2).top += kCell;  // the lying general onto soldiers 7 and 8
+    Board half;
+    half.piece(7).top += kCell / 2;  // soldier 7 half a cell down
+    Board diagonal;
+    diagonal.piece(7).top += kCell;  // soldier 7 down and right at once
+    diagonal.piece(7).left += kCell;
+    Board off;
+    off.piece(3).left -= kCell;  // the upright general in column 1 past the left edge
     struct Case {
         const char* name;
         std::vector<std::string> entries;
@@ -100,11 +124,18 @@ TEST(RecordReplayTest, RefusesWhatDoesNotGoBySingleStepsFromTheSetUp) {
         {"two cells at once", {good[0], jump.positionEntry()}},
         {"two pieces at once", {good[0], two.positionEntry()}},
         {"into covered cells", {good[0], onTop.positionEntry()}},
+        {"half a cell", {good[0], half.positionEntry()}},
+        {"one cell on the slant", {good[0], diagonal.positionEntry()}},
+        {"off the board", {good[0], off.positionEntry()}},
+        {"no piece moved", {good[0], good[1], good[1]}},
+        {"a later entry only is the start", {good[1], good[0]}},
         {"not twenty numbers", {good[0], "90,30,90"}},
         {"not a position", {good[0], "玩家：A"}},
         {"off the grid", {good[0], good[1].substr(0, good[1].rfind(',')) + ",271"}},
     };
     for (const Case& c : cases) EXPECT_FALSE(replayBoards(c.entries, Board())) << c.name;
+    // The set-up position alone is a walk of no steps.
+    EXPECT_EQ(replayBoards({good[0]}, Board())->size(), 1u);
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <map>
 #include <set>
 
 #include "coach/arrangement.h"
+#include "coach/arrangement_figures.h"
 #include "coach/distance_map.h"
 #include "coach/layout_writer.h"
 #include "coach/packed_position.h"
@@ -41,6 +43,57 @@ TEST(ShareCodeTest, RoundTripsEveryShippedLayoutAndTellsThemApart) {
         codes.insert(*code);
     }
     EXPECT_EQ(codes.size(), shippedNames().size());
+}
+
+// Codes players have shared keep naming the same layouts: the code of every
+// shipped layout, as the game has always given it, both ways.
+TEST(ShareCodeTest, EveryShippedLayoutKeepsItsCode) {
+    const std::map<std::string, std::string> codes = {
+        {"一路进军", "2AWREF"},  {"一路顺风", "2AX3JN"},  {"三军联防", "3N39IP"},
+        {"云遮雾障", "2CCEH4"},  {"五将逼宫", "300PTT"},  {"入地无门", "2AVDX6"},
+        {"兵临曹营", "1HSM43"},  {"兵分三路", "1I2WVB"},  {"兵挡将阻", "1J0D11"},
+        {"前呼后拥", "14EPBB"},  {"前挡后阻", "3SECVC"},  {"双将挡路", "2AX4ES"},
+        {"四将连关", "3TSXD5"},  {"四路进兵", "1HSF7A"},  {"四面楚歌", "1TS8D7"},
+        {"围而不歼", "2AX1MR"},  {"堵塞要道", "1HSK95"},  {"夹道藏兵", "3GTWKQ"},
+        {"守口如瓶1", "2C1VUC"}, {"守口如瓶2", "1I2FW0"}, {"将拥曹营", "0NU5RV"},
+        {"层层设防1", "2C3X7X"}, {"层层设防2", "1I2VE9"}, {"层峦叠嶂", "2C4215"},
+        {"屯兵东路", "3MZV1N"},  {"峰回路转", "10PZFW"},  {"左右布兵", "1HSJOB"},
+        {"巧过五关", "1HSYPZ"},  {"指挥若定", "2C3YOZ"},  {"捷足先登", "1HRX1N"},
+        {"插翅难飞", "2AY1X0"},  {"桃花园中", "1I2KSB"},  {"横刀立马", "2CCLPJ"},
+        {"横马当关", "2CKP0C"},  {"比翼横空", "36SZTU"},  {"水泄不通", "2AYV3Q"},
+        {"瓮中之鳖", "2CKRVT"},  {"近在咫尺", "17KF1G"},  {"雨声淅沥", "2AX3UN"},
+        {"齐头并进", "2C0KE7"},
+    };
+    ASSERT_EQ(codes.size(), shippedNames().size());
+    for (const std::string& name : shippedNames()) {
+        SCOPED_TRACE(name);
+        const auto board = loadShipped(name);
+        ASSERT_TRUE(board);
+        ASSERT_TRUE(codes.contains(name));
+        EXPECT_EQ(shareCodeOf(*board), codes.at(name));
+        const auto back = boardFromShareCode(codes.at(name));
+        ASSERT_TRUE(back);
+        expectSameArrangement(*back, *board);
+        // Typed in small letters, a to z alike, it names the same layout.
+        std::string lower = codes.at(name);
+        for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        EXPECT_EQ(boardFromShareCode(lower), back);
+    }
+}
+
+// What the workshop shows of an arrangement: the figures an independent
+// search found for every shipped layout.
+TEST(ArrangementFiguresTest, EveryShippedLayoutHasItsClassicFigures) {
+    for (const auto& [name, classic] : classicTable()) {
+        SCOPED_TRACE(name);
+        const auto board = loadShipped(name);
+        ASSERT_TRUE(board);
+        const ArrangementFigures figures = figuresOf(*board);
+        EXPECT_EQ(figures.fewestSteps, classic.minSteps);
+        EXPECT_EQ(figures.fewestPieceMoves, classic.minPieceMoves);
+        EXPECT_EQ(figures.reachable, classic.reachable);
+        EXPECT_EQ(figures.shareCode, shareCodeOf(*board));
+    }
 }
 
 TEST(ShareCodeTest, LettersInEitherCaseAndTheGeneralsNumbersDoNotMatter) {
@@ -80,24 +133,85 @@ TEST(RandomLayoutTest, DrawsProperSolvableLayoutsInEachBand) {
     EXPECT_FALSE(drawLayout({180, 999}, random, 5)) << "nothing needs more than 179 steps";
 }
 
+TEST(RandomLayoutTest, TheBandsTileEveryStepCountAndSayTheirBounds) {
+    // The numbers in a band's name, as the player reads them.
+    const auto numbersIn = [](std::string_view name) {
+        std::vector<int> numbers;
+        for (std::size_t k = 0; k < name.size();) {
+            if (!std::isdigit(static_cast<unsigned char>(name[k]))) {
+                ++k;
+                continue;
+            }
+            int n = 0;
+            while (k < name.size() && std::isdigit(static_cast<unsigned char>(name[k])))
+                n = n * 10 + (name[k++] - '0');
+            numbers.push_back(n);
+        }
+        return numbers;
+    };
+    const std::size_t count = std::size(kDifficultyBands);
+    ASSERT_GE(count, 2u);
+    EXPECT_EQ(kDifficultyBands[0].steps.fewest, 1);
+    EXPECT_EQ(kDifficultyBands[count - 1].steps.most, 179) << "the hardest layout";
+    for (std::size_t k = 0; k < count; ++k) {
+        const DifficultyBand& band = kDifficultyBands[k];
+        SCOPED_TRACE(band.name);
+        EXPECT_LE(band.steps.fewest, band.steps.most);
+        if (k > 0) {
+            EXPECT_EQ(band.steps.fewest, kDifficultyBands[k - 1].steps.most + 1);
+        }
+        // "40 步以内", "41–90 步", "141 步以上".
+        const std::vector<int> said = numbersIn(band.name);
+        const std::vector<int> bounds = k == 0 ? std::vector<int>{band.steps.most}
+                                        : k == count - 1
+                                            ? std::vector<int>{band.steps.fewest}
+                                            : std::vector<int>{band.steps.fewest, band.steps.most};
+        EXPECT_EQ(said, bounds);
+    }
+}
+
+TEST(RandomLayoutTest, ABandHoldsBothItsEdges) {
+    std::mt19937_64 random(23);
+    for (int steps : {40, 41}) {
+        const auto board = drawLayout({steps, steps}, random);
+        ASSERT_TRUE(board) << steps;
+        EXPECT_EQ(DistanceMap(*board).stepsToSolve(*board), steps);
+    }
+}
+
 TEST(LayoutWriterTest, WritesTheGamesFormatAndNeverOverwrites) {
     TempDir dir;
+    const std::string lines =
+        "1,0,2\r\n2,0,10\r\n3,1,1\r\n4,1,4\r\n5,1,9\r\n6,1,12\r\n"
+        "7,0,14\r\n8,0,15\r\n9,0,17\r\n10,0,20\r\n";
     const auto path = dir.path() / pathFromUtf8("新阵.qlp");
-    ASSERT_EQ(writeNewLayoutFile(path, Board(), 116), LayoutWrite::Written);
-    EXPECT_EQ(gb18030ToUtf8(readAll(path)),
-              "// 最少步数：116\r\n1,0,2\r\n2,0,10\r\n3,1,1\r\n4,1,4\r\n5,1,9\r\n6,1,12\r\n"
-              "7,0,14\r\n8,0,15\r\n9,0,17\r\n10,0,20\r\n");
+    ASSERT_EQ(writeNewLayoutFile(path, "新阵", Board(), 116), LayoutWrite::Written);
+    EXPECT_EQ(gb18030ToUtf8(readAll(path)), "// 新阵 — 最少 116 步\r\n" + lines);
     const ArrangementRead back = readArrangement(path);
     ASSERT_EQ(back.fault, ArrangementFault::None);
     expectSameArrangement(back.board, Board());
+    EXPECT_TRUE(layoutFileText("困局", Board(), std::nullopt).starts_with("// 困局 — 无解\r\n"));
+
+    // Saved under a shipped layout's name, a layout is that layout's file
+    // byte for byte: one comment form for all layout files.
+    const auto same = dir.path() / pathFromUtf8("横刀立马.qlp");
+    ASSERT_EQ(writeNewLayoutFile(same, "横刀立马", Board(), 116), LayoutWrite::Written);
+    EXPECT_EQ(readAll(same), readAll(shippedMapDir() / pathFromUtf8("横刀立马.qlp")));
 
     Board other;
     std::swap(other.piece(9), other.piece(10));
-    EXPECT_EQ(writeNewLayoutFile(path, other, 1), LayoutWrite::Exists);
+    EXPECT_EQ(writeNewLayoutFile(path, "新阵", other, 1), LayoutWrite::Exists);
     EXPECT_EQ(readArrangement(path).board, back.board) << "the file is left as it was";
-    EXPECT_EQ(writeNewLayoutFile(dir.path() / "no-such-folder" / "a.qlp", Board(), 116),
+    EXPECT_EQ(writeNewLayoutFile(dir.path() / "no-such-folder" / "a.qlp", "a", Board(), 116),
               LayoutWrite::Failed);
     EXPECT_FALSE(std::filesystem::exists(dir.path() / "no-such-folder"));
+
+    // A file saved with the comment line the workshop wrote before still reads.
+    const auto older =
+        dir.write(pathFromUtf8("旧阵.qlp"), utf8ToGb18030("// 最少步数：116\r\n" + lines));
+    const ArrangementRead old = readArrangement(older);
+    ASSERT_EQ(old.fault, ArrangementFault::None);
+    expectSameArrangement(old.board, Board());
 }
 
 }  // namespace

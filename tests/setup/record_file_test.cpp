@@ -62,6 +62,13 @@ TEST(PlayerName, ControlCharactersGoAndSpacesAreTrimmed) {
                               "b"),
               "ab");  // U+0085, a C1 line break
     EXPECT_EQ(cleanPlayerName("王 小 明"), "王 小 明");
+    // The edges of the control characters: U+001F and U+009F go, U+0020
+    // and U+00A0 (a no-break space) stay.
+    EXPECT_EQ(cleanPlayerName("a\x1F b"), "a b");
+    EXPECT_EQ(cleanPlayerName("a\xC2\x9F\xC2\xA0"
+                              "b"),
+              "a\xC2\xA0"
+              "b");
 }
 
 TEST(RecordFile, AFailedWriteKeepsTheOldRecordWhole) {

@@ -101,5 +101,45 @@ TEST_F(CanvasTest, SetPixelAndClip) {
     EXPECT_EQ(countOf(0), 9);
 }
 
+// On a scaled display the surface has more pixels than the widget: each
+// widget pixel covers a block of them, and blocks of neighbouring pixels meet
+// with neither gap nor overlap, so a face painted row by row is whole.
+class ScaledCanvasTest : public ::testing::TestWithParam<double> {};
+
+TEST_P(ScaledCanvasTest, RowsOfAFaceLeaveNoImagePixelUnpainted) {
+    const double ratio = GetParam();
+    const QSize widget(97, 33);
+    QImage image((QSizeF(widget) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    Canvas canvas(image);
+    ASSERT_EQ(QSize(canvas.width(), canvas.height()), widget);
+    for (int y = 0; y < widget.height(); ++y) canvas.FillBox(0, y, widget.width(), y + 1, kRed);
+    int unpainted = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) unpainted += image.pixel(x, y) != 0xFFFF0000u;
+    EXPECT_EQ(unpainted, 0);
+}
+
+TEST_P(ScaledCanvasTest, APixelIsReadBackWhereItWasSetAndCoversItsBlock) {
+    const double ratio = GetParam();
+    QImage image((QSizeF(10, 8) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    Canvas canvas(image);
+    canvas.SetPixel(3, 5, kRed);
+    EXPECT_EQ(canvas.pixel(3, 5), kRed);
+    EXPECT_EQ(canvas.pixel(4, 5), kWhite);
+    EXPECT_EQ(canvas.pixel(3, 4), kWhite);
+    const QRect block = canvas.imageRect(QRect(3, 5, 1, 1));
+    int red = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) red += image.pixel(x, y) == 0xFFFF0000u;
+    EXPECT_EQ(red, block.width() * block.height());
+    EXPECT_GE(block.width(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(DisplayScales, ScaledCanvasTest, ::testing::Values(1.0, 1.25, 1.5, 2.0));
+
 }  // namespace
 }  // namespace quellan::xp

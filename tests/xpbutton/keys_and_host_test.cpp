@@ -15,6 +15,22 @@ void countClicks(XPButton* b, int& clicks) {
     QObject::connect(b, &XPButton::Click, [&clicks] { ++clicks; });
 }
 
+// Records the key events that reach a widget.
+class EventLog : public QObject {
+  public:
+    EventLog(QWidget* watched, std::vector<QEvent::Type>& log) : m_log(log) {
+        watched->installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease)
+            m_log.push_back(event->type());
+        return false;
+    }
+
+  private:
+    std::vector<QEvent::Type>& m_log;
+};
+
 void tickHover(XPButton* b) { QMetaObject::invokeMethod(b, "checkHover"); }
 
 bool hoverTimerRuns(XPButton* b) {
@@ -77,6 +93,36 @@ TEST(DefaultButton, EnterOnAFocusedButtonClicksAndRaisesOnlyKeyUp) {
     EXPECT_EQ(clicks, 1);
     EXPECT_FALSE(w.button->Value());
     EXPECT_EQ(keys, (std::vector<int>{-13, -13}));
+}
+
+// The button's own keys stay with it; every other key is raised as KeyDown
+// and KeyUp and goes on to the window around it, so Escape reaches a dialog.
+TEST(Keys, KeysTheButtonDoesNotUseGoOnToTheHost) {
+    struct Case {
+        Qt::Key key;
+        bool reachesHost;
+    };
+    const Case cases[] = {{Qt::Key_Escape, true},
+                          {Qt::Key_A, true},
+                          {Qt::Key_F2, true},
+                          {Qt::Key_Space, false},
+                          {Qt::Key_Return, false}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.key);
+        HostedButton w;
+        w.button->setFocus();
+        std::vector<QEvent::Type> atHost;
+        EventLog log(&w.host, atHost);
+        std::vector<int> raised;
+        QObject::connect(w.button, &XPButton::KeyDown, [&](int k, int) { raised.push_back(k); });
+        QTest::keyClick(w.button, c.key);
+        EXPECT_EQ(atHost, c.reachesHost
+                              ? (std::vector<QEvent::Type>{QEvent::KeyPress, QEvent::KeyRelease})
+                              : std::vector<QEvent::Type>{});
+        if (c.reachesHost) {
+            EXPECT_EQ(raised.size(), 1u) << "KeyDown is still raised";
+        }
+    }
 }
 
 TEST(CancelButton, EnterAndEscapeClickOnlyCommandButtons) {

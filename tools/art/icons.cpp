@@ -6,13 +6,14 @@
 #include <QTransform>
 
 #include "tiles.h"
+#include "wood.h"
 
 namespace art {
 
 namespace {
 
 QImage transparentImage(int size) {
-    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = newPicture(size, size, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }

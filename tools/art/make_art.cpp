@@ -1,4 +1,6 @@
-// Draws every picture the game shows and writes them as PNG files:
+// Draws every picture the game shows and writes them as PNG files, each
+// once as "name.png" and once, from the same drawing with twice the pixels,
+// as "name@2x.png" for scaled displays:
 //   make_art OUTPUT_DIR [--frame FRAME_DIR] [--preview PREVIEW_DIR]
 // Run with QT_QPA_PLATFORM=offscreen; the output is the same on every run.
 #include <QDir>
@@ -32,8 +34,14 @@ art::PieceArt drawPieces() {
     return pieces;
 }
 
+// Pictures drawn at a larger scale are named as Qt looks for them.
 bool save(const QImage& image, const QDir& dir, const QString& name) {
-    const QString path = dir.filePath(name);
+    QString file = name;
+    if (art::drawingScale() != 1) {
+        file.insert(file.lastIndexOf(QLatin1Char('.')),
+                    QStringLiteral("@%1x").arg(art::drawingScale()));
+    }
+    const QString path = dir.filePath(file);
     if (image.save(path, "PNG")) return true;
     std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
     return false;
@@ -80,6 +88,45 @@ bool saveDesktopIcons(const QDir& hicolor) {
     return true;
 }
 
+// Every picture at the current drawing scale.
+bool writePictures(const QDir& out, const QString& frameDir) {
+    const art::PieceArt pieces = drawPieces();
+    bool ok = save(art::boardPanel(), out, QStringLiteral("board.png")) &&
+              save(pieces.commander, out, QStringLiteral("commander.png")) &&
+              save(pieces.soldier, out, QStringLiteral("soldier.png")) &&
+              save(art::handCursor(), out, QStringLiteral("cursor.png")) &&
+              save(art::undoArrow(), out, QStringLiteral("undo.png")) &&
+              save(art::windowIcon(32), out, QStringLiteral("icon.png")) &&
+              save(art::windowIcon(16), out, QStringLiteral("icon16.png"));
+    for (size_t g = 0; ok && g < pieces.upright.size(); ++g) {
+        const QString n = QString::number(g + 2);
+        ok = save(pieces.upright[g], out, QStringLiteral("general%1_upright.png").arg(n)) &&
+             save(pieces.lying[g], out, QStringLiteral("general%1_lying.png").arg(n));
+    }
+    if (ok && !frameDir.isEmpty()) {
+        QDir frame(frameDir);
+        frame.mkpath(QStringLiteral("."));
+        ok = saveFramePictures(frame);
+    }
+    return ok;
+}
+
+// The previews show the plain pictures, as an unscaled display does.
+bool writePreviews(const QString& previewDir) {
+    const art::PieceArt pieces = drawPieces();
+    const QImage board = art::boardPanel();
+    const QImage cursor = art::handCursor();
+    const QImage undo = art::undoArrow();
+    QDir preview(previewDir);
+    preview.mkpath(QStringLiteral("."));
+    return save(art::gamePreview(board, pieces, undo, cursor), preview,
+                QStringLiteral("preview.png")) &&
+           save(art::magnified({cursor, undo, art::windowIcon(32), art::windowIcon(16)}, 8),
+                preview, QStringLiteral("small.png")) &&
+           save(art::gamePreview(board, pieces, undo, cursor).scaled(912, 720), preview,
+                QStringLiteral("preview2x.png"));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -96,38 +143,13 @@ int main(int argc, char** argv) {
     }
     QDir out(args.front());
     out.mkpath(QStringLiteral("."));
-
-    const art::PieceArt pieces = drawPieces();
-    const QImage board = art::boardPanel();
-    const QImage cursor = art::handCursor();
-    const QImage undo = art::undoArrow();
-    bool ok = save(board, out, QStringLiteral("board.png")) &&
-              save(pieces.commander, out, QStringLiteral("commander.png")) &&
-              save(pieces.soldier, out, QStringLiteral("soldier.png")) &&
-              save(cursor, out, QStringLiteral("cursor.png")) &&
-              save(undo, out, QStringLiteral("undo.png")) &&
-              save(art::windowIcon(32), out, QStringLiteral("icon.png")) &&
-              save(art::windowIcon(16), out, QStringLiteral("icon16.png"));
-    for (size_t g = 0; ok && g < pieces.upright.size(); ++g) {
-        const QString n = QString::number(g + 2);
-        ok = save(pieces.upright[g], out, QStringLiteral("general%1_upright.png").arg(n)) &&
-             save(pieces.lying[g], out, QStringLiteral("general%1_lying.png").arg(n));
+    bool ok = true;
+    for (int scale : {2, 1}) {
+        art::setDrawingScale(scale);
+        ok = ok && writePictures(out, frameDir);
     }
-    if (ok && !frameDir.isEmpty()) {
-        QDir frame(frameDir);
-        frame.mkpath(QStringLiteral("."));
-        ok = saveFramePictures(frame);
-    }
+    // The desktop's icons are drawn at their own sizes, at the plain scale.
     if (ok && !iconDir.isEmpty()) ok = saveDesktopIcons(QDir(iconDir));
-    if (ok && !previewDir.isEmpty()) {
-        QDir preview(previewDir);
-        preview.mkpath(QStringLiteral("."));
-        ok = save(art::gamePreview(board, pieces, undo, cursor), preview,
-                  QStringLiteral("preview.png")) &&
-             save(art::magnified({cursor, undo, art::windowIcon(32), art::windowIcon(16)}, 8),
-                  preview, QStringLiteral("small.png")) &&
-             save(art::gamePreview(board, pieces, undo, cursor).scaled(912, 720), preview,
-                  QStringLiteral("preview2x.png"));
-    }
+    if (ok && !previewDir.isEmpty()) ok = writePreviews(previewDir);
     return ok ? 0 : 1;
 }

@@ -37,7 +37,7 @@ void paintTable(QImage& panel) {
     QLinearGradient down(0, 0, 0, kPanelHeight);
     down.setColorAt(0.0, QColor(255, 230, 190, 25));
     down.setColorAt(1.0, QColor(20, 8, 0, 60));
-    p.fillRect(panel.rect(), down);
+    p.fillRect(QRect(0, 0, kPanelWidth, kPanelHeight), down);
 }
 
 void paintParchment(QImage& panel) {
@@ -151,7 +151,7 @@ void paintTitle(QImage& panel) {
 }  // namespace
 
 QImage boardPanel() {
-    QImage panel(kPanelWidth, kPanelHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage panel = newPicture(kPanelWidth, kPanelHeight, QImage::Format_ARGB32_Premultiplied);
     paintTable(panel);
     paintParchment(panel);
     paintFrame(panel);

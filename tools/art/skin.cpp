@@ -128,7 +128,7 @@ void paintCaptionButton(QPainter& p, QPoint at, CaptionKind kind, CaptionLook lo
 }
 
 QImage transparent(int w, int h) {
-    QImage image(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage image = newPicture(w, h, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     return image;
 }
@@ -157,13 +157,17 @@ QImage badge(const QString& sign, const QColor& colour) {
 
 QImage skinPicture() {
     const std::vector<int> depth = insideDepth(4);
-    QImage skin(kSkinWidth, kSkinHeight, QImage::Format_ARGB32);
-    for (int y = 0; y < kSkinHeight; ++y) {
-        for (int x = 0; x < kSkinWidth; ++x) {
+    // The rings follow the window's outline, which is cut in whole pixels
+    // of the window, so they keep that grain in the larger picture too.
+    QImage skin = newPicture(kSkinWidth, kSkinHeight, QImage::Format_ARGB32);
+    const int s = drawingScale();
+    for (int py = 0; py < skin.height(); ++py) {
+        for (int px = 0; px < skin.width(); ++px) {
+            const int x = px / s, y = py / s;
             const int d = depth[y * kSkinWidth + x];
             // Outside the outline: the game cuts it away; paint it like the
             // outline so no odd colour can show at the corners.
-            skin.setPixelColor(x, y, d == 0 ? kOutline : skinPixel(x, y, d));
+            skin.setPixelColor(px, py, d == 0 ? kOutline : skinPixel(x, y, d));
         }
     }
     QPainter p(&skin);
@@ -176,10 +180,10 @@ QImage captionButton(CaptionKind kind, CaptionLook look) {
     // The button on its own piece of title bar, so it covers the skin's
     // normal look exactly.
     const QPoint at = kind == CaptionKind::Minimise ? kMinimiseAt : kCloseAt;
-    QImage image(kButtonSize, QImage::Format_ARGB32);
-    for (int y = 0; y < kButtonSize.height(); ++y)
-        for (int x = 0; x < kButtonSize.width(); ++x)
-            image.setPixelColor(x, y, lacquer(at.y() + y, kTitleVisible));
+    QImage image = newPicture(kButtonSize, QImage::Format_ARGB32);
+    for (int py = 0; py < image.height(); ++py)
+        for (int px = 0; px < image.width(); ++px)
+            image.setPixelColor(px, py, lacquer(at.y() + py / drawingScale(), kTitleVisible));
     QPainter p(&image);
     paintCaptionButton(p, QPoint(0, 0), kind, look);
     return image;

@@ -99,7 +99,7 @@ void paintSealFrame(QImage& image, const QRectF& area, const QColor& ink) {
 }  // namespace
 
 QImage carvedTile(int width, int height, const QString& name, const TileStyle& style) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image = newPicture(width, height, QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     const double shortSide = std::min(width, height);
     const double radius = shortSide * 0.12;
@@ -115,7 +115,7 @@ QImage carvedTile(int width, int height, const QString& name, const TileStyle& s
         QRadialGradient sheen(QPointF(width * 0.4, height * 0.35), std::max(width, height) * 0.8);
         sheen.setColorAt(0.0, QColor(255, 250, 235, 60));
         sheen.setColorAt(1.0, QColor(60, 30, 10, 50));
-        p.fillRect(image.rect(), sheen);
+        p.fillRect(QRect(0, 0, width, height), sheen);
     }
     const double depth = std::max(3.0, shortSide / 14.0);
     paintBevel(image, shape, depth, 200);

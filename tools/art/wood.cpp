@@ -22,7 +22,19 @@ double lattice(int x, int y, std::uint32_t seed) {
 
 double smooth(double t) { return t * t * (3.0 - 2.0 * t); }
 
+int g_scale = 1;
+
 }  // namespace
+
+void setDrawingScale(int scale) { g_scale = scale; }
+
+int drawingScale() { return g_scale; }
+
+QImage newPicture(int width, int height, QImage::Format format) {
+    QImage image(width * g_scale, height * g_scale, format);
+    image.setDevicePixelRatio(g_scale);
+    return image;
+}
 
 double valueNoise(double x, double y, std::uint32_t seed) {
     const int x0 = int(std::floor(x)), y0 = int(std::floor(y));
@@ -53,9 +65,10 @@ QColor mix(const QColor& a, const QColor& b, double t) {
 }
 
 QImage woodTexture(int width, int height, const WoodTone& tone, std::uint32_t seed, bool alongX) {
-    QImage image(width, height, QImage::Format_ARGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    QImage image = newPicture(width, height, QImage::Format_ARGB32);
+    for (int py = 0; py < image.height(); ++py) {
+        for (int px = 0; px < image.width(); ++px) {
+            const double x = plainAt(px), y = plainAt(py);
             const double along = alongX ? x : y, across = alongX ? y : x;
             // Rings bent by slow noise, then sharpened so the late wood is thin.
             const double bend = fractalNoise(along / 70.0, across / 30.0, seed, 3);
@@ -64,7 +77,7 @@ QImage woodTexture(int width, int height, const WoodTone& tone, std::uint32_t se
             const double fibre = fractalNoise(along / 22.0, across / 1.4, seed + 101u, 2);
             const double cloud = fractalNoise(x / 45.0, y / 45.0, seed + 7u, 2);
             const double t = 0.5 * wave + tone.streak * (fibre - 0.5) + 0.35 * (cloud - 0.5) + 0.2;
-            image.setPixelColor(x, y, mix(tone.light, tone.dark, t));
+            image.setPixelColor(px, py, mix(tone.light, tone.dark, t));
         }
     }
     return image;
@@ -72,13 +85,14 @@ QImage woodTexture(int width, int height, const WoodTone& tone, std::uint32_t se
 
 QImage parchmentTexture(int width, int height, std::uint32_t seed) {
     const QColor paper(246, 236, 210), shade(228, 210, 172);
-    QImage image(width, height, QImage::Format_ARGB32);
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) {
+    QImage image = newPicture(width, height, QImage::Format_ARGB32);
+    for (int py = 0; py < image.height(); ++py) {
+        for (int px = 0; px < image.width(); ++px) {
+            const double x = plainAt(px), y = plainAt(py);
             const double cloud = fractalNoise(x / 60.0, y / 60.0, seed, 4);
             const double fibre = fractalNoise(x / 9.0, y / 1.6, seed + 31u, 2);
             const double t = 0.7 * (cloud - 0.35) + 0.25 * (fibre - 0.5);
-            image.setPixelColor(x, y, mix(paper, shade, t));
+            image.setPixelColor(px, py, mix(paper, shade, t));
         }
     }
     return image;

@@ -9,6 +9,20 @@
 
 namespace art {
 
+// Every picture is drawn once for plain displays and once more, from the
+// same drawing, with twice the pixels for scaled displays ("@2x"). The
+// drawing code works in the plain picture's pixels throughout; a picture
+// made by newPicture holds drawingScale() pixels for each of them and
+// carries that ratio, so a QPainter on it draws at its full detail.
+void setDrawingScale(int scale);
+int drawingScale();
+QImage newPicture(int width, int height, QImage::Format format);
+inline QImage newPicture(QSize size, QImage::Format format) {
+    return newPicture(size.width(), size.height(), format);
+}
+// Where the centre of pixel `v` of a picture lies in plain pixels.
+inline double plainAt(int v) { return (v + 0.5) / drawingScale() - 0.5; }
+
 // Smooth value noise in 0..1 and a sum of octaves of it.
 double valueNoise(double x, double y, std::uint32_t seed);
 double fractalNoise(double x, double y, std::uint32_t seed, int octaves);
