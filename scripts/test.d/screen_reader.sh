@@ -58,7 +58,7 @@ on_a11y_bus() {
     return 1
 }
 start_game() {
-    "$game" >"$work/game.log" 2>&1 &
+    QT_QPA_PLATFORM=xcb "$game" >"$work/game.log" 2>&1 &
     pid=$!
     pids+=("$pid")
     poll count_is "$pid" 1 || fail "$1: no window"
