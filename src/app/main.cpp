@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
     quellan::installChineseFontSubstitutes(quellan::pathToQString(paths.appPath));
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
     quellan::loadChineseFont(QApplication::font());
+    sessionBus.wait();
+    quellan::platform::startAccessibilitySupport();
 
     quellan::frmMain window(paths);
     if (!window.Form_Load()) return 0;

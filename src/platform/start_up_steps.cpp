@@ -1,13 +1,82 @@
 #include "platform/start_up_steps.h"
 
+#include <QAccessible>
+#include <QByteArray>
+
 #if defined(QUELLAN_HAVE_FONTCONFIG)
 #include <fontconfig/fontconfig.h>
 #endif
 #if defined(QUELLAN_HAVE_DBUS)
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
 #endif
 
 namespace quellan::platform {
+
+namespace {
+
+// The accessibility bus the session-bus step connected to ahead, where the
+// quick start of the accessibility support applies; empty otherwise.
+// Written by that step, read on the main thread after waiting for it.
+QByteArray g_readyAccessibilityBus;
+
+#if defined(QUELLAN_HAVE_DBUS)
+const QString kA11yService = QStringLiteral("org.a11y.Bus");
+const QString kA11yPath = QStringLiteral("/org/a11y/bus");
+// Qt's accessibility support looks its connection to the accessibility bus
+// up by this name, so one made ahead under it is the one it uses.
+const QString kA11yConnectionName = QStringLiteral("a11y");
+
+QDBusPendingCall askStatus(const QDBusConnection& bus, const QString& property) {
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        kA11yService, kA11yPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+        QStringLiteral("Get"));
+    get << QStringLiteral("org.a11y.Status") << property;
+    return bus.asyncCall(get);
+}
+
+bool statusIsOn(QDBusPendingCall call) {
+    QDBusPendingReply<QDBusVariant> reply(call);
+    reply.waitForFinished();
+    return reply.isValid() && reply.value().variant().toBool();
+}
+
+// Where the desktop runs the accessibility bus, connects to it now, off the
+// main thread. The quick start (no questions asked over the bus when the
+// first caption is set) applies only while no screen reader or other
+// assistive program has asked for the programs' controls; when one has,
+// Qt's own start is kept, which switches its support on and registers the
+// window once the game waits for input, and it finds this connection made.
+void prepareAccessibilityBus(const QDBusConnection& bus) {
+    if (qEnvironmentVariableIsSet("AT_SPI_BUS_ADDRESS")) return;  // Qt uses that bus as it stands
+    if (!bus.interface()->isServiceRegistered(kA11yService)) return;
+    // The three questions travel together.
+    QDBusPendingCall address = bus.asyncCall(QDBusMessage::createMethodCall(
+        kA11yService, kA11yPath, kA11yService, QStringLiteral("GetAddress")));
+    QDBusPendingCall screenReader = askStatus(bus, QStringLiteral("ScreenReaderEnabled"));
+    QDBusPendingCall enabled = askStatus(bus, QStringLiteral("IsEnabled"));
+    QDBusPendingReply<QString> addressReply(address);
+    addressReply.waitForFinished();
+    const bool readerOn = statusIsOn(screenReader);
+    const bool supportOn = statusIsOn(enabled);
+    const bool assistiveProgram =
+        readerOn || supportOn || qEnvironmentVariableIsSet("QT_LINUX_ACCESSIBILITY_ALWAYS_ON");
+    if (!addressReply.isValid() || addressReply.value().isEmpty()) return;
+    const QDBusConnection a11y =
+        QDBusConnection::connectToBus(addressReply.value(), kA11yConnectionName);
+    if (!a11y.isConnected()) {
+        QDBusConnection::disconnectFromBus(kA11yConnectionName);
+        return;
+    }
+    if (!assistiveProgram) g_readyAccessibilityBus = addressReply.value().toLocal8Bit();
+}
+#endif
+
+}  // namespace
 
 void readFontRules() {
 #if defined(QUELLAN_HAVE_FONTCONFIG)
@@ -19,8 +88,21 @@ void connectSessionBus() {
 #if defined(QUELLAN_HAVE_DBUS)
     // The connection is kept for the process; the accessibility support
     // gets this one.
-    static_cast<void>(QDBusConnection::sessionBus());
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) prepareAccessibilityBus(bus);
 #endif
+}
+
+void startAccessibilitySupport() {
+    if (!g_readyAccessibilityBus.isEmpty()) {
+        // Given the bus's address, Qt's support takes the connection made
+        // ahead instead of asking the session bus and the accessibility
+        // launcher about it on this thread; the variable is only for this
+        // moment, so programs the game starts meet the desktop's own.
+        qputenv("AT_SPI_BUS_ADDRESS", g_readyAccessibilityBus);
+        static_cast<void>(QAccessible::isActive());
+        qunsetenv("AT_SPI_BUS_ADDRESS");
+    }
 }
 
 }  // namespace quellan::platform

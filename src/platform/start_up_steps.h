@@ -15,8 +15,19 @@ void readFontRules();
 
 // Connects to the session message bus, which the accessibility support asks
 // for when the first caption is set; where no bus runs, finding that out
-// takes a failed attempt to start one. Needs the application object.
+// takes a failed attempt to start one. Where the desktop runs an
+// accessibility bus, connects to that too and learns whether a screen
+// reader has asked for the programs' controls. Needs the application object.
 void connectSessionBus();
+
+// Starts Qt's accessibility support (on Linux, its bridge to the desktop's
+// accessibility bus) on the main thread, after connectSessionBus has ended
+// and before the first caption: with the connections made ahead it asks
+// nothing over the buses here, which took half a dozen round trips to the
+// session bus, the accessibility launcher and the X server before the
+// window could show. Where a screen reader is running, Qt's own start is
+// kept, so the window's controls are registered with it once shown.
+void startAccessibilitySupport();
 
 // Runs `step` on a thread of its own; `wait`, or the end of the object's
 // scope, waits for it.
