@@ -7,6 +7,7 @@
 #include "app/picture_store.h"
 #include "common/text_file.h"
 #include "media/audio_device.h"
+#include "platform/built_in_picture.h"
 #include "platform/dialogs.h"
 #include "platform/qt_text.h"
 #include "platform/single_instance.h"
@@ -28,14 +29,15 @@ int main(int argc, char** argv) {
     quellan::SingleInstance instance;
     if (!instance.acquire()) return 0;
 
-    // The pictures decode (Qt must be up for that) while the fonts load.
-    quellan::PictureStore::decodeInBackground();
-    quellan::installChineseTranslation();
     // Where the files live is decided once: the portable game folder, or an
     // installed copy with the player's files in the home folder.
     const quellan::GamePaths paths = quellan::locateGameFiles(
         quellan::pathFromUtf8(QCoreApplication::applicationDirPath().toStdString()),
         qEnvironmentVariable("XDG_DATA_HOME").toStdString(), QDir::homePath().toStdString());
+    quellan::setLargePictureFolder(quellan::pathToQString(paths.appPath));
+    // The pictures decode (Qt must be up for that) while the fonts load.
+    quellan::PictureStore::decodeInBackground();
+    quellan::installChineseTranslation();
     fontRules.wait();
     quellan::installChineseFontSubstitutes(quellan::pathToQString(paths.appPath));
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));

@@ -1,8 +1,5 @@
 #include "platform/built_in_picture.h"
 
-#include "setup/game_paths.h"
-
-#include <QFile>
 #include <QGuiApplication>
 #include <QImageReader>
 #include <QResource>
@@ -46,18 +43,21 @@ bool registerLargePictures(const QString& folder) {
     return registered;
 }
 
+namespace {
+QString& largePictureFolder() {
+    static QString folder;
+    return folder;
+}
+}  // namespace
+
+void setLargePictureFolder(const QString& folder) { largePictureFolder() = folder; }
+
 double pictureRatio() {
     const auto* app = qobject_cast<QGuiApplication*>(QCoreApplication::instance());
     const double ratio = app ? app->devicePixelRatio() : 1.0;
     if (ratio > 1.0) {
-        // Beside the program in the game folder; with the shipped data in an
-        // installed copy.
-        const QString folder = QCoreApplication::applicationDirPath();
-        registerLargePictures(QFile::exists(folder + QStringLiteral("/pictures@2x.rcc"))
-                                  ? folder
-                                  : folder + QLatin1Char('/') +
-                                        QString::fromLatin1(kInstalledDataDir.data(),
-                                                            qsizetype(kInstalledDataDir.size())));
+        const QString& folder = largePictureFolder();
+        registerLargePictures(folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder);
     }
     return ratio;
 }

@@ -26,9 +26,14 @@ QRectF pictureArea(const QRect& plain, double ratio);
 
 // How many device pixels the game's pictures have per pixel on this
 // application's screens (1 on an unscaled display). Above 1 the larger
-// pictures, kept in "pictures@2x.rcc" beside the program, are made
-// available first. Call on the main thread.
+// pictures, kept in "pictures@2x.rcc" in the shipped data's folder, are
+// made available first. Call on the main thread.
 double pictureRatio();
+
+// The folder of the shipped data, where "pictures@2x.rcc" is: the game
+// folder (the default, the program's own), or an installed copy's data
+// folder. Set once at start-up, before the first picture is asked for.
+void setLargePictureFolder(const QString& folder);
 
 // Makes the larger pictures in `folder`/pictures@2x.rcc available as
 // ":/pictures/name@2x.png" and ":/frame/name@2x.png" (once; later calls
