@@ -11,10 +11,9 @@
 #        prints the install folder as its last line (with --or-system an
 #        empty line when the libraries could not be built)
 #
-# SDL2: the audio subsystem and what it stands on (events, threads, timers,
-# shared-object loading); PulseAudio, PipeWire, ALSA and sndio loaded when
-# SDL tries them, as Debian's build offers them, plus OSS, the disk writer
-# and the dummy driver. SDL2_mixer: WAV and MP3 (its built-in dr_mp3).
+# SDL2: the audio subsystem and what it stands on; SDL2_mixer: WAV and MP3.
+# Their switches and source changes are in scripts/recipes/ (linux), shared
+# with the Windows SDK's build of the same libraries.
 #
 # The folder is named by the versions and the recipe below
 # ${QUELLAN_CACHE_HOME:-${XDG_CACHE_HOME:-~/.cache}/quellan} and reused while
@@ -62,41 +61,18 @@ main() {
     "libsdl2=$sdl_deb" "libsdl2-mixer=$mixer_deb")
   [ ${#sources[@]} -eq 2 ] || exit 1
 
-  local common=(
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix"
-    -DCMAKE_POSITION_INDEPENDENT_CODE=ON -DBUILD_SHARED_LIBS=OFF
-    # Each function in a section of its own, so that the game's link keeps
-    # only those it reaches (src/media/sdl_mixer.cmake: --gc-sections).
-    "-DCMAKE_C_FLAGS=-ffunction-sections -fdata-sections"
-  )
+  # The libraries' switches and source changes: scripts/recipes/.
+  local common=(-DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix")
   if command -v ninja >/dev/null; then common+=(-G Ninja); fi
-  build() { # build NAME SOURCE CMAKE-ARGS...
-    local name=$1 source=$2
+  build() { # build LIBRARY SOURCE CMAKE-ARGS...
+    local library=$1 source=$2
     shift 2
-    log "building $name"
-    bash "$repo/scripts/cmake_project.sh" "$source" "$work/build-$name" \
+    log "building $library"
+    bash "$repo/scripts/recipes/build.sh" linux "$library" "$source" "$work/build-$library" \
       "${QUELLAN_AUDIO_JOBS:-$(nproc)}" "${common[@]}" "$@"
   }
 
-  # SDL's dynamic API lets an SDL library named in an environment variable
-  # take over a program that links SDL statically; its table names every
-  # function of SDL, which would link all of SDL (blitters, pixel formats,
-  # …) into the game. SDL can only be told so in its source.
-  local dynapi=${sources[0]}/src/dynapi/SDL_dynapi.h
-  sed -i 's|^#if defined(TARGET_OS_IPHONE) && TARGET_OS_IPHONE .*|#if 1  /* linked into one program */|' "$dynapi"
-  grep -q '^#if 1  /\* linked into one program \*/' "$dynapi" || fail "SDL's dynamic API not turned off"
-  build sdl2 "${sources[0]}" \
-    -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON \
-    -DSDL_VIDEO=OFF -DSDL_RENDER=OFF -DSDL_JOYSTICK=OFF -DSDL_HAPTIC=OFF \
-    -DSDL_HIDAPI=OFF -DSDL_SENSOR=OFF -DSDL_POWER=OFF -DSDL_FILESYSTEM=OFF \
-    -DSDL_LOCALE=OFF -DSDL_MISC=OFF \
-    -DSDL_DBUS=OFF -DSDL_IBUS=OFF -DSDL_LIBUDEV=OFF -DSDL_LIBSAMPLERATE=OFF \
-    -DSDL_X11=OFF -DSDL_WAYLAND=OFF -DSDL_KMSDRM=OFF -DSDL_OPENGL=OFF -DSDL_OPENGLES=OFF \
-    -DSDL_VULKAN=OFF -DSDL_RPI=OFF -DSDL_VIVANTE=OFF -DSDL_OFFSCREEN=OFF -DSDL_DUMMYVIDEO=OFF \
-    -DSDL_PULSEAUDIO=ON -DSDL_PULSEAUDIO_SHARED=ON -DSDL_PIPEWIRE=ON -DSDL_PIPEWIRE_SHARED=ON \
-    -DSDL_ALSA=ON -DSDL_ALSA_SHARED=ON -DSDL_SNDIO=ON -DSDL_SNDIO_SHARED=ON -DSDL_OSS=ON \
-    -DSDL_DISKAUDIO=ON -DSDL_DUMMYAUDIO=ON \
-    -DSDL_JACK=OFF -DSDL_ESD=OFF -DSDL_ARTS=OFF -DSDL_NAS=OFF -DSDL_FUSIONSOUND=OFF
+  build sdl2 "${sources[0]}"
   # A driver Debian's build has must not be left out because a header was
   # missing: the game would be silent where it sounded before.
   local driver
@@ -106,11 +82,7 @@ main() {
   done
   log "SDL2 done"
 
-  build sdl2_mixer "${sources[1]}" -DSDL2_DIR="$prefix/lib/cmake/SDL2" \
-    -DSDL2MIXER_SAMPLES=OFF -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_DEPS_SHARED=OFF \
-    -DSDL2MIXER_WAVE=ON -DSDL2MIXER_MP3=ON -DSDL2MIXER_MP3_DRMP3=ON -DSDL2MIXER_MP3_MPG123=OFF \
-    -DSDL2MIXER_CMD=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MIDI=OFF \
-    -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_VORBIS=OFF
+  build sdl2_mixer "${sources[1]}" -DSDL2_DIR="$prefix/lib/cmake/SDL2"
   log "SDL2_mixer done"
 
   rm -rf "$work"

@@ -8,8 +8,10 @@ build_pkgs=(
   qt6-base-dev qt6-translations-l10n libgl-dev
   libsdl2-mixer-dev
   # The game's own lean SDL2 and SDL2_mixer (scripts/audio_libs.sh): Debian's
-  # sources and the headers of the sound systems SDL loads when it tries them.
-  dpkg-dev debian-archive-keyring
+  # sources, the tool that makes the recipes' source changes
+  # (scripts/recipes/patches/) and the headers of the sound systems SDL loads
+  # when it tries them.
+  dpkg-dev debian-archive-keyring patch
   libpulse-dev libpipewire-0.3-dev libasound2-dev libsndio-dev
   fonts-arphic-uming
 )

@@ -5,6 +5,12 @@
 # (posix threads) compilers.
 #
 # Usage: scripts/windows/sdk.sh        prints the SDK folder as its last line
+#        scripts/windows/sdk.sh --sdl-only FOLDER
+#                                      builds only SDL2 and SDL2_mixer, as the
+#                                      SDK has them, into FOLDER (which must not
+#                                      exist yet), to check a change of their
+#                                      recipe against a complete SDK without
+#                                      building Qt again
 #
 # The versions are those of the build machine's Qt tools and SDL packages, so
 # the host's moc, rcc and uic match the Qt that is built. The SDK goes in a
@@ -13,7 +19,9 @@
 # and is reused while its marker file, written last, says it is complete and
 # built by this recipe. Sources come through apt with a state folder and a
 # sources list of their own (scripts/debian_sources.sh); the system's apt
-# setup is neither read for them nor changed.
+# setup is neither read for them nor changed. SDL2's and SDL2_mixer's
+# switches and source changes are in scripts/recipes/ (windows), beside
+# those of the Linux build's sound libraries.
 set -euo pipefail
 # The whole script is one function, read before it runs: editing this file
 # while a build runs does not disturb that build.
@@ -37,11 +45,19 @@ qt_deb=$(deb_version qt6-base-dev-tools)
 sdl_deb=$(deb_version libsdl2-dev)
 mixer_deb=$(deb_version libsdl2-mixer-dev)
 name=win64-sdk-qt$(upstream "$qt_deb")-sdl$(upstream "$sdl_deb")-mixer$(upstream "$mixer_deb")
-sdk=${QUELLAN_WIN_SDK:-${QUELLAN_CACHE_HOME:-$HOME/.cache/quellan}/$name}
-marker=$sdk/quellan-sdk-complete
-if [ -f "$marker" ] && [ "$(cat "$marker")" = "recipe $recipe" ]; then
-  echo "$sdk"
-  exit 0
+sdl_only=
+if [ "${1:-}" = --sdl-only ]; then
+  [ $# -eq 2 ] || { echo "usage: $0 [--sdl-only FOLDER]" >&2; exit 2; }
+  [ ! -e "$2" ] || { echo "sdk: $2 exists; --sdl-only builds into a new folder" >&2; exit 2; }
+  sdl_only=1
+  sdk=$(realpath -m "$2")
+else
+  sdk=${QUELLAN_WIN_SDK:-${QUELLAN_CACHE_HOME:-$HOME/.cache/quellan}/$name}
+  marker=$sdk/quellan-sdk-complete
+  if [ -f "$marker" ] && [ "$(cat "$marker")" = "recipe $recipe" ]; then
+    echo "$sdk"
+    exit 0
+  fi
 fi
 
 now() { date +%s; }
@@ -54,15 +70,17 @@ mkdir -p "$sdk" "$work"
 
 # --- Sources --------------------------------------------------------------
 src=$work/src
-local sources
-mapfile -t sources < <(bash "$repo/scripts/debian_sources.sh" "$src" \
-  "qt6-base=$qt_deb" "libsdl2=$sdl_deb" "libsdl2-mixer=$mixer_deb")
-qt_src=${sources[0]:-}
-sdl_src=${sources[1]:-}
-mixer_src=${sources[2]:-}
-for d in "$qt_src" "$sdl_src" "$mixer_src"; do
+local packages=() sources
+[ -n "$sdl_only" ] || packages+=("qt6-base=$qt_deb")
+packages+=("libsdl2=$sdl_deb" "libsdl2-mixer=$mixer_deb")
+mapfile -t sources < <(bash "$repo/scripts/debian_sources.sh" "$src" "${packages[@]}")
+for d in "${sources[@]}"; do
   [ -d "$d" ] || { echo "sdk: unpacked sources missing in $src" >&2; ls "$src" >&2; exit 1; }
 done
+[ ${#sources[@]} -eq ${#packages[@]} ] || { echo "sdk: sources not fetched" >&2; exit 1; }
+[ -n "$sdl_only" ] || { qt_src=${sources[0]}; sources=("${sources[@]:1}"); }
+sdl_src=${sources[0]}
+mixer_src=${sources[1]}
 
 cross=(
   -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$sdk"
@@ -75,6 +93,14 @@ build() {  # build NAME SOURCE CMAKE-ARGS...
   bash "$repo/scripts/cmake_project.sh" "$source" "$work/build-$name" "$jobs" "${cross[@]}" "$@"
   log "$name done"
 }
+# The libraries whose switches and source changes are in scripts/recipes/.
+build_recipe() {  # build_recipe LIBRARY SOURCE
+  local library=$1 source=$2
+  log "building $library"
+  bash "$repo/scripts/recipes/build.sh" windows "$library" "$source" "$work/build-$library" \
+    "$jobs" "${cross[@]}"
+  log "$library done"
+}
 
 # --- Qt ---------------------------------------------------------------------
 # Only what the game (Core, Gui, Widgets, Concurrent) and its tests (Test)
@@ -84,29 +110,30 @@ build() {  # build NAME SOURCE CMAKE-ARGS...
 # plugin was left with an unresolved reference to its constructor, and the
 # GDI font database serves the game's faces. The host's tools of the same
 # version run during the build.
-local host_qt_cmake
-host_qt_cmake=$(dirname "$(ls -d /usr/lib/*/cmake/Qt6CoreTools | head -1)")
-build qtbase "$qt_src" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake" \
-  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
-  -DFEATURE_gui=ON -DFEATURE_widgets=ON \
-  -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF \
-  -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF \
-  -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
-  -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF \
-  -DFEATURE_icu=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
-  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
+if [ -z "$sdl_only" ]; then
+  local host_qt_cmake
+  host_qt_cmake=$(dirname "$(ls -d /usr/lib/*/cmake/Qt6CoreTools | head -1)")
+  build qtbase "$qt_src" \
+    -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR="$host_qt_cmake" \
+    -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF -DQT_BUILD_BENCHMARKS=OFF \
+    -DFEATURE_gui=ON -DFEATURE_widgets=ON \
+    -DFEATURE_network=OFF -DFEATURE_sql=OFF -DFEATURE_dbus=OFF \
+    -DFEATURE_printsupport=OFF -DFEATURE_xml=OFF \
+    -DFEATURE_opengl=OFF -DINPUT_opengl=no -DFEATURE_dynamicgl=OFF -DFEATURE_vulkan=OFF \
+    -DFEATURE_tabletevent=OFF -DFEATURE_jpeg=OFF -DFEATURE_gif=OFF -DFEATURE_ico=OFF \
+    -DFEATURE_icu=OFF -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF \
+    -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF
+fi
 
 # --- SDL2 and SDL2_mixer ----------------------------------------------------
-# The game has its own entry point, so no SDL2main; whether a program is a
-# windowed one is the program's choice, not SDL's (-mwindows).
-build sdl2 "$sdl_src" -DSDL_SHARED=ON -DSDL_STATIC=OFF -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON
-sed -i 's/ -mwindows//' "$sdk/lib/pkgconfig/sdl2.pc"
-build sdl2_mixer "$mixer_src" -DBUILD_SHARED_LIBS=ON -DSDL2MIXER_SAMPLES=OFF \
-  -DSDL2MIXER_VENDORED=OFF -DSDL2MIXER_DEPS_SHARED=OFF \
-  -DSDL2MIXER_WAVE=ON -DSDL2MIXER_MP3=ON -DSDL2MIXER_MP3_DRMP3=ON -DSDL2MIXER_MP3_MPG123=OFF \
-  -DSDL2MIXER_CMD=OFF -DSDL2MIXER_FLAC=OFF -DSDL2MIXER_MOD=OFF -DSDL2MIXER_MIDI=OFF \
-  -DSDL2MIXER_OPUS=OFF -DSDL2MIXER_VORBIS=OFF
+build_recipe sdl2 "$sdl_src"
+build_recipe sdl2_mixer "$mixer_src"
+if [ -n "$sdl_only" ]; then
+  rm -rf "$work"
+  log "SDL2 and SDL2_mixer complete in $sdk"
+  echo "$sdk"
+  return
+fi
 
 # Qt's own Chinese texts for its dialogs and buttons, from the host's
 # translation package (the same file serves every platform).
