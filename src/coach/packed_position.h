@@ -12,8 +12,8 @@
 #include <optional>
 #include <utility>
 
-#include "coach/step.h"
 #include "setup/board.h"
+#include "setup/step.h"
 
 namespace quellan::packed {
 

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "coach/distance_map.h"
-#include "play/solver.h"
 #include "setup/board.h"
 #include "support/classic_layouts.h"
+#include "support/reference_solver.h"
 
 namespace quellan {
 namespace {
