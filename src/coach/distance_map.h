@@ -3,7 +3,8 @@
 // position with the fewest single-cell steps from there to a solved
 // position. Built once when a layout is set up; afterwards every question
 // about the board as it stands is a table look-up. Pieces of one kind are
-// interchangeable, as in the solver.
+// interchangeable. How it is built is distance_map_build.cpp; the words
+// number, rank and index are those of position_numbering.h.
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -11,8 +12,8 @@
 
 #include "coach/position_numbering.h"
 #include "coach/rank_set.h"
-#include "coach/step.h"
 #include "setup/board.h"
+#include "setup/step.h"
 
 namespace quellan {
 
@@ -43,27 +44,28 @@ class DistanceMap {
     // its fewest steps.
     template <class Visit>
     void forEachSolvable(Visit&& visit) const {
-        m_reached.forEach([&](std::uint32_t rank, std::uint32_t number) {
-            if (m_distances[number] != kNoWay)
-                visit(m_numbering.positionOf(rank), static_cast<int>(m_distances[number]));
+        m_reached.forEach([&](std::uint32_t number, std::uint32_t rank) {
+            if (m_distances[rank] != kNoWay)
+                visit(m_numbering.positionOf(number), static_cast<int>(m_distances[rank]));
         });
     }
 
     // The memory the map keeps, in bytes.
     std::size_t bytes() const;
 
-  private:
-    static constexpr std::uint16_t kNoWay = 0xFFFF;  // no solved position reachable
+    // The distance of a position from which no solved position is reachable.
+    static constexpr std::uint16_t kNoWay = 0xFFFF;
 
+  private:
     std::optional<int> distanceOf(packed::Position pos) const;
 
     packed::PositionNumbering m_numbering;
     packed::RankSet m_reached;               // the numbers of the positions reachable
-    std::vector<std::uint16_t> m_distances;  // by their dense numbers in the set
+    std::vector<std::uint16_t> m_distances;  // by their ranks in that set
 };
 
 // Gives back the working memory the calling thread keeps between builds
-// (see DistanceMap's constructor); its next build asks the system again.
+// (see distance_map_build.cpp); its next build asks the system again.
 // For a thread that builds one map now and then, not a run of them.
 void releaseBuildMemory();
 

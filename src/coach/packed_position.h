@@ -12,8 +12,8 @@
 #include <optional>
 #include <utility>
 
-#include "coach/step.h"
 #include "setup/board.h"
+#include "setup/step.h"
 
 namespace quellan::packed {
 
@@ -63,8 +63,8 @@ constexpr int cellAt(Point p) {
     return row * kColumns + col;
 }
 
-// A piece of one kind with its top-left cell at one place: the bits it sets
-// and the mask of all its cells.
+// A piece of one kind placed with its top-left cell on one cell: the bits
+// it sets and the mask of all its cells.
 struct Placement {
     bool fits = false;
     Position bits = 0;
@@ -184,10 +184,11 @@ constexpr Position cellsOn(Position bases, int n) {
     return n >= 0 ? bases >> (kBitsPerCell * n) : bases << (kBitsPerCell * -n);
 }
 
-// What a step's bit in the gathered word means, by its place above the
-// field base and the code of its cell: how many cells back the piece's
-// top-left cell lies, and the direction. Two above, a cell left free or
-// holding a piece's lower part is the cell below a piece stepping down.
+// What a step's bit in the gathered word means, by how far above the
+// field base it lies and the code of its cell: how many cells back the
+// piece's top-left cell lies, and the direction. Two above, a cell left
+// free or holding a piece's lower part is the cell below a piece stepping
+// down.
 struct StepSlot {
     int back = 0;
     int direction = 0;

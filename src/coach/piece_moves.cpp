@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "coach/position_index.h"
+#include "coach/position_numbering.h"
+#include "coach/rank_set.h"
 
 namespace quellan {
 
@@ -46,15 +47,18 @@ std::optional<int> fewestPieceMoves(const Board& board) {
     const auto start = packBoard(board);
     if (!start) return std::nullopt;
     if (isHome(*start)) return 0;
-    PositionIndex seen(std::size_t{1} << 16);
-    seen.insert(*start);
+    // A move never turns a general, so every position has the start's
+    // numbering, and a bit for each of its numbers says what was seen.
+    const PositionNumbering numbering(lyingGenerals(*start));
+    RankSet seen(numbering.count());
+    seen.insert(numbering.numberOf(*start));
     std::vector<Position> layer{*start}, nextLayer;
     for (int moves = 1; !layer.empty(); ++moves) {
         nextLayer.clear();
         bool home = false;
         for (Position pos : layer) {
             forEachPieceMove(pos, [&](Position after) {
-                if (!seen.insert(after).added) return;
+                if (!seen.insert(numbering.numberOf(after))) return;
                 home = home || isHome(after);
                 nextLayer.push_back(after);
             });

@@ -2,7 +2,7 @@
 
 namespace quellan::packed {
 
-using namespace rank_detail;
+using namespace numbering_detail;
 
 namespace {
 
@@ -29,23 +29,24 @@ bool placeNext(Position& pos, Position& covered, int code) {
 
 PositionNumbering::PositionNumbering(int lying)
     : m_lying(lying),
-      m_spellings(kRankTables.orderings[orderingsIndex(allLetters(lying))]),
-      m_count(kRankTables.commanderCells * m_spellings),
-      m_head(&kRankTables.head[static_cast<std::size_t>(lying)]) {
+      m_spellings(kNumberingTables.orderings[orderingsIndex(allLetters(lying))]),
+      m_count(kNumberingTables.commanderCells * m_spellings),
+      m_head(&kNumberingTables.head[static_cast<std::size_t>(lying)]) {
     for (int cell = 0; cell < kCellCount; ++cell)
         m_commanderShare[static_cast<std::size_t>(shiftOf(cell))] =
-            kRankTables.commanderOrder[static_cast<std::size_t>(cell)] * m_spellings;
+            kNumberingTables.commanderOrdinal[static_cast<std::size_t>(cell)] * m_spellings;
 }
 
 Position PositionNumbering::positionOf(std::uint32_t number) const {
-    const std::uint32_t spot = number / m_spellings;
-    std::uint32_t place = number % m_spellings;
+    const std::uint32_t commanderOrdinal = number / m_spellings;
+    std::uint32_t spellingOrdinal = number % m_spellings;
 
     Position pos = 0;
     Position covered = 0;  // every field of a covered or free cell set
     for (int cell = 0; cell < kCellCount; ++cell) {
         const Placement& commander = kTables.place[kCommanderCode][cell];
-        if (commander.fits && kRankTables.commanderOrder[static_cast<std::size_t>(cell)] == spot) {
+        if (commander.fits &&
+            kNumberingTables.commanderOrdinal[static_cast<std::size_t>(cell)] == commanderOrdinal) {
             pos = commander.bits;
             covered = commander.mask;
         }
@@ -54,16 +55,16 @@ Position PositionNumbering::positionOf(std::uint32_t number) const {
 
     Counts left = allLetters(m_lying);
     for (int k = 0; k < kSpellingLength; ++k) {
-        // The letter spelt next: the first whose orderings hold `place`.
+        // The letter spelt next: the first whose orderings hold `spellingOrdinal`.
         int letter = 0;
         for (;; ++letter) {
             if (letter == kLetters) return 0;
             int& n = left[static_cast<std::size_t>(letter)];
             if (n == 0) continue;
             --n;
-            const std::uint32_t orderings = kRankTables.orderings[orderingsIndex(left)];
-            if (place < orderings) break;
-            place -= orderings;
+            const std::uint32_t orderings = kNumberingTables.orderings[orderingsIndex(left)];
+            if (spellingOrdinal < orderings) break;
+            spellingOrdinal -= orderings;
             ++n;
         }
         if (!placeNext(pos, covered, kCodeOfLetter[static_cast<std::size_t>(letter)])) return 0;

@@ -4,13 +4,24 @@
 // spell eleven kinds: two free cells, the lying and the upright generals and
 // four soldiers. That spelling and the commander's cell fix the position
 // (with the commander placed, each piece in turn goes on the first cell not
-// yet covered), so the commander's cell and the spelling's place among all
+// yet covered), so the commander's cell and the spelling's ordinal among all
 // orderings of those eleven kinds number the positions densely: at most
 // 12 × 69,300 = 831,600 numbers, for two or three lying generals.
 //
-// The spelling is read a row at a time through a table, and its place is the
-// sum of two table entries, one for its first five kinds and one for the
+// The spelling is read a row at a time through a table, and its ordinal is
+// the sum of two table entries, one for its first five kinds and one for the
 // other six: a few dozen instructions with no search.
+//
+// The searches over positions keep one word for each idea:
+//   number   a position's number here, among all positions of its pieces;
+//            the positions of one layout's group are scattered among them;
+//   rank     a reached position's dense number: how many of the positions
+//            reached have smaller numbers (RankSet);
+//   index    where a search's own lists hold a position, in the order the
+//            search found it (distance_map.cpp);
+//   ordinal  a part of a number: the commander's cell among the cells it
+//            can stand on, the spelling among all orderings of its letters;
+//   place    a piece put on a cell (Placement, kTables.place).
 #include <array>
 #include <cstdint>
 #include <utility>
@@ -24,9 +35,9 @@ inline constexpr int kSoldiers = kPieceCount - kFirstSoldier + 1;
 // The cells the pieces leave free: the commander covers four, a general two.
 inline constexpr int kFreeCells = kCellCount - 4 - 2 * kGenerals - kSoldiers;
 
-namespace rank_detail {
+namespace numbering_detail {
 
-// The kinds of the spelling, two bits each, in the order of their place.
+// The kinds of the spelling, two bits each, in the order of their ordinals.
 enum Letter : int { kFree, kLying, kUpright, kSoldier, kLetters };
 inline constexpr int kSpellingLength = kFreeCells + kGenerals + kSoldiers;
 inline constexpr int kHeadLength = 5;  // the first kinds, numbered by one table
@@ -65,38 +76,38 @@ constexpr int letterAt(std::uint32_t letters, int k) {
     return static_cast<int>(letters >> 2 * k & 3);
 }
 
-// The place of `length` letters among the orderings of `left`, which they
+// The ordinal of `length` letters among the orderings of `left`, which they
 // begin. Letters a spelling can not hold give some number; no position
 // spells them.
-constexpr std::uint32_t placeOf(std::uint32_t letters, int length, Counts left) {
-    std::uint64_t place = 0;
+constexpr std::uint32_t ordinalOf(std::uint32_t letters, int length, Counts left) {
+    std::uint64_t ordinal = 0;
     for (int k = 0; k < length; ++k) {
         const int letter = letterAt(letters, k);
-        place += orderingsBefore(left, letter);
+        ordinal += orderingsBefore(left, letter);
         --left[static_cast<std::size_t>(letter)];
     }
-    return static_cast<std::uint32_t>(place);
+    return static_cast<std::uint32_t>(ordinal);
 }
 
 constexpr Counts allLetters(int lying) { return {kFreeCells, lying, kGenerals - lying, kSoldiers}; }
 
-struct RankTables {
+struct NumberingTables {
     // For the twelve bits of a row: the letters of its cells (a free cell or
     // a general's or soldier's top-left cell) in the low byte, twice their
     // number in the high one.
     std::array<std::uint32_t, 1 << (kBitsPerCell * kCellsPerRow)> row{};
-    // The place gained by the first five letters, for each number of lying
+    // The ordinal gained by the first five letters, for each number of lying
     // generals.
     std::array<std::array<std::uint32_t, 1 << (2 * kHeadLength)>, kGenerals + 1> head{};
-    // The place of the last six letters among the orderings of themselves.
+    // The ordinal of the last six letters among the orderings of themselves.
     std::array<std::uint32_t, 1 << (2 * kTailLength)> tail{};
     // How many orderings there are of what is left to spell, by the
     // numbers of free cells, lying and upright generals and soldiers left.
     std::array<std::uint32_t,
                (kFreeCells + 1) * (kGenerals + 1) * (kGenerals + 1) * (kSoldiers + 1)>
         orderings{};
-    // The order of each cell among those the commander can stand on.
-    std::array<std::uint32_t, kCellCount> commanderOrder{};
+    // The ordinal of each cell among those the commander can stand on.
+    std::array<std::uint32_t, kCellCount> commanderOrdinal{};
     std::uint32_t commanderCells = 0;
 };
 
@@ -107,8 +118,8 @@ constexpr std::size_t orderingsIndex(const Counts& left) {
         left[kSoldier]);
 }
 
-constexpr RankTables makeRankTables() {
-    RankTables t;
+constexpr NumberingTables makeNumberingTables() {
+    NumberingTables t;
     for (std::uint32_t bits = 0; bits < t.row.size(); ++bits) {
         std::uint32_t letters = 0;
         int count = 0;
@@ -139,11 +150,11 @@ constexpr RankTables makeRankTables() {
     for (int lying = 0; lying <= kGenerals; ++lying)
         for (std::uint32_t letters = 0; letters < t.head[0].size(); ++letters)
             t.head[static_cast<std::size_t>(lying)][letters] =
-                placeOf(letters, kHeadLength, allLetters(lying));
+                ordinalOf(letters, kHeadLength, allLetters(lying));
     for (std::uint32_t letters = 0; letters < t.tail.size(); ++letters) {
         Counts own{};
         for (int k = 0; k < kTailLength; ++k) ++own[static_cast<std::size_t>(letterAt(letters, k))];
-        t.tail[letters] = placeOf(letters, kTailLength, own);
+        t.tail[letters] = ordinalOf(letters, kTailLength, own);
     }
     for (int free = 0; free <= kFreeCells; ++free)
         for (int lying = 0; lying <= kGenerals; ++lying)
@@ -154,27 +165,28 @@ constexpr RankTables makeRankTables() {
                         static_cast<std::uint32_t>(orderingsOf(left));
                 }
     for (int cell = 0; cell < kCellCount; ++cell) {
-        t.commanderOrder[static_cast<std::size_t>(cell)] = t.commanderCells;
+        t.commanderOrdinal[static_cast<std::size_t>(cell)] = t.commanderCells;
         if (packed::kTables.place[kCommanderCode][cell].fits) ++t.commanderCells;
     }
     return t;
 }
 
-inline constexpr RankTables kRankTables = makeRankTables();
+inline constexpr NumberingTables kNumberingTables = makeNumberingTables();
 
-}  // namespace rank_detail
+}  // namespace numbering_detail
 
 // How many generals lie.
 inline int lyingGenerals(Position pos) {
     return countBits(pos >> 1 & ~pos & ~(pos >> 2) & kFieldBases);
 }
 
-namespace rank_detail {
+namespace numbering_detail {
 
 // Adds the letters of row `r` to the spelling.
 template <int R>
 inline void spellRow(Position pos, std::uint32_t& letters, int& length) {
-    const std::uint32_t row = kRankTables.row[pos >> (kBitsPerCell * kCellsPerRow * R) & kRowMask];
+    const std::uint32_t row =
+        kNumberingTables.row[pos >> (kBitsPerCell * kCellsPerRow * R) & kRowMask];
     letters |= row << length;  // the count above is shifted out or masked off
     length += static_cast<int>(row >> kLengthShift);
 }
@@ -187,7 +199,7 @@ inline std::uint32_t spellRows(Position pos, std::integer_sequence<int, R...>) {
     return letters;
 }
 
-}  // namespace rank_detail
+}  // namespace numbering_detail
 
 // The numbers of the positions with one number of lying generals.
 class PositionNumbering {
@@ -201,12 +213,12 @@ class PositionNumbering {
 
     // The number of `pos`, which must have this numbering's pieces.
     std::uint32_t numberOf(Position pos) const {
-        using namespace rank_detail;
+        using namespace numbering_detail;
         const std::uint32_t letters = spellRows(pos, std::make_integer_sequence<int, kRows>());
         const Position commander = pos & ~(pos >> 1) & ~(pos >> 2) & kFieldBases;
         return m_commanderShare[static_cast<std::size_t>(std::countr_zero(commander))] +
                (*m_head)[letters & kHeadMask] +
-               kRankTables.tail[letters >> 2 * kHeadLength & kTailMask];
+               kNumberingTables.tail[letters >> 2 * kHeadLength & kTailMask];
     }
 
     // The position numbered `number`; 0 when the number is no position's.
@@ -216,7 +228,7 @@ class PositionNumbering {
     int m_lying = 0;
     std::uint32_t m_spellings = 0;  // the orderings of the spelling
     std::uint32_t m_count = 0;
-    const std::array<std::uint32_t, 1 << (2 * rank_detail::kHeadLength)>* m_head = nullptr;
+    const std::array<std::uint32_t, 1 << (2 * numbering_detail::kHeadLength)>* m_head = nullptr;
     // What the commander's cell adds, by the bit its top-left cell's field
     // begins at.
     std::array<std::uint32_t, kBitsPerCell * kCellCount> m_commanderShare{};

@@ -2,7 +2,7 @@
 
 namespace quellan::packed {
 
-void RankSet::number() {
+void RankSet::rankMembers() {
     m_before.resize(m_words.size());
     std::uint32_t count = 0;
     for (std::size_t w = 0; w < m_words.size(); ++w) {

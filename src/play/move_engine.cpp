@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "coach/step.h"
 #include "play/occupancy.h"
 #include "play/win_sequence.h"
+#include "setup/step.h"
 
 namespace quellan {
 

@@ -7,7 +7,7 @@
 
 #include "app/board_panel.h"
 #include "app/frm_main.h"
-#include "play/solver.h"
+#include "support/reference_solver.h"
 #include "support/steps.h"
 #include "tests/app/window_parts.h"
 #include "xpbutton/xpbutton.h"

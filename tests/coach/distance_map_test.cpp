@@ -104,17 +104,17 @@ TEST(DistanceMapTest, ASolvedPositionNeedsNothing) {
 
 // Every position of 横刀立马's map, got back from its number, numbers back
 // to that number, and the numbers are as many as the positions.
-TEST(PositionRankTest, APositionAndItsNumberGiveEachOther) {
+TEST(PositionNumberingTest, APositionAndItsNumberGiveEachOther) {
     const DistanceMap map{Board()};
     const packed::PositionNumbering numbering(packed::lyingGenerals(*packed::packBoard(Board())));
-    std::set<std::uint32_t> ranks;
+    std::set<std::uint32_t> numbers;
     map.forEachSolvable([&](packed::Position pos, int) {
-        const std::uint32_t rank = numbering.numberOf(pos);
-        EXPECT_LT(rank, numbering.count());
-        EXPECT_EQ(numbering.positionOf(rank), pos);
-        ranks.insert(rank);
+        const std::uint32_t number = numbering.numberOf(pos);
+        EXPECT_LT(number, numbering.count());
+        EXPECT_EQ(numbering.positionOf(number), pos);
+        numbers.insert(number);
     });
-    EXPECT_EQ(ranks.size(), map.positionCount());
+    EXPECT_EQ(numbers.size(), map.positionCount());
 }
 
 // At every position of two maps (one general lying, then three), the

@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "coach/distance_map.h"
-#include "play/solver.h"
 #include "setup/board.h"
 #include "support/classic_layouts.h"
+#include "support/reference_solver.h"
 
 namespace quellan {
 namespace {
@@ -97,8 +97,9 @@ std::optional<std::array<int, kCellCount>> occupancy(const Board& board) {
     return cells;
 }
 
-// Plays one solver step on the board the way the move engine would: the
-// piece goes one cell in the direction, into cells that must be free.
+// Plays one step of the reference solver's path on the board the way the
+// move engine would: the piece goes one cell in the direction, into cells
+// that must be free.
 bool playStep(Board& board, const BoardStep& step) {
     if (!isPieceIndex(step.piece)) return false;
     Piece& p = board.piece(step.piece);

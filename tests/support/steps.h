@@ -3,7 +3,7 @@
 // definition gives, in the strip beside the piece.
 #include <utility>
 
-#include "coach/step.h"
+#include "setup/step.h"
 
 namespace quellan::testing {
 

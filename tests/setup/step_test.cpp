@@ -1,7 +1,7 @@
 // The step definition against the table of the sixteen steps: for each
 // shape and direction, the cells entered in the move engine's test order
 // and the piece's new corner.
-#include "coach/step.h"
+#include "setup/step.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,8 @@
 #pragma once
 // One step of a piece: it slides one cell up, down, left or right. This is
 // the one place that says which cells a step enters and where the piece ends
-// up; the move engine, the solver and the coach all ask it.
+// up; the move engine and the coach's searches both ask it, so it stands
+// here beside the board, below them both.
 #include <array>
 
 #include "setup/board.h"

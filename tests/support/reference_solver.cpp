@@ -1,49 +1,52 @@
-#include "play/solver.h"
+#include "support/reference_solver.h"
 
-#include <cstdint>
-#include <limits>
+#include <unordered_map>
 
-#include "coach/position_index.h"
+#include "coach/packed_position.h"
 #include "play/occupancy.h"
 
-namespace quellan {
+namespace quellan::testing {
 
 namespace {
 
 using namespace packed;
 
-inline constexpr std::uint32_t kNoParent = std::numeric_limits<std::uint32_t>::max();
-inline constexpr std::size_t kUsualPositions = 1 << 15;
+// Every position the search saw, with the one it was first reached from
+// (the start with itself).
+using Parents = std::unordered_map<Position, Position>;
 
-// The breadth-first search: every position seen, in the order found, with
-// the one it was reached from.
-struct Search {
-    std::vector<Position> positions;
-    std::vector<std::uint32_t> parents;
-    std::optional<std::size_t> home;  // the first solved position found
-};
+// Calls `visit(after)` for every position one step from `pos`, asking the
+// step tables piece by piece.
+template <class Visit>
+void forEachPlainStep(Position pos, Visit&& visit) {
+    for (int cell = 0; cell < kCellCount; ++cell) {
+        const int code = codeAt(pos, cell);
+        if (code == kEmpty || code > kSoldierCode) continue;  // not a top-left cell
+        for (int d = 0; d < kDirectionCount; ++d)
+            if (const Position after = stepped(pos, code, cell, d)) visit(after);
+    }
+}
 
-Search explore(Position start, bool stopAtHome) {
-    Search search;
-    search.positions.reserve(kUsualPositions);
-    search.parents.reserve(kUsualPositions);
-    search.positions.push_back(start);
-    search.parents.push_back(kNoParent);
-    if (stopAtHome && isHome(start)) {
-        search.home = 0;
-        return search;
+// Breadth first from `start`; stops at the first solved position when
+// `stopAtHome` and gives it.
+std::optional<Position> explore(Position start, bool stopAtHome, Parents& parents) {
+    parents.emplace(start, start);
+    if (stopAtHome && isHome(start)) return start;
+    std::vector<Position> layer{start}, nextLayer;
+    while (!layer.empty()) {
+        nextLayer.clear();
+        for (Position pos : layer) {
+            std::optional<Position> home;
+            forEachPlainStep(pos, [&](Position after) {
+                if (home || !parents.emplace(after, pos).second) return;
+                nextLayer.push_back(after);
+                if (stopAtHome && isHome(after)) home = after;
+            });
+            if (home) return home;
+        }
+        layer.swap(nextLayer);
     }
-    PositionIndex seen(2 * kUsualPositions);
-    seen.insert(start);
-    for (std::size_t next = 0; next < search.positions.size() && !search.home; ++next) {
-        forEachStep(search.positions[next], [&](Position after) {
-            if (search.home || !seen.insert(after).added) return;
-            search.positions.push_back(after);
-            search.parents.push_back(static_cast<std::uint32_t>(next));
-            if (stopAtHome && isHome(after)) search.home = search.positions.size() - 1;
-        });
-    }
-    return search;
+    return std::nullopt;
 }
 
 // Whether piece `index` may step in `d` by the game's own occupancy test,
@@ -90,20 +93,16 @@ std::optional<std::vector<BoardStep>> replay(Board board, const std::vector<Posi
 
 }  // namespace
 
-std::optional<Solution> solve(const Board& board, std::size_t* reachable) {
-    if (reachable) *reachable = 0;
+std::optional<Solution> solve(const Board& board) {
     const auto start = packBoard(board);
     if (!start) return std::nullopt;
-    const Search search = explore(*start, true);
-    if (reachable) *reachable = search.positions.size();
-    if (!search.home) return std::nullopt;
+    Parents parents;
+    const auto home = explore(*start, true, parents);
+    if (!home) return std::nullopt;
 
-    std::vector<Position> chain;
-    for (std::uint32_t at = static_cast<std::uint32_t>(*search.home); at != kNoParent;
-         at = search.parents[at])
-        chain.push_back(search.positions[at]);
-    std::vector<Position> forward(chain.rbegin(), chain.rend());
-    auto path = replay(board, forward);
+    std::vector<Position> chain{*home};
+    while (chain.back() != *start) chain.push_back(parents.at(chain.back()));
+    auto path = replay(board, {chain.rbegin(), chain.rend()});
     if (!path) return std::nullopt;
     Solution solution;
     solution.steps = static_cast<int>(path->size());
@@ -114,7 +113,9 @@ std::optional<Solution> solve(const Board& board, std::size_t* reachable) {
 std::size_t countReachable(const Board& board) {
     const auto start = packBoard(board);
     if (!start) return 0;
-    return explore(*start, false).positions.size();
+    Parents parents;
+    explore(*start, false, parents);
+    return parents.size();
 }
 
-}  // namespace quellan
+}  // namespace quellan::testing

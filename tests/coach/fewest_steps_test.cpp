@@ -1,6 +1,7 @@
-// The solver against known facts of the puzzle, its paths played through the
-// game's own move engine, and the boards it must refuse.
-#include "play/solver.h"
+// The coach's fewest-steps answer (the distance map and its path) against
+// known facts of the puzzle, its paths played through the game's own move
+// engine, and the boards it must refuse.
+#include "coach/distance_map.h"
 
 #include <gtest/gtest.h>
 
@@ -32,18 +33,17 @@ Board boardOf(const std::string& layout) {
 // Plays the whole path as a player would: select the piece, press beside it.
 // Every step must be allowed by the occupancy test and taken by QZMove; the
 // last one must solve the puzzle.
-void expectPathSolves(const Board& start, const Solution& solution) {
-    ASSERT_EQ(solution.steps, static_cast<int>(solution.path.size()));
+void expectPathSolves(const Board& start, const std::vector<BoardStep>& path) {
     testing::TempDir dir;
     testing::FakeHost host;
     const GamePaths paths = portablePaths(dir.path());
     GameState state;
     state.board = start;
-    state.currentMap = "solver";
+    state.currentMap = "coach";
     state.history.append(state.board.positionEntry());
-    for (std::size_t k = 0; k < solution.path.size(); ++k) {
+    for (std::size_t k = 0; k < path.size(); ++k) {
         SCOPED_TRACE(::testing::Message() << "step " << k);
-        const BoardStep& step = solution.path[k];
+        const BoardStep& step = path[k];
         ASSERT_TRUE(isPieceIndex(step.piece));
         const Piece& piece = state.board.piece(step.piece);
         const PieceStep move =
@@ -58,11 +58,11 @@ void expectPathSolves(const Board& start, const Solution& solution) {
         const auto [x, y] = testing::pressTwipsFor(state.board, step);
         state.selectedQZ = static_cast<std::int16_t>(step.piece);
         const MoveOutcome outcome = QZMove(state, host, paths, x, y);
-        const bool last = k + 1 == solution.path.size();
+        const bool last = k + 1 == path.size();
         ASSERT_EQ(outcome, last ? MoveOutcome::Solved : MoveOutcome::Moved);
     }
     EXPECT_TRUE(isSolved(state.board));
-    EXPECT_EQ(state.stepCount, solution.steps);
+    EXPECT_EQ(state.stepCount, static_cast<int>(path.size()));
 }
 
 struct KnownLayout {
@@ -96,74 +96,38 @@ class KnownLayoutTest : public ::testing::TestWithParam<KnownLayout> {};
 
 TEST_P(KnownLayoutTest, FewestStepsAndAPathTheGameAccepts) {
     const Board board = boardOf(GetParam().lines);
-    std::size_t seen = 0;
-    auto solution = solve(board, &seen);
-    ASSERT_TRUE(solution);
-    EXPECT_EQ(solution->steps, GetParam().steps);
-    EXPECT_GT(seen, static_cast<std::size_t>(solution->steps));
-    EXPECT_LE(seen, GetParam().reachable);
-    expectPathSolves(board, *solution);
+    const DistanceMap map(board);
+    EXPECT_EQ(map.stepsToSolve(board), GetParam().steps);
+    const std::vector<BoardStep> path = fewestStepsPath(map, board);
+    EXPECT_EQ(static_cast<int>(path.size()), GetParam().steps);
+    expectPathSolves(board, path);
 }
 
 TEST_P(KnownLayoutTest, CountsEveryReachablePosition) {
-    EXPECT_EQ(countReachable(boardOf(GetParam().lines)), GetParam().reachable);
+    EXPECT_EQ(DistanceMap(boardOf(GetParam().lines)).positionCount(), GetParam().reachable);
 }
 
 INSTANTIATE_TEST_SUITE_P(Classic, KnownLayoutTest, ::testing::ValuesIn(kKnown),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST(SolverTest, GeneralNumbersDoNotChangeTheAnswer) {
+TEST(FewestStepsTest, GeneralNumbersDoNotChangeTheAnswer) {
     // 横刀立马 with the generals standing in other places by number: the
     // same arrangement to the eye, so the same steps; the path names the
     // pieces of this board.
     const Board board =
         boardOf("1,0,2;6,1,1;5,1,4;3,1,9;2,0,10;4,1,12;10,0,14;9,0,15;8,0,17;7,0,20");
-    auto solution = solve(board);
-    ASSERT_TRUE(solution);
-    EXPECT_EQ(solution->steps, 116);
-    expectPathSolves(board, *solution);
+    const std::vector<BoardStep> path = fewestStepsPath(DistanceMap(board), board);
+    EXPECT_EQ(path.size(), 116u);
+    expectPathSolves(board, path);
 }
 
-TEST(SolverTest, StartsFromTheStartUpArrangement) {
-    auto solution = solve(Board());
-    ASSERT_TRUE(solution);
-    EXPECT_EQ(solution->steps, 116);
-}
-
-TEST(SolverTest, SolvedBoardNeedsNoStep) {
-    const Board board =
-        boardOf("1,0,14;2,1,1;3,1,2;4,1,3;5,1,4;6,0,9;7,0,11;8,0,12;9,0,13;10,0,16");
-    ASSERT_TRUE(isSolved(board));
-    std::size_t seen = 0;
-    auto solution = solve(board, &seen);
-    ASSERT_TRUE(solution);
-    EXPECT_EQ(solution->steps, 0);
-    EXPECT_TRUE(solution->path.empty());
-    EXPECT_EQ(seen, 1u);
-}
-
-TEST(SolverTest, OneStepFromHome) {
+TEST(FewestStepsTest, OneStepFromHome) {
     // The commander one row above home with the two cells below it free.
     const Board board = boardOf("1,0,10;2,1,1;3,1,4;4,0,2;5,1,9;6,1,12;7,0,6;8,0,7;9,0,17;10,0,20");
-    auto solution = solve(board);
-    ASSERT_TRUE(solution);
-    ASSERT_EQ(solution->steps, 1);
-    EXPECT_EQ(solution->path.front(), (BoardStep{kCommander, Direction::Down}));
-    expectPathSolves(board, *solution);
-}
-
-TEST(SolverTest, ArrangementThatCannotBeSolved) {
-    //   G G U S      G lying general, U upright general, S soldier,
-    //   S U U U      C commander, . free
-    //   . U S U
-    //   C C G G      Only soldier 10 (up and down between cells 5 and 9) and
-    //   C C S .      soldier 7 (between cells 19 and 20) can ever move, so the
-    //                commander stays at cell 13 in all four positions.
-    const Board board = boardOf("1,0,13;2,0,1;3,0,15;4,1,8;5,1,3;6,1,6;7,0,19;8,0,4;9,0,11;10,0,5");
-    std::size_t seen = 0;
-    EXPECT_FALSE(solve(board, &seen));
-    EXPECT_EQ(seen, 4u);
-    EXPECT_EQ(countReachable(board), 4u);
+    const std::vector<BoardStep> path = fewestStepsPath(DistanceMap(board), board);
+    ASSERT_EQ(path.size(), 1u);
+    EXPECT_EQ(path.front(), (BoardStep{kCommander, Direction::Down}));
+    expectPathSolves(board, path);
 }
 
 struct MalformedBoard {
@@ -192,20 +156,20 @@ const MalformedBoard kMalformed[] = {
 
 class MalformedBoardTest : public ::testing::TestWithParam<MalformedBoard> {};
 
-TEST_P(MalformedBoardTest, HasNoSolutionAndNoPositions) {
+TEST_P(MalformedBoardTest, HasNoStepsAndNoPositions) {
     Board board;
     Piece& p = board.piece(GetParam().piece);
     p.left = GetParam().left;
     p.top = GetParam().top;
     p.width = GetParam().width;
     p.height = GetParam().height;
-    std::size_t seen = 99;
-    EXPECT_FALSE(solve(board, &seen));
-    EXPECT_EQ(seen, 0u);
-    EXPECT_EQ(countReachable(board), 0u);
+    const DistanceMap map(board);
+    EXPECT_EQ(map.positionCount(), 0u);
+    EXPECT_EQ(map.stepsToSolve(board), std::nullopt);
+    EXPECT_TRUE(fewestStepsPath(map, board).empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(Solver, MalformedBoardTest, ::testing::ValuesIn(kMalformed),
+INSTANTIATE_TEST_SUITE_P(FewestSteps, MalformedBoardTest, ::testing::ValuesIn(kMalformed),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
