@@ -9,10 +9,10 @@
 #include "app/game_look.h"
 #include "app/game_panel_layout.h"
 #include "coach/layout_name.h"
-#include "coach/layout_writer.h"
 #include "common/texts.h"
 #include "platform/dialogs.h"
 #include "platform/qt_text.h"
+#include "setup/layout_file.h"
 #include "xpbutton/xpbutton.h"
 
 namespace quellan {
@@ -75,8 +75,8 @@ bool WorkshopPanel::save(ArrangeDialog* dialog, const Board& arrangement,
             refuse(layoutNameFaultText(name.fault));
             continue;
         }
-        switch (writeNewLayoutFile(m_window.paths().newLayoutFile(name.name), name.name, arrangement,
-                                   fewestSteps)) {
+        switch (writeNewLayoutFile(m_window.paths().newLayoutFile(name.name), name.name,
+                                   arrangement, fewestSteps)) {
             case LayoutWrite::Written:
                 m_window.addLayout(name.name);
                 return true;
