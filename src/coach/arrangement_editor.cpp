@@ -25,7 +25,7 @@ int ArrangementEditor::cornerCovering(int cell) const {
 
 bool ArrangementEditor::fits(PieceKind kind, int cell, int ignoredCorner) const {
     bool free = true;
-    forEachCoveredCell(kind, cell, [&](int covered, int, int) {
+    forEachCoveredCell(footprintOf(kind), cell, [&](int covered, int, int) {
         const int corner = cornerCovering(covered);
         if (corner >= 0 && corner != ignoredCorner) free = false;
     });
@@ -40,7 +40,8 @@ int ArrangementEditor::piecesLeft(PieceKind kind) const {
 }
 
 EditResult ArrangementEditor::place(PieceKind kind, int cell) {
-    if (kind == PieceKind::None || !staysOnBoard(kind, cell)) return EditResult::OffBoard;
+    if (kind == PieceKind::None || !staysOnBoard(footprintOf(kind), cell))
+        return EditResult::OffBoard;
     if (piecesLeft(kind) <= 0) return EditResult::NoneLeft;
     if (!fits(kind, cell, -1)) return EditResult::Overlap;
     m_corners[static_cast<std::size_t>(cell)] = kind;
@@ -60,7 +61,7 @@ EditResult ArrangementEditor::turn(int cell) {
     PieceKind& kind = m_corners[static_cast<std::size_t>(corner)];
     if (!isGeneral(kind)) return EditResult::NotGeneral;
     const PieceKind turned = kind == PieceKind::Upright ? PieceKind::Lying : PieceKind::Upright;
-    if (!staysOnBoard(turned, corner)) return EditResult::OffBoard;
+    if (!staysOnBoard(footprintOf(turned), corner)) return EditResult::OffBoard;
     if (!fits(turned, corner, corner)) return EditResult::Overlap;
     kind = turned;
     return EditResult::Done;

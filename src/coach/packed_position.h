@@ -76,12 +76,12 @@ struct Tables {
 constexpr Tables makeTables() {
     Tables t;
     for (int code = kCommanderCode; code <= kSoldierCode; ++code) {
-        const PieceKind kind = kKindOfCode[static_cast<std::size_t>(code)];
+        const Footprint fp = footprintOf(kKindOfCode[static_cast<std::size_t>(code)]);
         for (int cell = 0; cell < kCellCount; ++cell) {
             Placement& p = t.place[code][cell];
-            p.fits = staysOnBoard(kind, cell);
+            p.fits = staysOnBoard(fp, cell);
             if (!p.fits) continue;
-            forEachCoveredCell(kind, cell, [&](int c, int dx, int dy) {
+            forEachCoveredCell(fp, cell, [&](int c, int dx, int dy) {
                 p.mask |= kCellMask << shiftOf(c);
                 const int part = dx == 0 ? (dy == 0 ? code : kLowerPart)
                                          : (dy == 0 ? kRightPart : kLowerRightPart);
@@ -153,7 +153,7 @@ inline constexpr int kMostSteps = 8;  // four ways into each of the two free cel
 constexpr Position basesInColumns(int first, int last) {
     Position bases = 0;
     for (int cell = 0; cell < kCellCount; ++cell)
-        if (cell % kColumns >= first && cell % kColumns <= last)
+        if (columnOf(cell) >= first && columnOf(cell) <= last)
             bases |= Position{1} << shiftOf(cell);
     return bases;
 }
@@ -193,7 +193,7 @@ inline constexpr auto kBackBits = [] {
     for (int from = 0; from < kCellCount; ++from) {
         for (int d = 0; d < kDirectionCount; ++d) {
             const CellOffset off = offsetOf(kDirections[d]);
-            const int to = from + off.columns + kColumns * off.rows;
+            const int to = from + cellIndex(off.columns, off.rows);
             if (to < 0 || to >= kCellCount) continue;
             switch (kDirections[d]) {
                 case Direction::Up:  // back down, kept on the cell below

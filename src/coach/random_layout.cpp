@@ -40,11 +40,10 @@ Board randomArrangement(std::mt19937_64& random) {
             }
             const PieceKind thing = things[next++];
             corners[static_cast<std::size_t>(cell)] = thing;
-            // A free cell covers itself.
-            const PieceKind covering = thing == PieceKind::None ? PieceKind::Soldier : thing;
-            fits = staysOnBoard(covering, cell);
+            const Footprint fp = readingFootprint(thing);
+            fits = staysOnBoard(fp, cell);
             if (fits)
-                forEachCoveredCell(covering, cell, [&](int c, int, int) {
+                forEachCoveredCell(fp, cell, [&](int c, int, int) {
                     bool& taken = covered[static_cast<std::size_t>(c)];
                     fits = fits && !taken;
                     taken = true;

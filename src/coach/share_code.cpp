@@ -26,11 +26,6 @@ int symbolOf(PieceKind kind) {
     return 0;
 }
 
-// The cells a symbol accounts for: its piece's, or the one free cell.
-Footprint cellsRead(PieceKind kind) {
-    return kind == PieceKind::None ? Footprint{1, 1} : footprintOf(kind);
-}
-
 }  // namespace
 
 std::optional<std::string> shareCodeOf(const Board& board) {
@@ -48,10 +43,9 @@ std::optional<std::string> shareCodeOf(const Board& board) {
         const auto c = static_cast<std::size_t>(cell);
         if (seen[c]) continue;
         value = value * kSymbols + static_cast<std::uint64_t>(symbolOf(corners[c]));
-        const Footprint fp = cellsRead(corners[c]);
-        for (int dy = 0; dy < fp.h; ++dy)
-            for (int dx = 0; dx < fp.w; ++dx)
-                seen[c + static_cast<std::size_t>(cellIndex(dx, dy))] = true;
+        forEachCoveredCell(readingFootprint(corners[c]), cell, [&](int covered, int, int) {
+            seen[static_cast<std::size_t>(covered)] = true;
+        });
     }
     std::string code(kShareCodeLength, '0');
     for (std::size_t k = kShareCodeLength; k-- > 0; value /= kBase)
@@ -82,15 +76,14 @@ std::optional<Board> boardFromShareCode(std::string_view code) {
         if (next == kSymbolCount) return std::nullopt;
         const PieceKind kind =
             kKindOfSymbol[static_cast<std::size_t>(symbols[static_cast<std::size_t>(next++)])];
-        const Footprint fp = cellsRead(kind);
-        if (columnOf(cell) + fp.w > kColumns || rowOf(cell) + fp.h > kRows) return std::nullopt;
-        for (int dy = 0; dy < fp.h; ++dy) {
-            for (int dx = 0; dx < fp.w; ++dx) {
-                const auto c = static_cast<std::size_t>(cell + cellIndex(dx, dy));
-                if (seen[c]) return std::nullopt;
-                seen[c] = true;
-            }
-        }
+        const Footprint fp = readingFootprint(kind);
+        if (!staysOnBoard(fp, cell)) return std::nullopt;
+        bool overlaps = false;
+        forEachCoveredCell(fp, cell, [&](int covered, int, int) {
+            overlaps = overlaps || seen[static_cast<std::size_t>(covered)];
+            seen[static_cast<std::size_t>(covered)] = true;
+        });
+        if (overlaps) return std::nullopt;
         corners[static_cast<std::size_t>(cell)] = kind;
     }
     // Two free cells and the ten pieces, each read once.

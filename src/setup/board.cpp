@@ -21,13 +21,7 @@ std::optional<Point> cellPosition(int n) {
 }
 
 PictureRef pictureOf(int index, PieceKind kind) {
-    // The picture controls: Image1 the commander, Image2..Image6 the
-    // generals by their index (element 1 upright, 2 lying), Image7 the
-    // soldiers.
-    constexpr int kCommanderImage = 1;
-    constexpr int kSoldierImage = 7;
-    constexpr int kUprightElement = 1;
-    constexpr int kLyingElement = 2;
+    // A general's pictures are the picture control of its own number.
     switch (kind) {
         case PieceKind::None:
             break;

@@ -55,6 +55,14 @@ struct PictureRef {
     int element = 0;
     bool operator==(const PictureRef&) const = default;
 };
+inline constexpr int kCommanderImage = 1;
+inline constexpr int kSoldierImage = 7;
+inline constexpr int kUprightElement = 1;
+inline constexpr int kLyingElement = 2;
+
+// The picture piece `index` of `kind` shows: the commander's, the
+// general's own upright or lying picture, or the soldiers' shared one.
+PictureRef pictureOf(int index, PieceKind kind);
 
 struct Piece {
     int left = 0;
@@ -75,10 +83,6 @@ PieceKind kindOf(int index, const Piece& piece);
 inline Footprint footprintOf(int index, const Piece& piece) {
     return footprintOf(kindOf(index, piece));
 }
-
-// The picture piece `index` of `kind` shows: the commander's, the
-// general's own upright or lying picture, or the soldiers' shared one.
-PictureRef pictureOf(int index, PieceKind kind);
 
 class Board {
   public:

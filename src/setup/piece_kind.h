@@ -89,20 +89,25 @@ inline constexpr int kFreeCells = [] {
 }();
 static_assert(kFreeCells == 2);
 
-// True when a piece of `kind` with its top-left cell on `corner` stays
-// inside the board.
-constexpr bool staysOnBoard(PieceKind kind, int corner) {
-    const Footprint fp = footprintOf(kind);
+// The cells a reading of the board in cell order passes over at a cell no
+// piece covers yet: those of the piece whose top-left cell it is, or the
+// free cell alone.
+constexpr Footprint readingFootprint(PieceKind kind) {
+    return kind == PieceKind::None ? Footprint{1, 1} : footprintOf(kind);
+}
+
+// True when cells of footprint `fp` with their top-left cell on `corner`
+// stay inside the board.
+constexpr bool staysOnBoard(Footprint fp, int corner) {
     return corner >= 0 && corner < kCellCount && columnOf(corner) + fp.w <= kColumns &&
            rowOf(corner) + fp.h <= kRows;
 }
 
-// Calls `visit(cell, dx, dy)` for every cell a piece of `kind` covers with
-// its top-left cell on `corner`, dx and dy cells right of and below the
-// corner; the piece must stay inside the board.
+// Calls `visit(cell, dx, dy)` for every cell of footprint `fp` with its
+// top-left cell on `corner`, dx and dy cells right of and below the corner;
+// the cells must stay inside the board.
 template <class Visit>
-constexpr void forEachCoveredCell(PieceKind kind, int corner, Visit&& visit) {
-    const Footprint fp = footprintOf(kind);
+constexpr void forEachCoveredCell(Footprint fp, int corner, Visit&& visit) {
     for (int dy = 0; dy < fp.h; ++dy)
         for (int dx = 0; dx < fp.w; ++dx) visit(corner + cellIndex(dx, dy), dx, dy);
 }
