@@ -75,8 +75,8 @@ bool WorkshopPanel::save(ArrangeDialog* dialog, const Board& arrangement,
             refuse(layoutNameFaultText(name.fault));
             continue;
         }
-        switch (writeNewLayoutFile(m_window.paths().newLayoutFile(name.name), name.name,
-                                   arrangement, fewestSteps)) {
+        switch (writeNewLayoutFile(m_window.paths().newLayoutFile(name.name), name.name, arrangement,
+                                   fewestSteps)) {
             case LayoutWrite::Written:
                 m_window.addLayout(name.name);
                 return true;

@@ -40,14 +40,14 @@ inline constexpr Position kCellMask = 7;
 inline constexpr int kHomeCell = cellOf({kHomeLeft, kHomeTop});
 inline constexpr int kDirectionCount = static_cast<int>(kDirections.size());
 
+constexpr int shiftOf(int cell) { return kBitsPerCell * cell; }
+
 // The code of `kind`.
 constexpr int codeOf(PieceKind kind) {
     for (int code = 0; code < kKindCodes; ++code)
         if (kKindOfCode[static_cast<std::size_t>(code)] == kind) return code;
     return kEmpty;
 }
-
-constexpr int shiftOf(int cell) { return kBitsPerCell * cell; }
 
 // A piece of one kind with its top-left cell at one place: the bits it sets
 // and the mask of all its cells.

@@ -19,6 +19,9 @@
 
 namespace quellan::packed {
 
+// The spelling's letters count the standard set (kGenerals, kSoldiers and
+// kFreeCells in setup/piece_kind.h).
+
 namespace rank_detail {
 
 // The kinds of the spelling, two bits each, in the order of their place.
