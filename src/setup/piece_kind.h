@@ -5,8 +5,6 @@
 // packed positions, their numbering, share codes, the workshop's editor and
 // the layout files) speaks of pieces in these words; where a kind is stored
 // as a number, the store keeps its own order and maps it here explicitly.
-#include <cstddef>
-
 namespace quellan {
 
 inline constexpr int kColumns = 4;
@@ -18,7 +16,7 @@ constexpr int cellIndex(int column, int row) { return row * kColumns + column; }
 constexpr int columnOf(int cell) { return cell % kColumns; }
 constexpr int rowOf(int cell) { return cell / kColumns; }
 
-// The ten pieces by their index 1..10: a piece's kind of piece is fixed by
+// The ten pieces by their index 1..10: what sort of piece it is is fixed by
 // its index, a general's orientation by its size.
 inline constexpr int kPieceCount = 10;
 inline constexpr int kCommander = 1;
