@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "setup/layout_reader.h"
+#include "setup/layout_file.h"
 
 namespace quellan::bench {
 

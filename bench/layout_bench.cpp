@@ -3,7 +3,7 @@
 
 #include <string_view>
 
-#include "setup/layout_reader.h"
+#include "setup/layout_file.h"
 
 namespace quellan {
 namespace {

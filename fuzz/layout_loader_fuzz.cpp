@@ -14,8 +14,8 @@
 #include "common/text_codec.h"
 #include "common/text_file.h"
 #include "common/texts.h"
+#include "setup/layout_file.h"
 #include "setup/layout_loader.h"
-#include "setup/layout_reader.h"
 #include "setup/record_file.h"
 
 using namespace quellan;

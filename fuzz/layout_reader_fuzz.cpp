@@ -8,7 +8,7 @@
 
 #include "play/occupancy.h"
 #include "setup/board.h"
-#include "setup/layout_reader.h"
+#include "setup/layout_file.h"
 
 using namespace quellan;
 

@@ -29,25 +29,25 @@ ArrangeBoard::ArrangeBoard(const ArrangementEditor& editor, const PictureStore& 
     setToolTip(QStringLiteral("左键按所选的工具摆放、转向或移走；右键移走棋子"));
 }
 
-void ArrangeBoard::setPreview(CornerShape shape) {
-    m_preview = shape;
+void ArrangeBoard::setPreview(PieceKind kind) {
+    m_preview = kind;
     update();
 }
 
 QRect ArrangeBoard::cellRect(int cell) {
-    return {kFirstCell.x() + kCellPixels * (cell % kColumns),
-            kFirstCell.y() + kCellPixels * (cell / kColumns), kCellPixels, kCellPixels};
+    return {kFirstCell.x() + kCellPixels * columnOf(cell),
+            kFirstCell.y() + kCellPixels * rowOf(cell), kCellPixels, kCellPixels};
 }
 
 int ArrangeBoard::cellAt(QPoint p) {
     const QPoint d = p - kFirstCell;
     if (d.x() < 0 || d.y() < 0) return -1;
     const int col = d.x() / kCellPixels, row = d.y() / kCellPixels;
-    return col < kColumns && row < kRows ? row * kColumns + col : -1;
+    return col < kColumns && row < kRows ? cellIndex(col, row) : -1;
 }
 
-QRect ArrangeBoard::pieceRect(int corner, CornerShape shape) const {
-    const Footprint fp = footprintOfShape(shape);
+QRect ArrangeBoard::pieceRect(int corner, PieceKind kind) const {
+    const Footprint fp = footprintOf(kind);
     const QRect first = cellRect(corner);
     return {first.topLeft(), QSize(kCellPixels * fp.w, kCellPixels * fp.h)};
 }
@@ -60,19 +60,15 @@ void ArrangeBoard::paintEvent(QPaintEvent*) {
     // Each piece shows the picture it will have on the game board.
     const std::array<int, kCellCount> numbers = pieceNumbers(m_editor.corners());
     for (int cell = 0; cell < kCellCount; ++cell) {
-        const CornerShape shape = m_editor.corners()[static_cast<std::size_t>(cell)];
-        if (shape == CornerShape::None) continue;
+        const PieceKind kind = m_editor.corners()[static_cast<std::size_t>(cell)];
+        if (kind == PieceKind::None) continue;
         const int index = numbers[static_cast<std::size_t>(cell)];
-        PictureRef ref{index, 0};
-        if (shape == CornerShape::Upright || shape == CornerShape::Lying)
-            ref.element = shape == CornerShape::Upright ? 1 : 2;
-        if (shape == CornerShape::Soldier) ref.image = 7;
-        const QRect r = pieceRect(cell, shape).adjusted(1, 1, -1, -1);
-        p.drawPixmap(r, m_pictures.piece(ref));
+        const QRect r = pieceRect(cell, kind).adjusted(1, 1, -1, -1);
+        p.drawPixmap(r, m_pictures.piece(pictureOf(index, kind)));
         p.setPen(QColor(60, 30, 10));
         p.drawRect(r.adjusted(0, 0, -1, -1));
     }
-    if (m_preview != CornerShape::None && m_hoverCell >= 0) {
+    if (m_preview != PieceKind::None && m_hoverCell >= 0) {
         ArrangementEditor trial = m_editor;
         const bool fits = trial.place(m_preview, m_hoverCell) == EditResult::Done;
         const QColor c = fits ? QColor(60, 200, 60) : QColor(230, 50, 50);

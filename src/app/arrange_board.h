@@ -20,7 +20,7 @@ class ArrangeBoard : public QWidget {
                  QWidget* parent = nullptr);
 
     // The piece a press would place (None: no outline).
-    void setPreview(CornerShape shape);
+    void setPreview(PieceKind kind);
     // The pixel rectangle of cell 0..19, for tests and tools.
     static QRect cellRect(int cell);
 
@@ -35,11 +35,11 @@ class ArrangeBoard : public QWidget {
 
   private:
     static int cellAt(QPoint p);
-    QRect pieceRect(int corner, CornerShape shape) const;
+    QRect pieceRect(int corner, PieceKind kind) const;
 
     const ArrangementEditor& m_editor;
     const PictureStore& m_pictures;
-    CornerShape m_preview = CornerShape::None;
+    PieceKind m_preview = PieceKind::None;
     int m_hoverCell = -1;
 };
 

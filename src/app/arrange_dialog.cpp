@@ -110,15 +110,15 @@ void ArrangeDialog::buildControls(const PictureStore& pictures) {
         const char* caption;
         const char* tip;
         Tool tool;
-        CornerShape shape;
+        PieceKind shape;
     };
     const ToolButton toolButtons[] = {
-        {"toolCommander", "曹操", "放曹操（2×2）", Tool::Place, CornerShape::Commander},
-        {"toolUpright", "竖将", "放一员竖着的大将（1×2）", Tool::Place, CornerShape::Upright},
-        {"toolLying", "横将", "放一员横着的大将（2×1）", Tool::Place, CornerShape::Lying},
-        {"toolSoldier", "兵", "放一个兵（1×1）", Tool::Place, CornerShape::Soldier},
-        {"toolTurn", "转向", "按一员大将，让它横竖转向", Tool::Turn, CornerShape::None},
-        {"toolRemove", "移走", "按一枚棋子，把它移出棋盘", Tool::Remove, CornerShape::None},
+        {"toolCommander", "曹操", "放曹操（2×2）", Tool::Place, PieceKind::Commander},
+        {"toolUpright", "竖将", "放一员竖着的大将（1×2）", Tool::Place, PieceKind::Upright},
+        {"toolLying", "横将", "放一员横着的大将（2×1）", Tool::Place, PieceKind::Lying},
+        {"toolSoldier", "兵", "放一个兵（1×1）", Tool::Place, PieceKind::Soldier},
+        {"toolTurn", "转向", "按一员大将，让它横竖转向", Tool::Turn, PieceKind::None},
+        {"toolRemove", "移走", "按一枚棋子，把它移出棋盘", Tool::Remove, PieceKind::None},
     };
     int k = 0;
     for (const ToolButton& t : toolButtons) {
@@ -127,7 +127,7 @@ void ArrangeDialog::buildControls(const PictureStore& pictures) {
         connect(b, &XPButton::Click, this, [this, t] {
             m_tool = t.tool;
             m_shape = t.shape;
-            m_board->setPreview(m_tool == Tool::Place ? m_shape : CornerShape::None);
+            m_board->setPreview(m_tool == Tool::Place ? m_shape : PieceKind::None);
         });
         toolGrid->addWidget(b, k / 3, k % 3);
         ++k;

@@ -71,7 +71,7 @@ class ArrangeDialog : public QDialog {
     ArrangementEditor m_editor;
     std::optional<Board> m_onBoard;
     Tool m_tool = Tool::Place;
-    CornerShape m_shape = CornerShape::Soldier;
+    PieceKind m_shape = PieceKind::Soldier;
     SaveHandler m_save;
     TrialHandler m_trial;
 

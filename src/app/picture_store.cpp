@@ -8,8 +8,6 @@ namespace quellan {
 
 namespace {
 
-constexpr int kGenerals = kLastGeneral - kFirstGeneral + 1;
-
 // The pictures as decoded images, before they become pixmaps on the UI thread.
 struct DecodedPictures {
     QImage board, commander, soldier, hand, undo, icon;
@@ -63,11 +61,11 @@ PictureStore::PictureStore() {
 }
 
 QPixmap PictureStore::piece(PictureRef ref) const {
-    if (ref.image == 1) return m_commander;
-    if (ref.image == 7) return m_soldier;
-    if (ref.image >= kFirstGeneral && ref.image <= kLastGeneral) {
+    if (ref.image == kCommanderImage) return m_commander;
+    if (ref.image == kSoldierImage) return m_soldier;
+    if (isGeneralIndex(ref.image)) {
         int g = ref.image - kFirstGeneral;
-        return ref.element == 1 ? m_upright[g] : m_lying[g];
+        return ref.element == kUprightElement ? m_upright[g] : m_lying[g];
     }
     return {};
 }

@@ -9,10 +9,10 @@
 #include "app/game_look.h"
 #include "app/game_panel_layout.h"
 #include "coach/layout_name.h"
-#include "coach/layout_writer.h"
 #include "common/texts.h"
 #include "platform/dialogs.h"
 #include "platform/qt_text.h"
+#include "setup/layout_file.h"
 #include "xpbutton/xpbutton.h"
 
 namespace quellan {

@@ -5,7 +5,7 @@
 
 #include "coach/packed_position.h"
 #include "common/text_file.h"
-#include "setup/layout_reader.h"
+#include "setup/layout_file.h"
 
 namespace quellan {
 
@@ -15,15 +15,15 @@ std::array<int, kCellCount> pieceNumbers(const Corners& corners) {
     std::array<int, kCellCount> numbers{};
     int commander = kCommander, general = kFirstGeneral, soldier = kFirstSoldier;
     const auto number = [](int& next, int last) { return next <= last ? next++ : -1; };
-    for (const CornerShape pass : {CornerShape::Lying, CornerShape::Upright})
+    for (const PieceKind pass : {PieceKind::Lying, PieceKind::Upright})
         for (int cell = 0; cell < kCellCount; ++cell)
             if (corners[static_cast<std::size_t>(cell)] == pass)
                 numbers[static_cast<std::size_t>(cell)] = number(general, kLastGeneral);
     for (int cell = 0; cell < kCellCount; ++cell) {
-        const CornerShape shape = corners[static_cast<std::size_t>(cell)];
-        if (shape == CornerShape::Commander)
+        const PieceKind kind = corners[static_cast<std::size_t>(cell)];
+        if (kind == PieceKind::Commander)
             numbers[static_cast<std::size_t>(cell)] = number(commander, kCommander);
-        if (shape == CornerShape::Soldier)
+        if (kind == PieceKind::Soldier)
             numbers[static_cast<std::size_t>(cell)] = number(soldier, kPieceCount);
     }
     return numbers;
@@ -34,10 +34,9 @@ std::optional<Board> boardFromCorners(const Corners& corners) {
     std::vector<std::string> lines;
     for (int cell = 0; cell < kCellCount; ++cell) {
         const auto at = static_cast<std::size_t>(cell);
-        if (corners[at] == CornerShape::None) continue;
+        if (corners[at] == PieceKind::None) continue;
         if (numbers[at] < 0) return std::nullopt;  // more of a kind than the set holds
-        const char* flag = corners[at] == CornerShape::Upright ? ",1," : ",0,";
-        lines.push_back(std::to_string(numbers[at]) + flag + std::to_string(cell + 1));
+        lines.push_back(layoutLine(numbers[at], corners[at], cell));
     }
     // Every piece starts off the board, so a missing one makes it improper.
     Board board;

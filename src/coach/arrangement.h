@@ -22,9 +22,8 @@ struct ArrangementRead {
     Board board;
 };
 
-// What stands with its top-left corner on a cell.
-enum class CornerShape { None, Commander, Upright, Lying, Soldier };
-using Corners = std::array<CornerShape, kCellCount>;
+// What stands with its top-left corner on each cell.
+using Corners = std::array<PieceKind, kCellCount>;
 
 // The piece index each corner's piece gets (0 for a cell without a corner):
 // the commander 1, the lying generals from 2 on in cell order and then the

@@ -30,8 +30,8 @@ class ArrangementEditor {
     // that would overlap one before it or leave the board is left out.
     explicit ArrangementEditor(const Board& board);
 
-    // Places a piece of `shape` with its top-left cell on `cell`.
-    EditResult place(CornerShape shape, int cell);
+    // Places a piece of `kind` with its top-left cell on `cell`.
+    EditResult place(PieceKind kind, int cell);
     // Takes the piece covering `cell` off the board.
     EditResult remove(int cell);
     // Turns the general covering `cell` upright or lying about its top-left
@@ -43,15 +43,15 @@ class ArrangementEditor {
     const Corners& corners() const { return m_corners; }
     // The top-left cell of the piece covering `cell`, or -1 for a free cell.
     int cornerCovering(int cell) const;
-    // How many pieces of `shape`'s kind may still be placed (upright and
+    // How many pieces of `kind`'s sort may still be placed (upright and
     // lying generals share the five).
-    int piecesLeft(CornerShape shape) const;
+    int piecesLeft(PieceKind kind) const;
     // The arrangement as a board dressed like a layout file's, once all ten
     // pieces stand; nullopt before.
     std::optional<Board> board() const { return boardFromCorners(m_corners); }
 
   private:
-    bool fits(CornerShape shape, int cell, int ignoredCorner) const;
+    bool fits(PieceKind kind, int cell, int ignoredCorner) const;
 
     Corners m_corners{};
 };
@@ -62,8 +62,5 @@ std::string missingPiecesText(const ArrangementEditor& editor);
 
 // What the player is told when a press is refused; empty for Done.
 std::string_view editResultText(EditResult result);
-
-// Width and height in cells of a piece of `shape`.
-Footprint footprintOfShape(CornerShape shape);
 
 }  // namespace quellan

@@ -30,37 +30,23 @@ enum Code : int {
     kLowerRightPart = 7,  // the top-left cell is one up and one to the left
 };
 inline constexpr int kKindCodes = 5;  // kEmpty .. kSoldierCode
+// The kind each of the codes below kKindCodes stands for. The numbers are
+// the packed form's own: the step search reads kinds straight from the bits.
+inline constexpr std::array<PieceKind, kKindCodes> kKindOfCode = {
+    PieceKind::None, PieceKind::Commander, PieceKind::Lying, PieceKind::Upright,
+    PieceKind::Soldier};
 inline constexpr int kBitsPerCell = 3;
 inline constexpr Position kCellMask = 7;
-inline constexpr int kHomeCell = 13;  // cell 14, counted from 0
+inline constexpr int kHomeCell = cellOf({kHomeLeft, kHomeTop});
 inline constexpr int kDirectionCount = static_cast<int>(kDirections.size());
-
-constexpr Footprint footprintOfCode(int code) {
-    switch (code) {
-        case kCommanderCode:
-            return {2, 2};
-        case kLyingCode:
-            return {2, 1};
-        case kUprightCode:
-            return {1, 2};
-        default:
-            return {1, 1};
-    }
-}
 
 constexpr int shiftOf(int cell) { return kBitsPerCell * cell; }
 
-constexpr Point cornerOf(int cell) {
-    return {kBoardLeft + kCell * (cell % kColumns), kBoardTop + kCell * (cell / kColumns)};
-}
-
-// The cell (0..19) whose corner is `p`, or -1 off the grid.
-constexpr int cellAt(Point p) {
-    const int dx = p.left - kBoardLeft, dy = p.top - kBoardTop;
-    if (dx < 0 || dy < 0 || dx % kCell != 0 || dy % kCell != 0) return -1;
-    const int col = dx / kCell, row = dy / kCell;
-    if (col >= kColumns || row >= kRows) return -1;
-    return row * kColumns + col;
+// The code of `kind`.
+constexpr int codeOf(PieceKind kind) {
+    for (int code = 0; code < kKindCodes; ++code)
+        if (kKindOfCode[static_cast<std::size_t>(code)] == kind) return code;
+    return kEmpty;
 }
 
 // A piece of one kind placed with its top-left cell on one cell: the bits
@@ -90,36 +76,32 @@ struct Tables {
 constexpr Tables makeTables() {
     Tables t;
     for (int code = kCommanderCode; code <= kSoldierCode; ++code) {
-        const Footprint fp = footprintOfCode(code);
+        const Footprint fp = footprintOf(kKindOfCode[static_cast<std::size_t>(code)]);
         for (int cell = 0; cell < kCellCount; ++cell) {
-            const int col = cell % kColumns, row = cell / kColumns;
             Placement& p = t.place[code][cell];
-            p.fits = col + fp.w <= kColumns && row + fp.h <= kRows;
+            p.fits = staysOnBoard(fp, cell);
             if (!p.fits) continue;
-            for (int dy = 0; dy < fp.h; ++dy) {
-                for (int dx = 0; dx < fp.w; ++dx) {
-                    const int c = cell + dy * kColumns + dx;
-                    p.mask |= kCellMask << shiftOf(c);
-                    const int part = dx == 0 ? (dy == 0 ? code : kLowerPart)
-                                             : (dy == 0 ? kRightPart : kLowerRightPart);
-                    p.bits |= Position(part) << shiftOf(c);
-                }
-            }
+            forEachCoveredCell(fp, cell, [&](int c, int dx, int dy) {
+                p.mask |= kCellMask << shiftOf(c);
+                const int part = dx == 0 ? (dy == 0 ? code : kLowerPart)
+                                         : (dy == 0 ? kRightPart : kLowerRightPart);
+                p.bits |= Position(part) << shiftOf(c);
+            });
         }
     }
     for (int code = kCommanderCode; code <= kSoldierCode; ++code) {
-        const Footprint fp = footprintOfCode(code);
+        const Footprint fp = footprintOf(kKindOfCode[static_cast<std::size_t>(code)]);
         for (int cell = 0; cell < kCellCount; ++cell) {
             if (!t.place[code][cell].fits) continue;
             for (int d = 0; d < kDirectionCount; ++d) {
-                const PieceStep move = stepOf(cornerOf(cell), fp, kDirections[d]);
-                const int to = cellAt(move.to);
+                const PieceStep move = stepOf(cellCorner(cell), fp, kDirections[d]);
+                const int to = cellOf(move.to);
                 if (to < 0 || !t.place[code][to].fits) continue;
                 StepRule& rule = t.step[code][cell][d];
                 rule.fits = true;
                 rule.to = to;
                 for (int k = 0; k < move.enteredCount; ++k)
-                    rule.entered |= kCellMask << shiftOf(cellAt(move.entered[k]));
+                    rule.entered |= kCellMask << shiftOf(cellOf(move.entered[k]));
                 t.flip[code][cell][d] = t.place[code][cell].bits ^ t.place[code][to].bits;
             }
         }
@@ -171,7 +153,7 @@ inline constexpr int kMostSteps = 8;  // four ways into each of the two free cel
 constexpr Position basesInColumns(int first, int last) {
     Position bases = 0;
     for (int cell = 0; cell < kCellCount; ++cell)
-        if (cell % kColumns >= first && cell % kColumns <= last)
+        if (columnOf(cell) >= first && columnOf(cell) <= last)
             bases |= Position{1} << shiftOf(cell);
     return bases;
 }
@@ -212,7 +194,7 @@ inline constexpr auto kBackBits = [] {
     for (int from = 0; from < kCellCount; ++from) {
         for (int d = 0; d < kDirectionCount; ++d) {
             const CellOffset off = offsetOf(kDirections[d]);
-            const int to = from + off.columns + kColumns * off.rows;
+            const int to = from + cellIndex(off.columns, off.rows);
             if (to < 0 || to >= kCellCount) continue;
             switch (kDirections[d]) {
                 case Direction::Up:  // back down, kept on the cell below
@@ -287,7 +269,7 @@ int codeOfPiece(int index, Footprint fp);
 
 // The cell (0..19) of a piece's top-left corner, or -1 when it is not a
 // cell corner.
-int cellOfPiece(const Piece& piece);
+inline int cellOfPiece(const Piece& piece) { return cellOf({piece.left, piece.top}); }
 
 // The packed position of a proper arrangement; nullopt when a piece stands
 // off the grid or past the edge, overlaps another, or is a general with

@@ -6,9 +6,6 @@ using namespace numbering_detail;
 
 namespace {
 
-constexpr std::array<int, kLetters> kCodeOfLetter = {kEmpty, kLyingCode, kUprightCode,
-                                                     kSoldierCode};
-
 // Puts what stands on the first cell not yet covered: `code`'s piece, or
 // nothing. False when the piece does not fit there.
 bool placeNext(Position& pos, Position& covered, int code) {
@@ -67,7 +64,8 @@ Position PositionNumbering::positionOf(std::uint32_t number) const {
             spellingOrdinal -= orderings;
             ++n;
         }
-        if (!placeNext(pos, covered, kCodeOfLetter[static_cast<std::size_t>(letter)])) return 0;
+        if (!placeNext(pos, covered, codeOf(kKindOfLetter[static_cast<std::size_t>(letter)])))
+            return 0;
     }
     return pos;
 }

@@ -30,15 +30,25 @@
 
 namespace quellan::packed {
 
-inline constexpr int kGenerals = kLastGeneral - kFirstGeneral + 1;
-inline constexpr int kSoldiers = kPieceCount - kFirstSoldier + 1;
-// The cells the pieces leave free: the commander covers four, a general two.
-inline constexpr int kFreeCells = kCellCount - 4 - 2 * kGenerals - kSoldiers;
+// The spelling's letters count the standard set (kGenerals, kSoldiers and
+// kFreeCells in setup/piece_kind.h).
 
 namespace numbering_detail {
 
 // The kinds of the spelling, two bits each, in the order of their ordinals.
 enum Letter : int { kFree, kLying, kUpright, kSoldier, kLetters };
+inline constexpr std::array<PieceKind, kLetters> kKindOfLetter = {
+    PieceKind::None, PieceKind::Lying, PieceKind::Upright, PieceKind::Soldier};
+
+// The letter of what a cell's code says stands there, or -1 for the
+// commander and the other cells of a piece.
+constexpr int letterOfCode(Position code) {
+    for (int letter = 0; letter < kLetters; ++letter)
+        if (code < kKindCodes &&
+            kKindOfCode[code] == kKindOfLetter[static_cast<std::size_t>(letter)])
+            return letter;
+    return -1;
+}
 inline constexpr int kSpellingLength = kFreeCells + kGenerals + kSoldiers;
 inline constexpr int kHeadLength = 5;  // the first kinds, numbered by one table
 inline constexpr int kTailLength = kSpellingLength - kHeadLength;
@@ -124,23 +134,7 @@ constexpr NumberingTables makeNumberingTables() {
         std::uint32_t letters = 0;
         int count = 0;
         for (int k = 0; k < kCellsPerRow; ++k) {
-            int letter = -1;
-            switch (bits >> kBitsPerCell * k & kCellMask) {
-                case kEmpty:
-                    letter = kFree;
-                    break;
-                case kLyingCode:
-                    letter = kLying;
-                    break;
-                case kUprightCode:
-                    letter = kUpright;
-                    break;
-                case kSoldierCode:
-                    letter = kSoldier;
-                    break;
-                default:
-                    break;
-            }
+            const int letter = letterOfCode(bits >> kBitsPerCell * k & kCellMask);
             if (letter < 0) continue;
             letters |= static_cast<std::uint32_t>(letter) << 2 * count;
             ++count;

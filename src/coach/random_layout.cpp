@@ -19,13 +19,12 @@ std::uint64_t below(std::mt19937_64& random, std::uint64_t n) { return random() 
 // order, laid out cell by cell; tried again until they fit.
 Board randomArrangement(std::mt19937_64& random) {
     for (;;) {
-        std::array<CornerShape, 12> things = {
-            CornerShape::Commander, CornerShape::Soldier, CornerShape::Soldier,
-            CornerShape::Soldier,   CornerShape::Soldier, CornerShape::None,
-            CornerShape::None,      CornerShape::Upright, CornerShape::Upright,
-            CornerShape::Upright,   CornerShape::Upright, CornerShape::Upright};
+        std::array<PieceKind, 12> things = {
+            PieceKind::Commander, PieceKind::Soldier, PieceKind::Soldier, PieceKind::Soldier,
+            PieceKind::Soldier,   PieceKind::None,    PieceKind::None,    PieceKind::Upright,
+            PieceKind::Upright,   PieceKind::Upright, PieceKind::Upright, PieceKind::Upright};
         for (std::size_t k = 7; k < things.size(); ++k)
-            if (below(random, 2) == 0) things[k] = CornerShape::Lying;
+            if (below(random, 2) == 0) things[k] = PieceKind::Lying;
         for (std::size_t k = things.size(); k > 1; --k)
             std::swap(things[k - 1], things[below(random, k)]);
 
@@ -39,18 +38,16 @@ Board randomArrangement(std::mt19937_64& random) {
                 fits = false;
                 break;
             }
-            const CornerShape thing = things[next++];
+            const PieceKind thing = things[next++];
             corners[static_cast<std::size_t>(cell)] = thing;
-            const int w = thing == CornerShape::Commander || thing == CornerShape::Lying ? 2 : 1;
-            const int h = thing == CornerShape::Commander || thing == CornerShape::Upright ? 2 : 1;
-            const int col = cell % kColumns, row = cell / kColumns;
-            if (col + w > kColumns || row + h > kRows) fits = false;
-            for (int dy = 0; dy < h && fits; ++dy)
-                for (int dx = 0; dx < w && fits; ++dx) {
-                    bool& c = covered[static_cast<std::size_t>(cell + dy * kColumns + dx)];
-                    fits = !c;
-                    c = true;
-                }
+            const Footprint fp = readingFootprint(thing);
+            fits = staysOnBoard(fp, cell);
+            if (fits)
+                forEachCoveredCell(fp, cell, [&](int c, int, int) {
+                    bool& taken = covered[static_cast<std::size_t>(c)];
+                    fits = fits && !taken;
+                    taken = true;
+                });
         }
         if (!fits || next != things.size()) continue;
         if (auto board = boardFromCorners(corners)) return *board;

@@ -10,47 +10,30 @@ namespace quellan {
 namespace {
 
 // What the reading of the board in cell order finds at a cell no piece
-// covers yet: a free cell or the top-left cell of a piece.
-enum Symbol : int { kFree, kSoldier, kUpright, kLying, kCommander, kSymbols };
+// covers yet: a free cell or the top-left cell of a piece. A symbol is a
+// digit of the code, so their order is the codes' own and never changes.
+constexpr std::array<PieceKind, 5> kKindOfSymbol = {PieceKind::None, PieceKind::Soldier,
+                                                    PieceKind::Upright, PieceKind::Lying,
+                                                    PieceKind::Commander};
+constexpr int kSymbols = static_cast<int>(kKindOfSymbol.size());
 inline constexpr int kSymbolCount = 12;  // ten pieces and two free cells
 inline constexpr std::string_view kDigits = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 inline constexpr std::uint64_t kBase = 36;
 
-struct Shape {
-    int w, h;
-};
-constexpr std::array<Shape, kSymbols> kShapes = {{{1, 1}, {1, 1}, {1, 2}, {2, 1}, {2, 2}}};
-
-constexpr std::array<CornerShape, kSymbols> kCornerOf = {CornerShape::None, CornerShape::Soldier,
-                                                         CornerShape::Upright, CornerShape::Lying,
-                                                         CornerShape::Commander};
-
-int symbolOf(int index, Footprint fp) {
-    switch (kindOf(index)) {
-        case PieceKind::Commander:
-            return kCommander;
-        case PieceKind::General:
-            return fp.h > fp.w ? kUpright : kLying;
-        case PieceKind::Soldier:
-            return kSoldier;
-    }
-    return kFree;
+int symbolOf(PieceKind kind) {
+    for (int symbol = 0; symbol < kSymbols; ++symbol)
+        if (kKindOfSymbol[static_cast<std::size_t>(symbol)] == kind) return symbol;
+    return 0;
 }
 
 }  // namespace
 
 std::optional<std::string> shareCodeOf(const Board& board) {
     if (!isProperArrangement(board)) return std::nullopt;
-    std::array<int, kCellCount> topLeft{};  // symbol + 1 of the piece whose corner it is
-    std::array<bool, kCellCount> covered{};
+    Corners corners{};
     for (int i = 1; i <= kPieceCount; ++i) {
         const Piece& p = board.piece(i);
-        const Footprint fp = footprintOf(i, p);
-        const int col = (p.left - kBoardLeft) / kCell, row = (p.top - kBoardTop) / kCell;
-        topLeft[static_cast<std::size_t>(row * kColumns + col)] = symbolOf(i, fp) + 1;
-        for (int dy = 0; dy < fp.h; ++dy)
-            for (int dx = 0; dx < fp.w; ++dx)
-                covered[static_cast<std::size_t>((row + dy) * kColumns + col + dx)] = true;
+        corners[static_cast<std::size_t>(cellOf({p.left, p.top}))] = kindOf(i, p);
     }
     // The symbols in cell order, read as a number in base 5, the first
     // symbol the most significant.
@@ -59,12 +42,10 @@ std::optional<std::string> shareCodeOf(const Board& board) {
     for (int cell = 0; cell < kCellCount; ++cell) {
         const auto c = static_cast<std::size_t>(cell);
         if (seen[c]) continue;
-        const int symbol = covered[c] ? topLeft[c] - 1 : kFree;
-        value = value * kSymbols + static_cast<std::uint64_t>(symbol);
-        const Shape s = kShapes[static_cast<std::size_t>(symbol)];
-        for (int dy = 0; dy < s.h; ++dy)
-            for (int dx = 0; dx < s.w; ++dx)
-                seen[c + static_cast<std::size_t>(dy * kColumns + dx)] = true;
+        value = value * kSymbols + static_cast<std::uint64_t>(symbolOf(corners[c]));
+        forEachCoveredCell(readingFootprint(corners[c]), cell, [&](int covered, int, int) {
+            seen[static_cast<std::size_t>(covered)] = true;
+        });
     }
     std::string code(kShareCodeLength, '0');
     for (std::size_t k = kShareCodeLength; k-- > 0; value /= kBase)
@@ -93,18 +74,17 @@ std::optional<Board> boardFromShareCode(std::string_view code) {
     for (int cell = 0; cell < kCellCount; ++cell) {
         if (seen[static_cast<std::size_t>(cell)]) continue;
         if (next == kSymbolCount) return std::nullopt;
-        const int symbol = symbols[static_cast<std::size_t>(next++)];
-        const Shape s = kShapes[static_cast<std::size_t>(symbol)];
-        const int col = cell % kColumns, row = cell / kColumns;
-        if (col + s.w > kColumns || row + s.h > kRows) return std::nullopt;
-        for (int dy = 0; dy < s.h; ++dy) {
-            for (int dx = 0; dx < s.w; ++dx) {
-                const auto c = static_cast<std::size_t>(cell + dy * kColumns + dx);
-                if (seen[c]) return std::nullopt;
-                seen[c] = true;
-            }
-        }
-        corners[static_cast<std::size_t>(cell)] = kCornerOf[static_cast<std::size_t>(symbol)];
+        const PieceKind kind =
+            kKindOfSymbol[static_cast<std::size_t>(symbols[static_cast<std::size_t>(next++)])];
+        const Footprint fp = readingFootprint(kind);
+        if (!staysOnBoard(fp, cell)) return std::nullopt;
+        bool overlaps = false;
+        forEachCoveredCell(fp, cell, [&](int covered, int, int) {
+            overlaps = overlaps || seen[static_cast<std::size_t>(covered)];
+            seen[static_cast<std::size_t>(covered)] = true;
+        });
+        if (overlaps) return std::nullopt;
+        corners[static_cast<std::size_t>(cell)] = kind;
     }
     // Two free cells and the ten pieces, each read once.
     if (next != kSymbolCount) return std::nullopt;

@@ -17,20 +17,20 @@ std::int16_t CheckXY(const Board& board, int index, float x, float y) {
         const Piece& p = board.piece(i);
         const int l = p.left, t = p.top;
         if (at(x, y, l, t)) return 1;
-        switch (kindOf(i)) {
+        switch (kindOf(i, p)) {
             case PieceKind::Commander:
                 if (at(x, y, l + kCell, t) || at(x, y, l, t + kCell) ||
                     at(x, y, l + kCell, t + kCell))
                     return 1;
                 break;
-            case PieceKind::General:
-                if (p.height < p.width) {
-                    if (at(x, y, l + kCell, t)) return 1;
-                } else if (p.height > p.width) {
-                    if (at(x, y, l, t + kCell)) return 1;
-                }
+            case PieceKind::Lying:
+                if (at(x, y, l + kCell, t)) return 1;
+                break;
+            case PieceKind::Upright:
+                if (at(x, y, l, t + kCell)) return 1;
                 break;
             case PieceKind::Soldier:
+            case PieceKind::None:  // a general with equal sides covers its corner only
                 break;
         }
     }

@@ -6,30 +6,35 @@
 
 namespace quellan {
 
-PieceKind kindOf(int index) {
+PieceKind kindOf(int index, const Piece& piece) {
     if (index == kCommander) return PieceKind::Commander;
-    if (index >= kFirstGeneral && index <= kLastGeneral) return PieceKind::General;
-    return PieceKind::Soldier;
+    if (index >= kFirstSoldier && index <= kPieceCount) return PieceKind::Soldier;
+    if (!isGeneralIndex(index)) return PieceKind::None;
+    if (piece.height > piece.width) return PieceKind::Upright;
+    if (piece.height < piece.width) return PieceKind::Lying;
+    return PieceKind::None;
 }
 
 std::optional<Point> cellPosition(int n) {
     if (n < 1 || n > kCellCount) return std::nullopt;
-    return Point{kBoardLeft + kCell * ((n - 1) % kColumns),
-                 kBoardTop + kCell * ((n - 1) / kColumns)};
+    return cellCorner(n - 1);
 }
 
-Footprint footprintOf(int index, const Piece& piece) {
-    switch (kindOf(index)) {
+PictureRef pictureOf(int index, PieceKind kind) {
+    // A general's pictures are the picture control of its own number.
+    switch (kind) {
+        case PieceKind::None:
+            break;
         case PieceKind::Commander:
-            return {2, 2};
+            return {kCommanderImage, 0};
+        case PieceKind::Upright:
+            return {index, kUprightElement};
+        case PieceKind::Lying:
+            return {index, kLyingElement};
         case PieceKind::Soldier:
-            return {1, 1};
-        case PieceKind::General:
-            if (piece.height < piece.width) return {2, 1};
-            if (piece.height > piece.width) return {1, 2};
-            return {0, 0};
+            return {kSoldierImage, 0};
     }
-    return {0, 0};
+    return {};
 }
 
 Board::Board() {

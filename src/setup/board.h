@@ -8,39 +8,41 @@
 #include <string_view>
 
 #include "common/units_and_codes.h"
+#include "setup/piece_kind.h"
 
 namespace quellan {
 
 inline constexpr int kCell = 900;       // one cell is 900 x 900 twips
 inline constexpr int kBoardLeft = 450;  // the top-left cell's corner
 inline constexpr int kBoardTop = 450;
-inline constexpr int kColumns = 4;
-inline constexpr int kRows = 5;
-inline constexpr int kCellCount = kColumns * kRows;
 inline constexpr int kLastColumnLeft = kBoardLeft + kCell * (kColumns - 1);  // 3150
 inline constexpr int kLastRowTop = kBoardTop + kCell * (kRows - 1);          // 4050
 inline constexpr int kBoardRight = kBoardLeft + kCell * kColumns;            // 4050
 inline constexpr int kBoardBottom = kBoardTop + kCell * kRows;               // 4950
-inline constexpr int kPieceCount = 10;
-inline constexpr int kCommander = 1;
-inline constexpr int kFirstGeneral = 2;
-inline constexpr int kLastGeneral = 6;
-inline constexpr int kFirstSoldier = 7;
 // The commander is home in front of the exit: columns 2 and 3 of rows 4 and 5.
 inline constexpr int kHomeLeft = 1350;
 inline constexpr int kHomeTop = 3150;
-
-enum class PieceKind { Commander, General, Soldier };
-
-// Kind of piece `index` (1..10); the kind never changes.
-PieceKind kindOf(int index);
-inline bool isPieceIndex(int index) { return index >= 1 && index <= kPieceCount; }
 
 struct Point {
     int left = 0;
     int top = 0;
     bool operator==(const Point&) const = default;
 };
+
+// The top-left corner of cell 0..19.
+constexpr Point cellCorner(int cell) {
+    return {kBoardLeft + kCell * columnOf(cell), kBoardTop + kCell * rowOf(cell)};
+}
+
+// The cell (0..19) whose top-left corner is `p`, or -1 when `p` is no
+// cell's corner. Far-off points do not overflow on the way.
+constexpr int cellOf(Point p) {
+    const long long dx = static_cast<long long>(p.left) - kBoardLeft;
+    const long long dy = static_cast<long long>(p.top) - kBoardTop;
+    if (dx < 0 || dy < 0 || dx % kCell != 0 || dy % kCell != 0) return -1;
+    if (dx / kCell >= kColumns || dy / kCell >= kRows) return -1;
+    return cellIndex(static_cast<int>(dx / kCell), static_cast<int>(dy / kCell));
+}
 
 // Top-left corner of cell n (1..20, row by row); nullopt for other numbers.
 std::optional<Point> cellPosition(int n);
@@ -53,6 +55,14 @@ struct PictureRef {
     int element = 0;
     bool operator==(const PictureRef&) const = default;
 };
+inline constexpr int kCommanderImage = 1;
+inline constexpr int kSoldierImage = 7;
+inline constexpr int kUprightElement = 1;
+inline constexpr int kLyingElement = 2;
+
+// The picture piece `index` of `kind` shows: the commander's, the
+// general's own upright or lying picture, or the soldiers' shared one.
+PictureRef pictureOf(int index, PieceKind kind);
 
 struct Piece {
     int left = 0;
@@ -64,16 +74,15 @@ struct Piece {
     bool operator==(const Piece&) const = default;
 };
 
-// Footprint in cells. A general's orientation is read from its size; a
-// general with equal sides has no footprint (w = h = 0) and cannot move.
-struct Footprint {
-    int w = 0;
-    int h = 0;
-};
-Footprint footprintOf(int index, const Piece& piece);
+// The kind of piece `index`: the commander, a soldier, or a general upright
+// or lying as its size says. A general with equal sides is of no kind
+// (None) and has no footprint, so it cannot move; so is an index past 10.
+PieceKind kindOf(int index, const Piece& piece);
 
-// Upright 900 x 1800 and lying 1800 x 900 general sizes.
-inline constexpr int kGeneralLong = 2 * kCell;
+// Footprint in cells of piece `index` as it stands.
+inline Footprint footprintOf(int index, const Piece& piece) {
+    return footprintOf(kindOf(index, piece));
+}
 
 class Board {
   public:

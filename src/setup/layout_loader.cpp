@@ -2,7 +2,7 @@
 
 #include "common/text_file.h"
 #include "common/texts.h"
-#include "setup/layout_reader.h"
+#include "setup/layout_file.h"
 #include "setup/record_file.h"
 
 namespace quellan {

@@ -6,10 +6,10 @@
 
 #include "coach/arrangement.h"
 #include "coach/distance_map.h"
-#include "coach/layout_writer.h"
 #include "coach/random_layout.h"
 #include "coach/share_code.h"
 #include "common/text_file.h"
+#include "setup/layout_file.h"
 #include "solve/solve_command.h"
 
 namespace quellan {

@@ -7,9 +7,9 @@
 #include "app/arrange_dialog.h"
 #include "app/coach_panel.h"
 #include "coach/distance_map.h"
-#include "coach/layout_writer.h"
 #include "coach/share_code.h"
 #include "common/text_codec.h"
+#include "setup/layout_file.h"
 #include "support/boards.h"
 #include "support/full_disk.h"
 #include "tests/app/app_fixture.h"
@@ -62,7 +62,7 @@ TEST_F(Workshop, TheDialogStartsFromTheBoardAndFollowsThePresses) {
     auto* board = dialog->findChild<ArrangeBoard*>("arrangeBoard");
     // A right press takes soldier 20 off; the figures go, the reason shows.
     QTest::mouseClick(board, Qt::RightButton, {}, ArrangeBoard::cellRect(19).center());
-    EXPECT_EQ(dialog->editor().corners()[19], CornerShape::None);
+    EXPECT_EQ(dialog->editor().corners()[19], PieceKind::None);
     EXPECT_EQ(shown(dialog, "arrangeProper"), "阵型不完整，还差：兵 1");
     // A soldier pressed onto the commander is refused and said so.
     QTest::mouseClick(board, Qt::LeftButton, {}, ArrangeBoard::cellRect(5).center());

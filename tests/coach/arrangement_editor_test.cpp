@@ -12,7 +12,7 @@
 namespace quellan {
 namespace {
 
-using S = CornerShape;
+using S = PieceKind;
 
 TEST(ArrangementEditorTest, PlacesInsideTheBoardOnFreeCellsAndNoMoreThanTheSetHolds) {
     ArrangementEditor e;

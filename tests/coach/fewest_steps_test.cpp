@@ -11,7 +11,7 @@
 
 #include "play/move_engine.h"
 #include "play/occupancy.h"
-#include "setup/layout_reader.h"
+#include "setup/layout_file.h"
 #include "support/fake_host.h"
 #include "support/steps.h"
 #include "support/temp_dir.h"

@@ -1,5 +1,4 @@
-// The workshop's core: share codes, random layouts by band, and new layout
-// files.
+// The workshop's core: share codes and random layouts by band.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -9,14 +8,10 @@
 #include "coach/arrangement.h"
 #include "coach/arrangement_figures.h"
 #include "coach/distance_map.h"
-#include "coach/layout_writer.h"
 #include "coach/packed_position.h"
 #include "coach/random_layout.h"
 #include "coach/share_code.h"
-#include "common/text_codec.h"
-#include "common/text_file.h"
 #include "support/classic_layouts.h"
-#include "support/temp_dir.h"
 
 namespace quellan {
 namespace {
@@ -177,41 +172,6 @@ TEST(RandomLayoutTest, ABandHoldsBothItsEdges) {
         ASSERT_TRUE(board) << steps;
         EXPECT_EQ(DistanceMap(*board).stepsToSolve(*board), steps);
     }
-}
-
-TEST(LayoutWriterTest, WritesTheGamesFormatAndNeverOverwrites) {
-    TempDir dir;
-    const std::string lines =
-        "1,0,2\r\n2,0,10\r\n3,1,1\r\n4,1,4\r\n5,1,9\r\n6,1,12\r\n"
-        "7,0,14\r\n8,0,15\r\n9,0,17\r\n10,0,20\r\n";
-    const auto path = dir.path() / pathFromUtf8("新阵.qlp");
-    ASSERT_EQ(writeNewLayoutFile(path, "新阵", Board(), 116), LayoutWrite::Written);
-    EXPECT_EQ(gb18030ToUtf8(readAll(path)), "// 新阵 — 最少 116 步\r\n" + lines);
-    const ArrangementRead back = readArrangement(path);
-    ASSERT_EQ(back.fault, ArrangementFault::None);
-    expectSameArrangement(back.board, Board());
-    EXPECT_TRUE(layoutFileText("困局", Board(), std::nullopt).starts_with("// 困局 — 无解\r\n"));
-
-    // Saved under a shipped layout's name, a layout is that layout's file
-    // byte for byte: one comment form for all layout files.
-    const auto same = dir.path() / pathFromUtf8("横刀立马.qlp");
-    ASSERT_EQ(writeNewLayoutFile(same, "横刀立马", Board(), 116), LayoutWrite::Written);
-    EXPECT_EQ(readAll(same), readAll(shippedMapDir() / pathFromUtf8("横刀立马.qlp")));
-
-    Board other;
-    std::swap(other.piece(9), other.piece(10));
-    EXPECT_EQ(writeNewLayoutFile(path, "新阵", other, 1), LayoutWrite::Exists);
-    EXPECT_EQ(readArrangement(path).board, back.board) << "the file is left as it was";
-    EXPECT_EQ(writeNewLayoutFile(dir.path() / "no-such-folder" / "a.qlp", "a", Board(), 116),
-              LayoutWrite::Failed);
-    EXPECT_FALSE(std::filesystem::exists(dir.path() / "no-such-folder"));
-
-    // A file saved with the comment line the workshop wrote before still reads.
-    const auto older =
-        dir.write(pathFromUtf8("旧阵.qlp"), utf8ToGb18030("// 最少步数：116\r\n" + lines));
-    const ArrangementRead old = readArrangement(older);
-    ASSERT_EQ(old.fault, ArrangementFault::None);
-    expectSameArrangement(old.board, Board());
 }
 
 }  // namespace

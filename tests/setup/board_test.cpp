@@ -22,15 +22,17 @@ TEST(Board, CellNumbersMapRowByRow) {
 
 TEST(Board, KindsAndFootprints) {
     Board b;
-    EXPECT_EQ(kindOf(1), PieceKind::Commander);
-    for (int i = 2; i <= 6; ++i) EXPECT_EQ(kindOf(i), PieceKind::General);
-    for (int i = 7; i <= 10; ++i) EXPECT_EQ(kindOf(i), PieceKind::Soldier);
+    EXPECT_EQ(kindOf(1, b.piece(1)), PieceKind::Commander);
+    EXPECT_EQ(kindOf(2, b.piece(2)), PieceKind::Lying);
+    for (int i = 3; i <= 6; ++i) EXPECT_EQ(kindOf(i, b.piece(i)), PieceKind::Upright);
+    for (int i = 7; i <= 10; ++i) EXPECT_EQ(kindOf(i, b.piece(i)), PieceKind::Soldier);
     EXPECT_EQ(footprintOf(1, b.piece(1)).w, 2);
     EXPECT_EQ(footprintOf(2, b.piece(2)).w, 2);  // general 2 lies at start-up
     EXPECT_EQ(footprintOf(2, b.piece(2)).h, 1);
     EXPECT_EQ(footprintOf(3, b.piece(3)).h, 2);  // the others stand upright
     Piece square = b.piece(3);
     square.height = square.width;
+    EXPECT_EQ(kindOf(3, square), PieceKind::None);
     EXPECT_EQ(footprintOf(3, square).w, 0);  // equal sides: no footprint
 }
 

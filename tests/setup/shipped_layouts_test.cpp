@@ -27,43 +27,32 @@ std::vector<std::string> split(const std::string& text, char separator) {
     return parts;
 }
 
-// What stands with its top-left corner on each cell, by shape only: the
+// What stands with its top-left corner on each cell, by kind only: the
 // arrangement as the player sees it, whatever the generals' numbers.
-enum class Shape { None, Commander, Upright, Lying, Soldier };
-using ShapeGrid = std::array<Shape, kCellCount>;
+using KindGrid = std::array<PieceKind, kCellCount>;
 
-Shape shapeOf(int index, int flag) {
-    switch (kindOf(index)) {
-        case PieceKind::Commander:
-            return Shape::Commander;
-        case PieceKind::General:
-            return flag == 1 ? Shape::Upright : Shape::Lying;
-        case PieceKind::Soldier:
-            return Shape::Soldier;
-    }
-    return Shape::None;
+// The kind a line of the classic table gives piece `index` with `flag`.
+PieceKind kindOfLine(int index, int flag) {
+    if (index == kCommander) return PieceKind::Commander;
+    if (isGeneralIndex(index)) return flag == 1 ? PieceKind::Upright : PieceKind::Lying;
+    return PieceKind::Soldier;
 }
 
-ShapeGrid shapesOfTable(const std::string& layoutLines) {
-    ShapeGrid grid{};
+KindGrid kindsOfTable(const std::string& layoutLines) {
+    KindGrid grid{};
     for (const std::string& line : split(layoutLines, ';')) {
         std::vector<std::string> f = split(line, ',');
         grid.at(static_cast<std::size_t>(std::stoi(f.at(2)) - 1)) =
-            shapeOf(std::stoi(f.at(0)), std::stoi(f.at(1)));
+            kindOfLine(std::stoi(f.at(0)), std::stoi(f.at(1)));
     }
     return grid;
 }
 
-int cellIndexOf(const Piece& p) {
-    return ((p.top - kBoardTop) / kCell) * kColumns + (p.left - kBoardLeft) / kCell;
-}
-
-ShapeGrid shapesOfBoard(const Board& board) {
-    ShapeGrid grid{};
+KindGrid kindsOfBoard(const Board& board) {
+    KindGrid grid{};
     for (int i = 1; i <= kPieceCount; ++i) {
         const Piece& p = board.piece(i);
-        const Footprint fp = footprintOf(i, p);
-        grid.at(static_cast<std::size_t>(cellIndexOf(p))) = shapeOf(i, fp.h == 2 && fp.w == 1);
+        grid.at(static_cast<std::size_t>(cellOf({p.left, p.top}))) = kindOf(i, p);
     }
     return grid;
 }
@@ -85,7 +74,7 @@ std::optional<std::array<int, kCellCount>> occupancy(const Board& board) {
         }
         for (int r = row; r < row + fp.h; ++r) {
             for (int c = column; c < column + fp.w; ++c) {
-                int& cell = cells.at(static_cast<std::size_t>(r * kColumns + c));
+                int& cell = cells.at(static_cast<std::size_t>(cellIndex(c, r)));
                 if (cell != 0) {
                     ADD_FAILURE() << "pieces " << cell << " and " << i << " overlap";
                     return std::nullopt;
@@ -139,16 +128,15 @@ TEST_P(ShippedLayout, LoadsAsALegalArrangementOfTheClassic) {
 
     for (int i = 1; i <= kPieceCount; ++i) {
         const Piece& p = board->piece(i);
-        const Footprint fp = footprintOf(i, p);
         EXPECT_NE(p.picture, PictureRef{}) << "piece " << i << " was never dressed";
-        if (kindOf(i) == PieceKind::General) {
-            EXPECT_EQ(p.picture, (PictureRef{i, fp.h == 2 ? 1 : 2})) << "general " << i;
+        if (isGeneralIndex(i)) {
+            EXPECT_EQ(p.picture, (PictureRef{i, p.height > p.width ? 1 : 2})) << "general " << i;
         }
     }
     const auto cells = occupancy(*board);
     ASSERT_TRUE(cells);
     EXPECT_EQ(std::count(cells->begin(), cells->end(), 0), 2) << "free cells";
-    EXPECT_EQ(shapesOfBoard(*board), shapesOfTable(row->second.lines));
+    EXPECT_EQ(kindsOfBoard(*board), kindsOfTable(row->second.lines));
     EXPECT_FALSE(isSolved(*board));
 }
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "setup/layout_reader.h"
+#include "setup/layout_file.h"
 
 namespace quellan::testing {
 

@@ -4,7 +4,7 @@
 #include <sstream>
 
 #include "common/text_file.h"
-#include "setup/layout_reader.h"
+#include "setup/layout_file.h"
 #include "support/temp_dir.h"
 
 namespace quellan::testing {

@@ -1,11 +1,17 @@
-#include "setup/layout_reader.h"
+#include "setup/layout_file.h"
 
 #include <gtest/gtest.h>
 
+#include "common/numbers.h"
 #include "common/text_codec.h"
+#include "common/text_file.h"
+#include "support/classic_layouts.h"
+#include "support/temp_dir.h"
 
 namespace quellan {
 namespace {
+
+using namespace quellan::testing;
 
 constexpr const char* kClassic[] = {"1,0,2",  "2,0,10", "3,1,1",  "4,1,4",  "5,1,9",
                                     "6,1,12", "7,0,14", "8,0,15", "9,0,17", "10,0,20"};
@@ -154,6 +160,67 @@ TEST(LayoutReader, APartialLayoutLeavesTheOtherPiecesWhereTheyWere) {
     ASSERT_TRUE(applyLayoutLines(b, {"1,0,17"}));
     EXPECT_EQ(b.piece(1).top, 4050);  // past the bottom edge: not the reader's business
     for (int i = 2; i <= 10; ++i) EXPECT_EQ(b.piece(i), before.piece(i)) << i;
+}
+
+// The board a layout file puts up, every piece it does not place off the
+// grid.
+Board readBack(const std::filesystem::path& path) {
+    Board board;
+    for (int i = 1; i <= kPieceCount; ++i) board.piece(i).left = -kCell;
+    EXPECT_TRUE(applyLayoutBytes(board, readAll(path))) << path;
+    return board;
+}
+
+// The start-up arrangement 横刀立马, sizes and places.
+void expectDesignArrangement(const Board& board) {
+    EXPECT_EQ(board.positionEntry(), Board().positionEntry());
+    for (int i = 1; i <= kPieceCount; ++i) {
+        EXPECT_EQ(board.piece(i).width, Board().piece(i).width) << i;
+        EXPECT_EQ(board.piece(i).height, Board().piece(i).height) << i;
+    }
+}
+
+TEST(LayoutWriterTest, WritesTheGamesFormatAndNeverOverwrites) {
+    TempDir dir;
+    const std::string lines =
+        "1,0,2\r\n2,0,10\r\n3,1,1\r\n4,1,4\r\n5,1,9\r\n6,1,12\r\n"
+        "7,0,14\r\n8,0,15\r\n9,0,17\r\n10,0,20\r\n";
+    const auto path = dir.path() / pathFromUtf8("新阵.qlp");
+    ASSERT_EQ(writeNewLayoutFile(path, "新阵", Board(), 116), LayoutWrite::Written);
+    EXPECT_EQ(gb18030ToUtf8(readAll(path)), "// 新阵 — 最少 116 步\r\n" + lines);
+    const Board back = readBack(path);
+    expectDesignArrangement(back);
+    EXPECT_TRUE(layoutFileText("困局", Board(), std::nullopt).starts_with("// 困局 — 无解\r\n"));
+
+    // Saved under a shipped layout's name, a layout is that layout's file
+    // byte for byte: one comment form for all layout files.
+    const auto same = dir.path() / pathFromUtf8("横刀立马.qlp");
+    ASSERT_EQ(writeNewLayoutFile(same, "横刀立马", Board(), 116), LayoutWrite::Written);
+    EXPECT_EQ(readAll(same), readAll(shippedMapDir() / pathFromUtf8("横刀立马.qlp")));
+
+    Board other;
+    std::swap(other.piece(9), other.piece(10));
+    EXPECT_EQ(writeNewLayoutFile(path, "新阵", other, 1), LayoutWrite::Exists);
+    EXPECT_EQ(readBack(path), back) << "the file is left as it was";
+    EXPECT_EQ(writeNewLayoutFile(dir.path() / "no-such-folder" / "a.qlp", "a", Board(), 116),
+              LayoutWrite::Failed);
+    EXPECT_FALSE(std::filesystem::exists(dir.path() / "no-such-folder"));
+
+    // A file saved with the comment line the workshop wrote before still reads.
+    const auto older =
+        dir.write(pathFromUtf8("旧阵.qlp"), utf8ToGb18030("// 最少步数：116\r\n" + lines));
+    expectDesignArrangement(readBack(older));
+}
+
+// Every shipped layout, read and written again under its name and fewest
+// steps, is the shipped file byte for byte.
+TEST(LayoutWriterTest, EveryShippedLayoutWritesBackAsShipped) {
+    for (const auto& [name, classic] : classicTable()) {
+        SCOPED_TRACE(name);
+        const auto path = shippedMapDir() / pathFromUtf8(name + ".qlp");
+        EXPECT_EQ(utf8ToGb18030(layoutFileText(name, readBack(path), classic.minSteps)),
+                  readAll(path));
+    }
 }
 
 }  // namespace
