@@ -91,6 +91,10 @@ frmMain::frmMain(const GamePaths& paths, QWidget* parent)
 
 frmMain::~frmMain() {
     if (m_audio) m_audio->shutDown();
+    // The game panel and every control on it go while the session and the
+    // coach still stand: a piece losing the focus as it goes still reaches
+    // them.
+    delete m_Picture1;
 }
 
 void frmMain::buildControls() {
