@@ -2,15 +2,16 @@
 
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QtConcurrent/QtConcurrentRun>
 #include <random>
 
 #include "app/arrange_board.h"
+#include "app/game_button.h"
 #include "app/game_look.h"
 #include "app/picture_store.h"
 #include "coach/random_layout.h"
@@ -43,13 +44,9 @@ class Parchment : public QWidget {
 
 XPButton* makeButton(QWidget* parent, const char* name, const char* caption, const char* tip,
                      int width, int mode = 0) {
-    auto* button = new XPButton(parent);
-    button->setObjectName(name);
+    XPButton* button = makeGameButton(parent, name);
     button->setFixedSize(width, 24);
-    button->setButtonStyle(2);
     button->setMode(mode);
-    button->setBackColor(look::kButtonFace);
-    button->setCaptionAlign(2);
     button->setCaption(QString::fromUtf8(caption));
     button->setToolTip(QString::fromUtf8(tip));
     return button;
@@ -66,20 +63,18 @@ QLabel* makeLabel(QWidget* parent, const char* name) {
 
 ArrangeDialog::ArrangeDialog(const std::optional<Board>& onBoard, const PictureStore& pictures,
                              QWidget* parent)
-    : QDialog(parent), m_onBoard(onBoard) {
+    : QDialog(parent),
+      m_onBoard(onBoard),
+      m_figuresWork([this](ArrangementFigures f) { figuresReady(std::move(f)); }),
+      m_drawWork([this](std::optional<Board> drawn) { drawReady(drawn); }) {
     if (m_onBoard) m_editor = ArrangementEditor(*m_onBoard);
     setObjectName("arrangeDialog");
     setWindowTitle(QStringLiteral("布阵 - ") + toQString(texts::kAppTitle));
-    connect(&m_figuresWatcher, &QFutureWatcherBase::finished, this, &ArrangeDialog::figuresReady);
-    connect(&m_drawWatcher, &QFutureWatcherBase::finished, this, &ArrangeDialog::drawReady);
     buildControls(pictures);
     arrangementChanged();
 }
 
-ArrangeDialog::~ArrangeDialog() {
-    m_figuresWatcher.waitForFinished();
-    m_drawWatcher.waitForFinished();
-}
+ArrangeDialog::~ArrangeDialog() = default;
 
 void ArrangeDialog::buildControls(const PictureStore& pictures) {
     QPalette wood = palette();
@@ -228,7 +223,6 @@ void ArrangeDialog::say(std::string_view text) { m_notice->setText(toQString(tex
 // Everything shown follows the arrangement: whether it is proper at once,
 // the figures once the worker has them.
 void ArrangeDialog::arrangementChanged() {
-    ++m_changes;
     say({});
     m_board->update();
     m_figures.reset();
@@ -244,25 +238,17 @@ void ArrangeDialog::arrangementChanged() {
     look::setTextColor(m_solvable, QColor(0, 0, 0));
     m_reachable->setText(QString());
     m_code->setText(QStringLiteral("分享码：—"));
-    if (board) startFigures();
-}
-
-void ArrangeDialog::startFigures() {
-    if (m_figuresWatcher.isRunning()) return;  // figuresReady starts the next one
-    const std::optional<Board> board = m_editor.board();
-    if (!board) return;
-    m_figuresFor = m_changes;
-    const Board arrangement = *board;
-    m_figuresWatcher.setFuture(QtConcurrent::run([arrangement] { return figuresOf(arrangement); }));
-}
-
-void ArrangeDialog::figuresReady() {
-    if (m_figuresWatcher.future().resultCount() == 0) return;
-    if (m_figuresFor != m_changes) {
-        startFigures();  // the arrangement changed meanwhile
-        return;
+    // The figures of the arrangement before are out of date.
+    if (board) {
+        const Board arrangement = *board;
+        m_figuresWork.start([arrangement] { return figuresOf(arrangement); });
+    } else {
+        m_figuresWork.drop();
     }
-    m_figures = m_figuresWatcher.result();
+}
+
+void ArrangeDialog::figuresReady(ArrangementFigures figures) {
+    m_figures = std::move(figures);
     m_solvable->setText(toQString(solvabilityText(*m_figures)));
     look::setTextColor(m_solvable, m_figures->fewestSteps ? QColor(0, 110, 0) : QColor(200, 0, 0));
     m_reachable->setText(toQString(reachableText(*m_figures)));
@@ -270,30 +256,30 @@ void ArrangeDialog::figuresReady() {
 }
 
 void ArrangeDialog::waitForWork() {
-    while (m_drawWatcher.isRunning() || m_figuresWatcher.isRunning() ||
-           (m_editor.board() && !m_figures)) {
-        m_drawWatcher.waitForFinished();
-        m_figuresWatcher.waitForFinished();
+    while (m_drawWork.busy() || m_figuresWork.busy()) {
+        // A random draw, once ended, changes the arrangement and asks for
+        // its figures.
+        m_drawWork.finish();
+        m_figuresWork.finish();
+        // What came meanwhile is handled too, as if the wait had been the
+        // event loop's: the dialog showing, the focus going to it.
         QCoreApplication::processEvents();
     }
 }
 
 void ArrangeDialog::drawRandom(int band) {
-    if (band < 0 || band >= static_cast<int>(std::size(kDifficultyBands)) ||
-        m_drawWatcher.isRunning())
+    if (band < 0 || band >= static_cast<int>(std::size(kDifficultyBands)) || m_drawWork.busy())
         return;
     say("正在随机摆阵…");
     const StepBand steps = kDifficultyBands[band].steps;
     const std::uint64_t seed = std::random_device{}();
-    m_drawWatcher.setFuture(QtConcurrent::run([steps, seed] {
+    m_drawWork.start([steps, seed] {
         std::mt19937_64 random(seed);
         return drawLayout(steps, random);
-    }));
+    });
 }
 
-void ArrangeDialog::drawReady() {
-    if (m_drawWatcher.future().resultCount() == 0) return;
-    const std::optional<Board> drawn = m_drawWatcher.result();
+void ArrangeDialog::drawReady(const std::optional<Board>& drawn) {
     if (!drawn) {
         say("这次没有摆出这个难度的阵型，请再按一次随机。");
         return;

@@ -8,10 +8,10 @@
 // the game board (试玩) or saved as a new layout (保存). What it does with
 // the arrangement is the window's business, through the two handlers.
 #include <QDialog>
-#include <QFutureWatcher>
 #include <functional>
 #include <optional>
 
+#include "app/background_figures.h"
 #include "coach/arrangement_editor.h"
 #include "coach/arrangement_figures.h"
 
@@ -63,9 +63,8 @@ class ArrangeDialog : public QDialog {
 
     void buildControls(const PictureStore& pictures);
     void arrangementChanged();
-    void startFigures();
-    void figuresReady();
-    void drawReady();
+    void figuresReady(ArrangementFigures figures);
+    void drawReady(const std::optional<Board>& drawn);
     void say(std::string_view text);
 
     ArrangementEditor m_editor;
@@ -89,11 +88,9 @@ class ArrangeDialog : public QDialog {
 
     // The figures are worked out off the UI thread; a result that belongs
     // to an arrangement since changed is dropped.
-    QFutureWatcher<ArrangementFigures> m_figuresWatcher;
     std::optional<ArrangementFigures> m_figures;
-    int m_figuresFor = 0;  // the arrangement the running work belongs to
-    int m_changes = 0;     // counts the arrangement's changes
-    QFutureWatcher<std::optional<Board>> m_drawWatcher;
+    BackgroundFigures<ArrangementFigures> m_figuresWork;
+    BackgroundFigures<std::optional<Board>> m_drawWork;
 };
 
 }  // namespace quellan

@@ -1,11 +1,10 @@
 // The coach's two playbacks: the demonstration, which plays a fewest-steps
-// solution through the window's own presses, and the replay of the record,
+// solution through the session's presses, as a player makes them, and the replay of the record,
 // which only shows the record's positions and then sets the layout up again.
 #include <QApplication>
-#include <QLabel>
 
 #include "app/coach_panel.h"
-#include "app/frm_main.h"
+#include "app/hint_mark.h"
 #include "coach/coach_rules.h"
 #include "coach/record_replay.h"
 #include "common/texts.h"
@@ -25,42 +24,46 @@ void CoachPanel::toggleDemonstration() {
 // pressed (it takes the focus and is selected), then the cell beside it.
 void CoachPanel::demonstrationStep() {
     const LayoutFigures* known = figures();
-    const Hint h = known ? hintFor(known->map, m_state.board) : Hint{};
+    const Board& board = m_session.game().board;
+    const Hint h = known ? hintFor(known->map, board) : Hint{};
     if (h.kind != HintKind::Step) {
         stop();
         return;
     }
-    const bool last = known->map.stepsToSolve(m_state.board) == 1;
+    const bool last = known->map.stepsToSolve(board) == 1;
     if (last) stop();  // the win sequence runs inside this step
-    selectPiece(h.step.piece);
-    const Piece& piece = m_state.board.piece(h.step.piece);
+    emit pieceChosen(h.step.piece);
+    const Piece& piece = board.piece(h.step.piece);
     const Point press =
         pressPointOf({piece.left, piece.top}, footprintOf(h.step.piece, piece), h.step.direction);
-    m_window.makeMove(static_cast<float>(press.left), static_cast<float>(press.top));
+    m_session.press(static_cast<float>(press.left), static_cast<float>(press.top));
     if (m_mode == Mode::Demonstration) m_timer.start();
 }
 
 void CoachPanel::replay() {
-    if (interrupt() || m_state.trial) return;
-    const auto record = readRecordFile(m_window.paths().recordFile(m_state.currentMap));
+    const GameState& game = m_session.game();
+    if (interrupt() || game.trial) return;
+    const auto record = readRecordFile(m_session.paths().recordFile(game.currentMap));
     if (!record) {
         // The file went while the game ran (the button follows the file
         // only when a layout is set up or won): say so, and show the
         // chooser's tick and the button as the folder now is.
         showRecordMarks();
-        m_window.showMessage(texts::kReplayNoRecord, MessageIcon::Information, texts::kAppTitle);
+        m_session.host().showMessage(texts::kReplayNoRecord, MessageIcon::Information,
+                                     texts::kAppTitle);
         return;
     }
-    if (m_state.history.empty()) return;
-    Board setUp = m_state.board;
+    if (game.history.empty()) return;
+    Board setUp = game.board;
     // The history holds only entries the board wrote itself: they always apply.
-    static_cast<void>(setUp.applyPositionEntry(m_state.history.entry(0)));
+    static_cast<void>(setUp.applyPositionEntry(game.history.entry(0)));
     auto boards = replayBoards(record->positions, setUp);
     if (!boards) {
-        m_window.showMessage(texts::kReplayRefused, MessageIcon::Information, texts::kAppTitle);
+        m_session.host().showMessage(texts::kReplayRefused, MessageIcon::Information,
+                                     texts::kAppTitle);
         return;
     }
-    hideHintMark();
+    m_hintMark->hide();
     m_replayBoards = std::move(*boards);
     m_replayAt = 0;
     m_mode = Mode::Replay;
@@ -73,14 +76,10 @@ void CoachPanel::replay() {
 void CoachPanel::replayStep() {
     if (m_replayAt >= m_replayBoards.size()) {
         stop();
-        m_window.Combo1_Click();
+        m_session.setUpChosenLayout();
         return;
     }
-    m_window.showBoard(m_replayBoards[m_replayAt]);
-    if (auto* steps = m_window.findChild<QLabel*>("Label7")) {
-        steps->setText(QString::number(m_replayAt));
-        steps->adjustSize();
-    }
+    m_session.showReplayed(m_replayBoards[m_replayAt], static_cast<int>(m_replayAt));
     ++m_replayAt;
     m_timer.start();
 }
@@ -101,7 +100,7 @@ bool CoachPanel::interrupt() {
     const Mode was = m_mode;
     stop();
     // A replay showed positions that are not the game's: set the layout up.
-    if (was == Mode::Replay) m_window.Combo1_Click();
+    if (was == Mode::Replay) m_session.setUpChosenLayout();
     return was != Mode::Idle;
 }
 

@@ -12,10 +12,10 @@
 
 #include "app/board_panel.h"
 #include "app/coach_panel.h"
+#include "app/game_button.h"
 #include "app/game_look.h"
 #include "app/game_panel_layout.h"
 #include "app/layout_chooser.h"
-#include "app/workshop_panel.h"
 #include "common/text_file.h"
 #include "common/texts.h"
 #include "common/version.h"
@@ -27,12 +27,10 @@
 #include "platform/dialogs.h"
 #include "platform/qt_text.h"
 #include "platform/shell_open.h"
-#include "play/move_engine.h"
 #include "play/selection.h"
-#include "play/undo.h"
 #include "setup/layout_catalogue.h"
-#include "setup/layout_loader.h"
 #include "setup/startup_settings.h"
+#include "xpbutton/platform_codes.h"
 #include "xpbutton/xpbutton.h"
 
 namespace quellan {
@@ -76,7 +74,7 @@ frmMain::frmMain(const QString& appPath, QWidget* parent)
 frmMain::frmMain(const GamePaths& paths, QWidget* parent)
     : QWidget(parent),
       m_appPathText(withoutTrailingSlash(pathToQString(paths.appPath))),
-      m_paths(paths),
+      m_session(new GameSession(*this, paths, this)),
       m_settings(toQString(texts::kAppTitle), QString::fromLatin1(settings_keys::kSection)) {
     setObjectName("frmMain");
     // The window draws its own frame, title bar and caption buttons.
@@ -86,14 +84,17 @@ frmMain::frmMain(const GamePaths& paths, QWidget* parent)
     buildHelpIcons();
     buildPieces();
     buildFrame();
-    m_coach = new CoachPanel(*this, m_state);
-    m_workshop = new WorkshopPanel(*this, m_pictures);
+    buildPanels();
     m_audio = std::make_unique<GameAudio>(m_appPathText);
     m_audio->attach(m_Check1, m_Check2);
 }
 
 frmMain::~frmMain() {
     if (m_audio) m_audio->shutDown();
+    // The game panel and every control on it go while the session and the
+    // coach still stand: a piece losing the focus as it goes still reaches
+    // them.
+    delete m_Picture1;
 }
 
 void frmMain::buildControls() {
@@ -135,12 +136,8 @@ void frmMain::buildControls() {
     // Picking an entry, also the one already selected, sets its layout up.
     connect(chooser, &LayoutChooser::Picked, this, [this] { Combo1_Click(); });
 
-    m_XPButton1 = new XPButton(m_Picture1);
-    m_XPButton1->setObjectName("XPButton1");
+    m_XPButton1 = makeGameButton(m_Picture1, "XPButton1");
     m_XPButton1->setGeometry(layout::pixels(layout::kXPButton1));
-    m_XPButton1->setButtonStyle(2);
-    m_XPButton1->setBackColor(look::kButtonFace);
-    m_XPButton1->setCaptionAlign(2);
     m_XPButton1->setPictureAlign(0);
     m_XPButton1->setPicture(m_pictures.undoIcon());
     m_XPButton1->setCaption(QStringLiteral("撤消一步"));
@@ -165,17 +162,13 @@ void frmMain::buildControls() {
 
 void frmMain::buildPieces() {
     for (int i = 1; i <= kPieceCount; ++i) {
-        auto* piece = new XPButton(m_Picture1);
-        piece->setObjectName(QStringLiteral("QZ%1").arg(i));
-        piece->setButtonStyle(2);
+        auto* piece = makeGameButton(m_Picture1, QStringLiteral("QZ%1").arg(i));
         piece->setMode(0);
         piece->setValue(false);
-        piece->setCaptionAlign(2);
         piece->setPictureAlign(4);
         piece->setPictureSize(4);
-        piece->setBackColor(look::kButtonFace);
         piece->setGradientColor(0);
-        piece->setMousePointer(99);
+        piece->setMousePointer(xp::kPointerCustom);
         piece->setMouseIcon(m_pictures.handCursorPicture(), m_pictures.handHotSpot());
         piece->setToolTip(QString::fromUtf8(kPieceHints[i - 1]));
         connect(piece, &XPButton::GotFocus, this, [this, i] { QZ_GotFocus(i); });
@@ -209,13 +202,13 @@ std::string frmMain::readSettings() {
 
 bool frmMain::Form_Load() {
     m_helpFile.setHelpFile(m_appPathText + toQString(frame::kHelpFile));
-    createPlayerFolders(m_paths);  // a failure only costs what would be saved there
+    createPlayerFolders(m_session->paths());  // a failure only costs what would be saved there
 
     setFixedSize(twipsToPixels(layout::kWindowWidth), twipsToPixels(layout::kWindowHeight));
     m_Picture1->setGeometry(layout::pixels(layout::kPicture1));
     const std::string remembered = readSettings();
 
-    const std::vector<std::string> names = listLayouts(m_paths);
+    const std::vector<std::string>& names = m_session->listLayouts();
     if (names.empty()) {
         showMessageBox(this, QStringLiteral("没有找到阵型文件！请重新下载安装本程序。"),
                        MessageIcon::Stop,
@@ -246,7 +239,7 @@ void frmMain::Form_Unload() {
     using namespace settings_keys;
     m_settings.setValue(kFormX, QString::number(pixelsToTwips(x())));
     m_settings.setValue(kFormY, QString::number(pixelsToTwips(y())));
-    m_settings.setBytes(kMapFileName, m_state.currentMap);
+    m_settings.setBytes(kMapFileName, m_session->game().currentMap);
     m_settings.setValue(kCheck1, QString::number(m_Check1->value()));
     m_settings.setValue(kCheck2, QString::number(m_Check2->isChecked() ? 1 : 0));
     m_settings.sync();
@@ -258,61 +251,24 @@ void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
 }
 
-void frmMain::Combo1_Click() {
-    const int index = m_Combo1->currentIndex();
-    if (index < 0) return;
-    InitMap(m_state, *this, m_paths, m_Combo1->itemData(index).toByteArray().toStdString());
-    showState();
-    m_coach->layoutSetUp();
-}
-
-void frmMain::playTrial(const Board& arrangement) {
-    m_coach->interrupt();
-    setUpTrial(m_state, *this, arrangement);
-    showState();
-    m_coach->layoutSetUp();
-    // The list stays as it is; only the text field says what is played.
-    // Picking any entry afterwards sets that layout up as usual.
-    m_Combo1->setEditText(toQString(texts::kTrialEntry));
-}
+void frmMain::Combo1_Click() { m_session->setUpLayout(m_Combo1->currentIndex()); }
 
 void frmMain::appendToChooser(const std::string& name) {
     m_Combo1->addItem(toQString(layoutDisplayName(name)), QByteArray::fromStdString(name));
 }
 
-void frmMain::addLayout(const std::string& name) {
-    appendToChooser(name);  // at the end, where no catalogue entry is
-    m_Combo1->setCurrentIndex(m_Combo1->count() - 1);
-    Combo1_Click();
-}
-
-std::vector<std::string> frmMain::layoutNames() const {
-    std::vector<std::string> names;
-    for (int i = 0; i < m_Combo1->count(); ++i)
-        names.push_back(m_Combo1->itemData(i).toByteArray().toStdString());
-    return names;
-}
-
 void frmMain::XPButton1_Click() {
-    if (m_coach->interrupt()) return;  // the press only stops the coach
-    undoMove(m_state, *this);
-    showState();
-    m_coach->afterStep();
+    if (m_session->stopCoach()) return;  // the press only stops the coach
+    m_session->undo();
 }
 
-void frmMain::QZ_GotFocus(int index) {
-    ::quellan::QZ_GotFocus(m_state, *this, index);
-    m_coach->selectionChanged();
-}
+void frmMain::QZ_GotFocus(int index) { m_session->select(index); }
 
-void frmMain::QZ_LostFocus(int) {
-    ::quellan::QZ_LostFocus(m_state);
-    m_coach->selectionChanged();
-}
+void frmMain::QZ_LostFocus(int) { m_session->deselect(); }
 
 void frmMain::Picture1_MouseDown(int button, int, float x, float y) {
     // Any press on the board stops a demonstration or a replay, and only that.
-    if (m_coach->interrupt()) return;
+    if (m_session->stopCoach()) return;
     switch (classifyBoardPress(button, x, y)) {
         case BoardPress::Ignored:
             return;
@@ -320,18 +276,9 @@ void frmMain::Picture1_MouseDown(int button, int, float x, float y) {
             m_Picture1->startWindowDrag();
             return;
         case BoardPress::Move:
-            makeMove(x, y);
+            m_session->press(x, y);
             return;
     }
-}
-
-void frmMain::makeMove(float x, float y) {
-    QZMove(m_state, *this, m_paths, x, y);
-    showState();
-    // Only now does the board take the focus: the piece just moved loses
-    // it, so pressing it again selects it again.
-    m_Picture1->setFocus(Qt::MouseFocusReason);
-    m_coach->afterStep();
 }
 
 void frmMain::Picture1_MouseMove(int, int, float x, float y) {
@@ -347,7 +294,7 @@ void frmMain::showState() {
     showLabels();
 }
 
-void frmMain::showPieces() { showBoard(m_state.board); }
+void frmMain::showPieces() { showBoard(m_session->game().board); }
 
 void frmMain::showBoard(const Board& board) {
     for (int i = 1; i <= kPieceCount; ++i) {
@@ -363,10 +310,14 @@ void frmMain::showBoard(const Board& board) {
 }
 
 void frmMain::showLabels() {
-    setLabelText(Label(5), QString::fromStdString(m_state.labels.bestSteps));
-    setLabelText(Label(6), QString::fromStdString(m_state.labels.holder));
-    Label(6)->setToolTip(QString::fromStdString(m_state.labels.holderTip));
-    if (const auto steps = stepLabelText(m_state)) setLabelText(Label(7), toQString(*steps));
+    const GameState& game = m_session->game();
+    setLabelText(Label(5), QString::fromStdString(game.labels.bestSteps));
+    setLabelText(Label(6), QString::fromStdString(game.labels.holder));
+    Label(6)->setToolTip(QString::fromStdString(game.labels.holderTip));
+    if (const auto& replayed = m_session->replayed())
+        setLabelText(Label(7), QString::number(replayed->step));
+    else if (const auto steps = stepLabelText(game))
+        setLabelText(Label(7), toQString(*steps));
 }
 
 void frmMain::playEffect(std::string_view literal) { m_audio->PlayEffect(literal); }

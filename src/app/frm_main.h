@@ -1,34 +1,37 @@
 #pragma once
-// The main window of the game. It shows the state of the game core and
-// turns the player's presses and choices into calls of the core; it never
-// decides a rule itself.
+// The main window of the game. It shows the game session and turns the
+// player's presses and choices into calls of the session; it never decides
+// a rule itself.
 #include <QString>
 #include <QWidget>
 #include <array>
 #include <memory>
 
+#include "app/game_session.h"
 #include "app/picture_store.h"
 #include "frame/frame_pictures.h"
 #include "frame/help_file.h"
 #include "frame_model/caption_button_state.h"
 #include "platform/settings_store.h"
 #include "setup/game_host.h"
-#include "setup/game_state.h"
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 
 namespace quellan {
 
 class BoardPanel;
 class CoachPanel;
+class LayoutChooser;
 class WorkshopPanel;
 class ClickLabel;
 class GameAudio;
 class ImageControl;
 class MusicCheckBox;
 class XPButton;
+namespace testing {
+class FrmMainProbe;
+}
 
 class frmMain : public QWidget, public GameHost {
     Q_OBJECT
@@ -47,7 +50,7 @@ class frmMain : public QWidget, public GameHost {
     // Saves the settings and stops the music; runs when the window closes.
     void Form_Unload();
 
-    // The handlers the controls call.
+    // The handlers the controls call; each acts on the game session.
     void Combo1_Click();
     void XPButton1_Click();
     void QZ_GotFocus(int index);
@@ -55,19 +58,17 @@ class frmMain : public QWidget, public GameHost {
     void Picture1_MouseDown(int button, int shift, float x, float y);
     void Picture1_MouseMove(int button, int shift, float x, float y);
 
-    // One move attempt at (x, y) on the board, the way a press makes it;
-    // the coach's demonstration presses through here too.
-    void makeMove(float x, float y);
-    // The workshop: sets an arrangement up that has no layout file (试玩),
-    // and adds a new layout at the end of the chooser's list and sets it
-    // up, as picking it would.
-    void playTrial(const Board& arrangement);
-    void addLayout(const std::string& name);
-    // The layout names the chooser lists, as the file system spells them.
-    std::vector<std::string> layoutNames() const;
-    // Shows the pieces where `board` has them, without touching the game
-    // (the replay of a record).
-    void showBoard(const Board& board);
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+  private:
+    // The tests look inside through their probe (tests/app/frm_main_probe.h).
+    friend class testing::FrmMainProbe;
 
     // The window frame (frm_main_frame.cpp): its layout on every resize,
     // the outline, dragging and the two caption buttons.
@@ -92,38 +93,13 @@ class frmMain : public QWidget, public GameHost {
     void LbBR_Click();
     void showHelp();
 
-    // GameHost: what the rules ask of the window.
+    // GameHost: what the rules ask of the window, through the session.
     void playEffect(std::string_view literal) override;
     int musicOption() const override;
     void setMusicOption(int value) override;
     void showMessage(std::string_view text, MessageIcon icon, std::string_view caption) override;
     std::string askText(std::string_view prompt, std::string_view title) override;
 
-    // For tests and tools: the state behind the controls. The controls
-    // themselves carry their names as object names (QZ1, Label7, Combo1, ...).
-    const GameState& game() const { return m_state; }
-    const GamePaths& paths() const { return m_paths; }
-    const frame::CaptionButtonState& imminState() const { return m_imminState; }
-    const frame::CaptionButtonState& imcloseState() const { return m_imcloseState; }
-    const FramePictures& framePictures() const { return m_framePictures; }
-    // The frame as painted by the last resize; the window's background.
-    const QImage& frameSurface() const { return m_frameSurface; }
-    const HelpFile& helpFile() const { return m_helpFile; }
-    HelpFile& helpFile() { return m_helpFile; }
-    GameAudio* audio() const { return m_audio.get(); }
-    // The remembered window position in twips.
-    int FormX() const { return m_formX; }
-    int FormY() const { return m_formY; }
-
-  protected:
-    void closeEvent(QCloseEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void changeEvent(QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
-
-  private:
     XPButton* QZ(int index) const { return m_QZ.at(static_cast<size_t>(index - 1)); }
     QLabel* Label(int n) const { return m_labels.at(static_cast<size_t>(n - 1)); }
     void buildControls();
@@ -131,10 +107,24 @@ class frmMain : public QWidget, public GameHost {
     // bytes kept for the loader.
     void appendToChooser(const std::string& name);
     void buildPieces();
+    // The panels beside the described controls: the coach and the workshop.
+    void buildPanels();
+    // Brings the widgets in line with the session after it changed.
+    void sessionChanged(GameSession::Change change);
     // Brings the widgets in line with the game state after a rule has run.
     void showState();
     void showPieces();
+    // Shows the pieces where `board` has them, without touching the game
+    // (the replay of a record).
+    void showBoard(const Board& board);
+    // The record's labels and the step count (during a replay, the step of
+    // the record shown).
     void showLabels();
+    // The chooser's ticks of the layouts that have a record, and its
+    // tooltip with the current layout's record and fewest steps.
+    void showRecordMarks();
+    // Selects piece `index` as a press on it would: it takes the focus.
+    void choosePiece(int index);
     // Reads the remembered window position and options; returns the name of
     // the layout played last.
     std::string readSettings();
@@ -150,8 +140,7 @@ class frmMain : public QWidget, public GameHost {
     void stepCaption(ImageControl* button, void (frame::CaptionButtonState::*step)());
 
     QString m_appPathText;
-    GamePaths m_paths;
-    GameState m_state;
+    GameSession* m_session = nullptr;
     PictureStore m_pictures;
     SettingsStore m_settings;
     int m_formX = 0;
@@ -162,7 +151,7 @@ class frmMain : public QWidget, public GameHost {
     BoardPanel* m_Picture1 = nullptr;
     std::array<XPButton*, kPieceCount> m_QZ{};
     std::array<QLabel*, 7> m_labels{};
-    QComboBox* m_Combo1 = nullptr;
+    LayoutChooser* m_Combo1 = nullptr;
     XPButton* m_XPButton1 = nullptr;
     MusicCheckBox* m_Check1 = nullptr;
     QCheckBox* m_Check2 = nullptr;

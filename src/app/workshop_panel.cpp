@@ -1,13 +1,9 @@
 #include "app/workshop_panel.h"
 
-#include <QComboBox>
-
 #include "app/arrange_dialog.h"
-#include "app/board_panel.h"
-#include "app/coach_panel.h"
-#include "app/frm_main.h"
-#include "app/game_look.h"
+#include "app/game_button.h"
 #include "app/game_panel_layout.h"
+#include "app/game_session.h"
 #include "coach/layout_name.h"
 #include "common/texts.h"
 #include "platform/dialogs.h"
@@ -17,45 +13,34 @@
 
 namespace quellan {
 
-namespace {
-
-// In the frame's bottom bar, between the steps to go and the notice.
-constexpr layout::TwipsRect kWorkshopButton{3300, 5820, 780, 330};
-
-}  // namespace
-
-WorkshopPanel::WorkshopPanel(frmMain& window, const PictureStore& pictures)
-    : QObject(&window), m_window(window), m_pictures(pictures) {
+WorkshopPanel::WorkshopPanel(GameSession& session, const PictureStore& pictures, QWidget* board,
+                             QWidget* window)
+    : QObject(window), m_session(session), m_pictures(pictures), m_board(board), m_window(window) {
     setObjectName("workshop");
-    m_button = new XPButton(&window);
-    m_button->setObjectName("workshopButton");
-    m_button->setGeometry(layout::pixels(kWorkshopButton));
-    m_button->setButtonStyle(2);
-    m_button->setBackColor(look::kButtonFace);
-    m_button->setCaptionAlign(2);
-    m_button->setCaption(QStringLiteral("布阵"));
-    m_button->setToolTip(QStringLiteral("自己摆阵型：看能否过关、最少几步，随机出题，分享码"));
+    XPButton* button = makeGameButton(window, "workshopButton");
+    button->setGeometry(layout::pixels(layout::kWorkshopButton));
+    button->setCaption(QStringLiteral("布阵"));
+    button->setToolTip(QStringLiteral("自己摆阵型：看能否过关、最少几步，随机出题，分享码"));
     // Off the Tab order, like the coach's buttons: no key moves a piece.
-    m_button->setFocusPolicy(Qt::NoFocus);
-    connect(m_button, &XPButton::Click, this, &WorkshopPanel::open);
+    button->setFocusPolicy(Qt::NoFocus);
+    connect(button, &XPButton::Click, this, &WorkshopPanel::open);
 }
 
 void WorkshopPanel::open() {
-    if (auto* coach = m_window.findChild<CoachPanel*>("coach")) coach->interrupt();
-    const GameState& game = m_window.game();
+    m_session.stopCoach();
+    const GameState& game = m_session.game();
     auto* dialog = new ArrangeDialog(
-        game.hasLayout() ? std::optional<Board>(game.board) : std::nullopt, m_pictures, &m_window);
+        game.hasLayout() ? std::optional<Board>(game.board) : std::nullopt, m_pictures, m_window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     dialog->setSaveHandler([this, dialog](const Board& arrangement, std::optional<int> fewest) {
         return save(dialog, arrangement, fewest);
     });
-    dialog->setTrialHandler([this](const Board& arrangement) { m_window.playTrial(arrangement); });
+    dialog->setTrialHandler(
+        [this](const Board& arrangement) { m_session.tryArrangement(arrangement); });
     // The press gave the button the focus; the board takes it back, as after
     // a step, so that no key opens the dialog again.
-    connect(dialog, &QDialog::finished, this, [this] {
-        m_window.findChild<BoardPanel*>("Picture1")->setFocus(Qt::OtherFocusReason);
-    });
-    centreOnWindow(dialog, &m_window);
+    connect(dialog, &QDialog::finished, this, [this] { m_board->setFocus(Qt::OtherFocusReason); });
+    centreOnWindow(dialog, m_window);
     dialog->open();
 }
 
@@ -70,15 +55,15 @@ bool WorkshopPanel::save(ArrangeDialog* dialog, const Board& arrangement,
             askTextOrCancel(dialog, toQString(texts::kSavePrompt), title);
         if (!typed) return false;
         const LayoutNameCheck name = checkNewLayoutName(
-            typed->toStdString(), m_window.paths().mapDir(), m_window.layoutNames());
+            typed->toStdString(), m_session.paths().mapDir(), m_session.layoutNames());
         if (name.fault != LayoutNameFault::None) {
             refuse(layoutNameFaultText(name.fault));
             continue;
         }
-        switch (writeNewLayoutFile(m_window.paths().newLayoutFile(name.name), name.name, arrangement,
-                                   fewestSteps)) {
+        switch (writeNewLayoutFile(m_session.paths().newLayoutFile(name.name), name.name,
+                                   arrangement, fewestSteps)) {
             case LayoutWrite::Written:
-                m_window.addLayout(name.name);
+                m_session.addLayout(name.name);
                 return true;
             case LayoutWrite::Exists:
                 refuse(texts::kNameTaken);

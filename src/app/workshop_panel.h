@@ -1,7 +1,7 @@
 #pragma once
 // The layout workshop on the main window: the 布阵 button in the frame's
 // bottom bar opens the arrange dialog; a saved arrangement becomes a new
-// layout file at the end of the chooser's list and is set up, a tried one
+// layout file at the end of the session's list and is set up, a tried one
 // is set up on the board without a file. A player who never presses the
 // button plays exactly as before.
 #include <QObject>
@@ -12,15 +12,17 @@
 namespace quellan {
 
 class ArrangeDialog;
+class GameSession;
 class PictureStore;
-class XPButton;
-class frmMain;
 
 class WorkshopPanel : public QObject {
     Q_OBJECT
 
   public:
-    WorkshopPanel(frmMain& window, const PictureStore& pictures);
+    // The button stands on `window`; the game panel `board` takes the focus
+    // back when the dialog closes.
+    WorkshopPanel(GameSession& session, const PictureStore& pictures, QWidget* board,
+                  QWidget* window);
 
     // Opens the arrange dialog (window-modal; it returns at once).
     void open();
@@ -30,9 +32,10 @@ class WorkshopPanel : public QObject {
     // map/NAME.qlp and sets the new layout up; false when nothing was saved.
     bool save(ArrangeDialog* dialog, const Board& arrangement, std::optional<int> fewestSteps);
 
-    frmMain& m_window;
+    GameSession& m_session;
     const PictureStore& m_pictures;
-    XPButton* m_button = nullptr;
+    QWidget* m_board;
+    QWidget* m_window;
 };
 
 }  // namespace quellan

@@ -10,6 +10,7 @@
 #include "app/frm_main.h"
 #include "common/text_file.h"
 #include "support/temp_dir.h"
+#include "tests/app/frm_main_probe.h"
 #include "tests/app/modal_answerer.h"
 
 namespace quellan::testing {

@@ -56,15 +56,15 @@ TEST_F(Chooser, TypingReturnAndLeavingTheFieldChangeNothing) {
     ASSERT_TRUE(start());
     ASSERT_EQ(listed(), (QStringList{"abcd", "横刀立马"}));
     stepSoldier9();
-    ASSERT_EQ(window->game().stepCount, 1);
-    const std::string position = window->game().board.positionEntry();
+    ASSERT_EQ(inside(*window).game().stepCount, 1);
+    const std::string position = inside(*window).game().board.positionEntry();
     QLineEdit* field = Combo1(*window)->lineEdit();
     ASSERT_NE(field, nullptr);
     auto unchanged = [&](const QString& typed) {
         SCOPED_TRACE("typed " + typed.toStdString());
-        EXPECT_EQ(window->game().currentMap, "横刀立马");
-        EXPECT_EQ(window->game().stepCount, 1);
-        EXPECT_EQ(window->game().board.positionEntry(), position);
+        EXPECT_EQ(inside(*window).game().currentMap, "横刀立马");
+        EXPECT_EQ(inside(*window).game().stepCount, 1);
+        EXPECT_EQ(inside(*window).game().board.positionEntry(), position);
         EXPECT_EQ(Combo1(*window)->currentIndex(), 1);
     };
     // A beginning that completion would finish, another layout's whole name,
@@ -93,11 +93,11 @@ TEST_F(Chooser, APickFromTheListSetsUpAndPickingTheSelectedEntryRestarts) {
     ASSERT_TRUE(start());
     stepSoldier9();
     pickFromList(1);  // the entry already selected
-    EXPECT_EQ(window->game().currentMap, "横刀立马");
-    EXPECT_EQ(window->game().stepCount, 0);
+    EXPECT_EQ(inside(*window).game().currentMap, "横刀立马");
+    EXPECT_EQ(inside(*window).game().stepCount, 0);
     EXPECT_EQ(QZ(*window, 9)->geometry(), QRect(30, 270, 60, 60));
     pickFromList(0);
-    EXPECT_EQ(window->game().currentMap, "abcd");
+    EXPECT_EQ(inside(*window).game().currentMap, "abcd");
     EXPECT_EQ(Combo1(*window)->currentText(), "abcd");
 }
 
@@ -113,7 +113,7 @@ TEST_F(Chooser, ALayoutNamedInTheChineseCodePageLoadsKeepsItsRecordAndIsFoundAga
     ASSERT_TRUE(start());
     EXPECT_EQ(listed(), (QStringList{"abcd", "横刀"}));
     pickFromList(1);
-    EXPECT_EQ(window->game().currentMap, kGbkName);
+    EXPECT_EQ(inside(*window).game().currentMap, kGbkName);
     EXPECT_EQ(Combo1(*window)->currentText(), "横刀");
     ASSERT_TRUE(QZ(*window, 1)->isVisible());  // loaded, not "初始化阵型出现错误！"
     EXPECT_EQ(Label(*window, 5)->text(), "无记录");
@@ -127,7 +127,7 @@ TEST_F(Chooser, ALayoutNamedInTheChineseCodePageLoadsKeepsItsRecordAndIsFoundAga
     closeWindow();
 
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->game().currentMap, kGbkName);
+    EXPECT_EQ(inside(*window).game().currentMap, kGbkName);
     EXPECT_EQ(Combo1(*window)->currentText(), "横刀");
     EXPECT_EQ(Label(*window, 5)->text(), "1");
     EXPECT_EQ(Label(*window, 6)->text(), "甲");

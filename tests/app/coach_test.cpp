@@ -27,13 +27,13 @@ class Coach : public AppFixture {
         coach()->setStepInterval(1);
         return true;
     }
-    CoachPanel* coach() const { return window->findChild<CoachPanel*>("coach"); }
+    CoachPanel* coach() const { return inside(*window).coach(); }
     template <class W = QWidget>
     W* child(const char* name) const {
         return window->findChild<W*>(name);
     }
     void click(const char* button) { QTest::mouseClick(child(button), Qt::LeftButton); }
-    std::filesystem::path record() const { return window->paths().recordFile("横刀立马"); }
+    std::filesystem::path record() const { return inside(*window).paths().recordFile("横刀立马"); }
     void writeRecord(const std::vector<std::string>& entries) {
         std::string text = "\"玩家：老将\"\r\n";
         for (const std::string& e : entries) text += "\"" + e + "\"\r\n";
@@ -53,11 +53,11 @@ TEST_F(Coach, TheDemonstrationSolves横刀立马In116StepsAndWritesNoRecord) {
     // A press on a piece stops it and does nothing else.
     QTest::mouseClick(QZ(*window, 7), Qt::LeftButton);
     EXPECT_FALSE(coach()->isPlaying());
-    EXPECT_EQ(window->game().selectedQZ, 0);
+    EXPECT_EQ(inside(*window).game().selectedQZ, 0);
     click("coachDemo");
-    EXPECT_TRUE(QTest::qWaitFor([&] { return isSolved(window->game().board); }, 60000));
-    EXPECT_EQ(window->game().stepCount, 116);
-    EXPECT_EQ(window->game().history.size(), 117);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return isSolved(inside(*window).game().board); }, 60000));
+    EXPECT_EQ(inside(*window).game().stepCount, 116);
+    EXPECT_EQ(inside(*window).game().history.size(), 117);
     EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.seen.size() == 1u; }));
     EXPECT_EQ(boxes.seen[0].text, kAssistedWin);
     EXPECT_FALSE(anyInputBox());
@@ -65,13 +65,13 @@ TEST_F(Coach, TheDemonstrationSolves横刀立马In116StepsAndWritesNoRecord) {
     EXPECT_FALSE(coach()->isPlaying());
     // Undo works afterwards.
     QTest::mouseClick(XPButton1(*window), Qt::LeftButton);
-    EXPECT_EQ(window->game().stepCount, 115);
+    EXPECT_EQ(inside(*window).game().stepCount, 115);
 }
 
 TEST_F(Coach, AHintSelectsAPieceAndMarksTheCellAPressThereMovesIt) {
     ASSERT_TRUE(startWith("横刀立马"));
     click("coachHint");
-    const int selected = window->game().selectedQZ;
+    const int selected = inside(*window).game().selectedQZ;
     ASSERT_NE(selected, 0);
     EXPECT_TRUE(QZ(*window, selected)->hasFocus());
     auto* mark = child<HintMark>("coachHintMark");
@@ -79,10 +79,10 @@ TEST_F(Coach, AHintSelectsAPieceAndMarksTheCellAPressThereMovesIt) {
     EXPECT_EQ(child<QLabel>("coachStepsToGo")->text(), "距终局：116");
     const QPoint centre = mark->geometry().center();
     QTest::mouseClick(Picture1(*window), Qt::LeftButton, {}, centre);
-    EXPECT_EQ(window->game().stepCount, 1);
+    EXPECT_EQ(inside(*window).game().stepCount, 1);
     EXPECT_FALSE(mark->isVisible());
     EXPECT_EQ(child<QLabel>("coachStepsToGo")->text(), "距终局：115");
-    EXPECT_TRUE(window->game().assisted);
+    EXPECT_TRUE(inside(*window).game().assisted);
 }
 
 TEST_F(Coach, AnAssistedWinNeverAsksForAName) {
@@ -92,13 +92,13 @@ TEST_F(Coach, AnAssistedWinNeverAsksForAName) {
               "7,0,6\r\n8,0,7\r\n9,0,17\r\n10,0,20\r\n");
     ASSERT_TRUE(start());
     click("coachHint");  // the commander, one step above the exit
-    ASSERT_EQ(window->game().selectedQZ, 1);
+    ASSERT_EQ(inside(*window).game().selectedQZ, 1);
     QTest::mouseClick(Picture1(*window), Qt::LeftButton, {},
                       child<HintMark>("coachHintMark")->geometry().center());
-    ASSERT_TRUE(isSolved(window->game().board));
+    ASSERT_TRUE(isSolved(inside(*window).game().board));
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].text, kAssistedWin);
-    EXPECT_FALSE(std::filesystem::exists(window->paths().recordFile("近")));
+    EXPECT_FALSE(std::filesystem::exists(inside(*window).paths().recordFile("近")));
     EXPECT_EQ(Label(*window, 5)->text(), "无记录");
 }
 
@@ -127,8 +127,8 @@ TEST_F(Coach, AReplayWalksTheRecordAndSetsTheLayoutUpAgain) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return !coach()->isPlaying(); }));
     EXPECT_EQ(QZ(*window, 7)->pos(), boardPixel(1350, 3150));
     EXPECT_EQ(Label(*window, 7)->text(), "0");
-    EXPECT_EQ(window->game().history.size(), 1);
-    EXPECT_FALSE(window->game().assisted);
+    EXPECT_EQ(inside(*window).game().history.size(), 1);
+    EXPECT_FALSE(inside(*window).game().assisted);
     EXPECT_TRUE(boxes.seen.empty());
 }
 
@@ -167,7 +167,7 @@ TEST_F(Coach, RaisedStepsToGoReadOnTheBottomBar) {
     EXPECT_GT(red.red(), red.green() + 60) << "raised steps show in red";
     // Every pixel of the bar under the text: the text keeps a contrast of
     // at least 4.5 : 1 to each.
-    const QImage bar = window->frameSurface();
+    const QImage bar = inside(*window).frameSurface();
     const QRect under = line->geometry() & bar.rect();
     ASSERT_FALSE(under.isEmpty());
     double worst = 100;
@@ -187,7 +187,7 @@ TEST_F(Coach, TheHintOnALayoutWithoutASolutionSaysSo) {
     click("coachHint");
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].text, "这个阵型无法过关：曹操到不了出口。");
-    EXPECT_FALSE(window->game().assisted);
+    EXPECT_FALSE(inside(*window).game().assisted);
 }
 
 TEST_F(Coach, AReplayOfARecordFileGoneMeanwhileIsRefusedAndSaidSo) {
@@ -229,7 +229,7 @@ TEST_F(Coach, TheCloseQuestionHoldsAPlaybackNoGoesOnYesEnds) {
             QTest::qWait(60);  // many steps' time at the test's pace
             afterAWhile = progress();
         };
-        window->Imclose_Click();  // answered with the default, 否
+        inside(*window).Imclose_Click();  // answered with the default, 否
         ASSERT_FALSE(atOpen.isEmpty());
         EXPECT_EQ(afterAWhile, atOpen);
         ASSERT_TRUE(coach()->isPlaying());
@@ -240,7 +240,7 @@ TEST_F(Coach, TheCloseQuestionHoldsAPlaybackNoGoesOnYesEnds) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return progress().toInt() >= 2; }));
     boxes.whileOpen = nullptr;
     boxes.choices = {QMessageBox::Yes};
-    window->Imclose_Click();
+    inside(*window).Imclose_Click();
     EXPECT_FALSE(coach()->isPlaying());
     EXPECT_FALSE(window->isVisible());
 }

@@ -22,7 +22,7 @@ TEST_F(EndToEnd, Plays横刀立马ToTheEndAndKeepsTheRecord) {
     ship("水泄不通");
     ASSERT_TRUE(start());
     ASSERT_EQ(Combo1(*window)->currentText(), "横刀立马");
-    auto solution = solve(window->game().board);
+    auto solution = solve(inside(*window).game().board);
     ASSERT_TRUE(solution);
     ASSERT_EQ(solution->steps, 116);
 
@@ -30,10 +30,10 @@ TEST_F(EndToEnd, Plays横刀立马ToTheEndAndKeepsTheRecord) {
     Check1(*window)->setValue(1);
     for (int i = 0; i < solution->steps; ++i) {
         playStep(*window, solution->path[static_cast<size_t>(i)]);
-        ASSERT_EQ(window->game().stepCount, i + 1) << "step " << i + 1 << " did not move";
+        ASSERT_EQ(inside(*window).game().stepCount, i + 1) << "step " << i + 1 << " did not move";
         ASSERT_EQ(Label(*window, 7)->text(), QString::number(i + 1));
     }
-    ASSERT_TRUE(isSolved(window->game().board));
+    ASSERT_TRUE(isSolved(inside(*window).game().board));
 
     // The congratulation, then the name box; the music waits for the next layout.
     ASSERT_EQ(boxes.seen.size(), 2u);
@@ -48,21 +48,21 @@ TEST_F(EndToEnd, Plays横刀立马ToTheEndAndKeepsTheRecord) {
     EXPECT_EQ(Label(*window, 6)->toolTip(), "测试员");
 
     // The record file: the player line, then every position of the game.
-    auto lines = readTextLines(window->paths().recordFile("横刀立马"));
+    auto lines = readTextLines(inside(*window).paths().recordFile("横刀立马"));
     ASSERT_TRUE(lines);
     ASSERT_EQ(lines->size(), 118u);
     EXPECT_EQ((*lines)[0], "\"玩家：测试员\"");
     EXPECT_EQ((*lines)[1],
               "\"90,30,90,150,30,30,210,30,30,150,210,150,90,210,150,210,30,270,210,270\"");
-    EXPECT_EQ(lines->back(), "\"" + window->game().board.positionEntry() + "\"");
-    const std::string raw = readAll(window->paths().recordFile("横刀立马"));
+    EXPECT_EQ(lines->back(), "\"" + inside(*window).game().board.positionEntry() + "\"");
+    const std::string raw = readAll(inside(*window).paths().recordFile("横刀立马"));
     EXPECT_EQ(std::count(raw.begin(), raw.end(), '\n'), 118);
     EXPECT_EQ(raw.find("\n\""), raw.find("\r\n\"") + 1);  // CR LF line ends
 
     // Setting the layout up again is a new game that shows the record.
     Combo1(*window)->setCurrentIndex(Combo1(*window)->findText("横刀立马"));
     emit Combo1(*window)->activated(Combo1(*window)->currentIndex());
-    EXPECT_EQ(window->game().stepCount, 0);
+    EXPECT_EQ(inside(*window).game().stepCount, 0);
     EXPECT_EQ(Label(*window, 7)->text(), "0");
     EXPECT_EQ(Label(*window, 5)->text(), "116");
     EXPECT_EQ(Label(*window, 6)->text(), "测试员");

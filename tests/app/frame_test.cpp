@@ -70,7 +70,7 @@ TEST_F(Frame, IsCutToItsRoundedOutline) {
 
 TEST_F(Frame, ThePaintedFrameSurvivesRepaints) {
     ASSERT_TRUE(start());
-    const QImage& surface = window->frameSurface();
+    const QImage& surface = inside(*window).frameSurface();
     ASSERT_EQ(surface.size(), QSize(464, 411));
     for (int i = 0; i < 2; ++i) {  // painted by the resize, then repainted twice
         const QImage shot = window->grab().toImage();
@@ -97,8 +97,8 @@ TEST_F(Frame, ARememberedPositionIsKeptOnTheScreen) {
         SCOPED_TRACE(::testing::Message() << "remembered at " << c.x << "," << c.y);
         storePosition(c.x, c.y);
         ASSERT_TRUE(start());
-        EXPECT_EQ(window->FormX(), c.keptX);
-        EXPECT_EQ(window->FormY(), c.keptY);
+        EXPECT_EQ(inside(*window).FormX(), c.keptX);
+        EXPECT_EQ(inside(*window).FormY(), c.keptY);
         EXPECT_EQ(window->pos(), QPoint(c.keptX / 15, c.keptY / 15));
         window.reset();
     }
@@ -106,7 +106,7 @@ TEST_F(Frame, ARememberedPositionIsKeptOnTheScreen) {
 
 TEST_F(Frame, ALeftPressOnTheFrameTheStripOrTheMarginDragsTheWindow) {
     ASSERT_TRUE(start());
-    const int formX = window->FormX();
+    const int formX = inside(*window).FormX();
     struct Case {
         QWidget* pressed;
         QPoint at;
@@ -128,8 +128,8 @@ TEST_F(Frame, ALeftPressOnTheFrameTheStripOrTheMarginDragsTheWindow) {
         QTest::mouseRelease(c.pressed, Qt::LeftButton, {}, c.at + QPoint(30, 20));
         EXPECT_EQ(window->pos(), before + QPoint(30, 20));
     }
-    EXPECT_EQ(window->FormX(), formX);  // a drag is not remembered
-    EXPECT_EQ(window->game().stepCount, 0);
+    EXPECT_EQ(inside(*window).FormX(), formX);  // a drag is not remembered
+    EXPECT_EQ(inside(*window).game().stepCount, 0);
 }
 
 TEST_F(Frame, CaptionButtonsHoverPressAndNeedTheReleaseOnThem) {
@@ -137,26 +137,27 @@ TEST_F(Frame, CaptionButtonsHoverPressAndNeedTheReleaseOnThem) {
     ImageControl* close = Imclose(*window);
     ImageControl* minimise = Immin(*window);
     QTest::mouseMove(minimise, QPoint(5, 5));
-    EXPECT_EQ(window->imminState().tag(), "1");
-    EXPECT_EQ(minimise->picture().cacheKey(), window->framePictures().minimiseHover.cacheKey());
+    EXPECT_EQ(inside(*window).imminState().tag(), "1");
+    EXPECT_EQ(minimise->picture().cacheKey(),
+              inside(*window).framePictures().minimiseHover.cacheKey());
     QTest::mouseMove(close, QPoint(5, 5));
-    EXPECT_EQ(close->picture().cacheKey(), window->framePictures().closeHover.cacheKey());
+    EXPECT_EQ(close->picture().cacheKey(), inside(*window).framePictures().closeHover.cacheKey());
     // Moving straight onto the board leaves both hover pictures up.
     QTest::mouseMove(Picture1(*window), QPoint(100, 100));
-    EXPECT_EQ(window->imminState().tag(), "1");
-    EXPECT_EQ(window->imcloseState().tag(), "1");
+    EXPECT_EQ(inside(*window).imminState().tag(), "1");
+    EXPECT_EQ(inside(*window).imcloseState().tag(), "1");
     // The drag strip takes them away.
     QTest::mouseMove(IMBar(*window), QPoint(100, 10));
     EXPECT_TRUE(minimise->picture().isNull());
     EXPECT_TRUE(close->picture().isNull());
-    EXPECT_EQ(window->imcloseState().tag(), "");
+    EXPECT_EQ(inside(*window).imcloseState().tag(), "");
 
     QTest::mouseMove(close, QPoint(5, 5));
     QTest::mousePress(close, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(close->picture().cacheKey(), window->framePictures().closePressed.cacheKey());
+    EXPECT_EQ(close->picture().cacheKey(), inside(*window).framePictures().closePressed.cacheKey());
     QTest::mouseRelease(close, Qt::LeftButton, {}, QPoint(-60, 40));
     EXPECT_TRUE(close->picture().isNull());
-    EXPECT_EQ(window->imcloseState().tag(), "");
+    EXPECT_EQ(inside(*window).imcloseState().tag(), "");
     QTest::qWait(20);
     EXPECT_TRUE(boxes.seen.empty());  // no close question
     EXPECT_TRUE(window->isVisible());
@@ -166,7 +167,7 @@ TEST_F(Frame, NoInTheCloseQuestionLeavesTheGameAsItWas) {
     ASSERT_TRUE(start());
     pressPiece(*window, 9);
     pressBoard(*window, 1800, 4500);
-    const std::string position = window->game().board.positionEntry();
+    const std::string position = inside(*window).game().board.positionEntry();
     QTest::mouseClick(Imclose(*window), Qt::LeftButton, {}, QPoint(5, 5));
     ASSERT_EQ(boxes.seen.size(), 1u);
     EXPECT_EQ(boxes.seen[0].text, "你确定要关闭并结束程序吗？");
@@ -175,10 +176,10 @@ TEST_F(Frame, NoInTheCloseQuestionLeavesTheGameAsItWas) {
     EXPECT_EQ(boxes.seen[0].buttons, QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(boxes.seen[0].defaultButton, QMessageBox::No);
     EXPECT_TRUE(window->isVisible());
-    EXPECT_EQ(window->game().stepCount, 1);
-    EXPECT_EQ(window->game().board.positionEntry(), position);
-    EXPECT_NE(window->audio()->cycle().state(), MusicState::Off);  // the music goes on
-    EXPECT_EQ(storedSetting("frmMainX"), "");                      // nothing saved
+    EXPECT_EQ(inside(*window).game().stepCount, 1);
+    EXPECT_EQ(inside(*window).game().board.positionEntry(), position);
+    EXPECT_NE(inside(*window).audio()->cycle().state(), MusicState::Off);  // the music goes on
+    EXPECT_EQ(storedSetting("frmMainX"), "");                              // nothing saved
 }
 
 TEST_F(Frame, YesInTheCloseQuestionSavesTheSettingsAndCloses) {
@@ -191,7 +192,7 @@ TEST_F(Frame, YesInTheCloseQuestionSavesTheSettingsAndCloses) {
     EXPECT_EQ(storedSetting("frmMainX"), "600");
     EXPECT_EQ(storedSetting("frmMainY"), "450");
     EXPECT_EQ(storedSetting("MapFileName"), "横刀立马");
-    EXPECT_FALSE(window->audio()->isTimer1Enabled());
+    EXPECT_FALSE(inside(*window).audio()->isTimer1Enabled());
 }
 
 TEST_F(Frame, RestoringReturnsToWhereTheMinimiseButtonWasClicked) {
@@ -199,8 +200,8 @@ TEST_F(Frame, RestoringReturnsToWhereTheMinimiseButtonWasClicked) {
     window->move(120, 90);  // dragged somewhere first
     QTest::mouseClick(Immin(*window), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_TRUE(window->isMinimized());
-    EXPECT_EQ(window->FormX(), 1800);
-    EXPECT_EQ(window->FormY(), 1350);
+    EXPECT_EQ(inside(*window).FormX(), 1800);
+    EXPECT_EQ(inside(*window).FormY(), 1350);
     window->move(300, 200);
     window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
     EXPECT_FALSE(window->isMinimized());

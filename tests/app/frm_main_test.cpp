@@ -53,16 +53,16 @@ TEST_F(MainWindow, FirstStartCentresTheWindowAndSetsTheDefaultLayoutUp) {
     EXPECT_EQ(window->size(), QSize(464, 411));
     EXPECT_EQ(Picture1(*window)->geometry(), QRect(4, 27, 456, 360));
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    EXPECT_EQ(window->FormX(), (screen.width() * 15 - 6960) / 2);
-    EXPECT_EQ(window->FormY(), (screen.height() * 15 - 6165) / 2);
+    EXPECT_EQ(inside(*window).FormX(), (screen.width() * 15 - 6960) / 2);
+    EXPECT_EQ(inside(*window).FormY(), (screen.height() * 15 - 6165) / 2);
     EXPECT_EQ(catalogue(), (QStringList{"横刀立马", "水泄不通"}));
     EXPECT_EQ(Combo1(*window)->currentText(), "横刀立马");
-    EXPECT_EQ(window->game().board.positionEntry(),
+    EXPECT_EQ(inside(*window).game().board.positionEntry(),
               "90,30,90,150,30,30,210,30,30,150,210,150,90,210,150,210,30,270,210,270");
     EXPECT_EQ(Check1(*window)->value(), 1);
     EXPECT_TRUE(Check2(*window)->isChecked());
     // The first track is due (or, on a slow machine, already playing).
-    EXPECT_NE(window->audio()->cycle().state(), MusicState::Off);
+    EXPECT_NE(inside(*window).audio()->cycle().state(), MusicState::Off);
     EXPECT_EQ(Label(*window, 5)->text(), "无记录");
     EXPECT_EQ(Label(*window, 6)->text(), "无记录");
     EXPECT_EQ(Label(*window, 7)->text(), "0");
@@ -73,7 +73,7 @@ TEST_F(MainWindow, FirstStartCentresTheWindowAndSetsTheDefaultLayoutUp) {
     EXPECT_EQ(Check2(*window)->toolTip(), "游戏音效开关");
     EXPECT_EQ(LbBR(*window)->toolTip(), "查看版权所有者信息");
     EXPECT_TRUE(boxes.seen.empty());
-    EXPECT_EQ(window->game().selectedQZ, 0);  // no piece is selected by the start itself
+    EXPECT_EQ(inside(*window).game().selectedQZ, 0);  // no piece is selected by the start itself
 }
 
 // What the panel's placements must achieve: the controls stand on the
@@ -128,9 +128,9 @@ TEST_F(MainWindow, SettingsSurviveARestart) {
     EXPECT_EQ(Combo1(*window)->currentText(), "水泄不通");
     EXPECT_EQ(Check1(*window)->value(), 0);
     EXPECT_FALSE(Check2(*window)->isChecked());
-    EXPECT_FALSE(window->audio()->isTimer1Enabled());
-    EXPECT_EQ(window->FormX(), closedAt.x() * 15);
-    EXPECT_EQ(window->FormY(), closedAt.y() * 15);
+    EXPECT_FALSE(inside(*window).audio()->isTimer1Enabled());
+    EXPECT_EQ(inside(*window).FormX(), closedAt.x() * 15);
+    EXPECT_EQ(inside(*window).FormY(), closedAt.y() * 15);
 }
 
 TEST_F(MainWindow, MusicSuspendedAtClosingComesBackWithTheFirstLayout) {
@@ -150,12 +150,12 @@ TEST_F(MainWindow, GarbageSettingsStartWithSafeValues) {
     storeSetting("MapFileName", "横刀立马 ");  // not a layout in the catalogue
     ASSERT_TRUE(start());
     const QSize screen = QGuiApplication::primaryScreen()->geometry().size();
-    EXPECT_EQ(window->FormX(), (screen.width() * 15 - 6960) / 2);
-    EXPECT_EQ(window->FormY(), (screen.height() * 15 - 6165) / 2);
+    EXPECT_EQ(inside(*window).FormX(), (screen.width() * 15 - 6960) / 2);
+    EXPECT_EQ(inside(*window).FormY(), (screen.height() * 15 - 6165) / 2);
     EXPECT_EQ(Check1(*window)->value(), 0);  // not a value the box accepts: off
     EXPECT_FALSE(Check2(*window)->isChecked());
     EXPECT_EQ(Combo1(*window)->currentText(), "横刀立马");  // entry 0
-    EXPECT_EQ(window->game().currentMap, "横刀立马");
+    EXPECT_EQ(inside(*window).game().currentMap, "横刀立马");
 }
 
 TEST_F(MainWindow, ARememberedNameMustMatchExactly) {
@@ -209,16 +209,16 @@ TEST_F(MainWindow, APressSelectsAPieceAndAPressBesideItMovesIt) {
     ship("横刀立马");
     ASSERT_TRUE(start());
     pressPiece(*window, 9);  // soldier at cell 17
-    EXPECT_EQ(window->game().selectedQZ, 9);
+    EXPECT_EQ(inside(*window).game().selectedQZ, 9);
     pressBoard(*window, 1800, 4500);  // cell 18
-    EXPECT_EQ(window->game().stepCount, 1);
+    EXPECT_EQ(inside(*window).game().stepCount, 1);
     EXPECT_EQ(QZ(*window, 9)->geometry(), QRect(90, 270, 60, 60));
-    EXPECT_EQ(window->game().selectedQZ, 0);
+    EXPECT_EQ(inside(*window).game().selectedQZ, 0);
     // The piece just moved can be selected again by pressing it.
     pressPiece(*window, 9);
-    EXPECT_EQ(window->game().selectedQZ, 9);
+    EXPECT_EQ(inside(*window).game().selectedQZ, 9);
     pressBoard(*window, 900, 4500);
-    EXPECT_EQ(window->game().stepCount, 2);
+    EXPECT_EQ(inside(*window).game().stepCount, 2);
 }
 
 TEST_F(MainWindow, OnlyTheLeftButtonMovesAndKeysNeverDo) {
@@ -227,11 +227,11 @@ TEST_F(MainWindow, OnlyTheLeftButtonMovesAndKeysNeverDo) {
     pressPiece(*window, 9);
     pressBoard(*window, 1800, 4500, Qt::RightButton);
     pressBoard(*window, 1800, 4500, Qt::MiddleButton);
-    EXPECT_EQ(window->game().stepCount, 0);
-    EXPECT_EQ(window->game().selectedQZ, 9);  // the selection stands
+    EXPECT_EQ(inside(*window).game().stepCount, 0);
+    EXPECT_EQ(inside(*window).game().selectedQZ, 9);  // the selection stands
     for (Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Space, Qt::Key_Return})
         QTest::keyClick(QZ(*window, 9), key);
-    EXPECT_EQ(window->game().stepCount, 0);
+    EXPECT_EQ(inside(*window).game().stepCount, 0);
 }
 
 TEST_F(MainWindow, TheBoardShowsTheHandCursorAndTheMarginTheArrow) {
@@ -247,11 +247,11 @@ TEST_F(MainWindow, TheBoardShowsTheHandCursorAndTheMarginTheArrow) {
 TEST_F(MainWindow, UndoWalksBackAndRefusesAtTheStart) {
     ship("横刀立马");
     ASSERT_TRUE(start());
-    const std::string start = window->game().board.positionEntry();
+    const std::string start = inside(*window).game().board.positionEntry();
     pressPiece(*window, 9);
     pressBoard(*window, 1800, 4500);
     QTest::mouseClick(XPButton1(*window), Qt::LeftButton);
-    EXPECT_EQ(window->game().board.positionEntry(), start);
+    EXPECT_EQ(inside(*window).game().board.positionEntry(), start);
     EXPECT_EQ(QZ(*window, 9)->geometry(), QRect(30, 270, 60, 60));
     EXPECT_EQ(Label(*window, 7)->text(), "0");
     EXPECT_TRUE(boxes.seen.empty());
@@ -277,7 +277,7 @@ TEST_F(MainWindow, AnUnwritableLogFolderLosesNoEarlierRecordAndSaysSo) {
     std::filesystem::permissions(dir.path() / "log", std::filesystem::perms::owner_read |
                                                          std::filesystem::perms::owner_exec);
     boxes.answers = {"New"};
-    auto solution = solve(window->game().board);
+    auto solution = solve(inside(*window).game().board);
     ASSERT_TRUE(solution);
     for (const auto& s : solution->path) playStep(*window, s);
     EXPECT_EQ(Label(*window, 6)->text(), "New");

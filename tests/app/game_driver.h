@@ -9,6 +9,7 @@
 #include "app/frm_main.h"
 #include "support/reference_solver.h"
 #include "support/steps.h"
+#include "tests/app/frm_main_probe.h"
 #include "tests/app/window_parts.h"
 #include "xpbutton/xpbutton.h"
 
@@ -26,7 +27,7 @@ inline void pressBoard(frmMain& w, float tx, float ty, Qt::MouseButton button = 
 
 inline void playStep(frmMain& w, const BoardStep& s) {
     pressPiece(w, s.piece);
-    auto [x, y] = pressTwipsFor(w.game().board, s);
+    auto [x, y] = pressTwipsFor(inside(w).game().board, s);
     pressBoard(w, x, y);
 }
 

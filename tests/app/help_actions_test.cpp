@@ -80,7 +80,7 @@ TEST_F(HelpActions, TheWebIconAndTheNoticeOpenTheMakersPages) {
 TEST_F(HelpActions, F1OpensTheRegisteredHelp) {
     dir.write("help/index.html", "<html></html>");
     ASSERT_TRUE(start());
-    EXPECT_EQ(window->helpFile().helpFile(), appPath() + "/help.chm");
+    EXPECT_EQ(inside(*window).helpFile().helpFile(), appPath() + "/help.chm");
     QTest::keyClick(QZ(*window, 1), Qt::Key_F1);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(QUrl(opened[0]).isLocalFile());

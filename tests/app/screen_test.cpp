@@ -29,7 +29,7 @@ TEST_F(OnScreen, TheWindowsCornersAreCutToTheDesktop) {
     // Each 6 x 6 corner block: what the outline cuts away shows the desktop,
     // what it keeps shows the painted frame.
     const QRegion outline = window->mask();
-    const QImage& surface = window->frameSurface();
+    const QImage& surface = inside(*window).frameSurface();
     for (QPoint block : {QPoint(0, 0), QPoint(w - 6, 0), QPoint(0, h - 6), QPoint(w - 6, h - 6)}) {
         int cut = 0;
         for (int dy = 0; dy < 6; ++dy) {

@@ -50,7 +50,7 @@ class Workshop : public AppFixture {
 };
 
 TEST_F(Workshop, TheDialogStartsFromTheBoardAndFollowsThePresses) {
-    const Board onBoard = window->game().board;
+    const Board onBoard = inside(*window).game().board;
     ArrangeDialog* dialog = openDialog();
     ASSERT_TRUE(dialog);
     EXPECT_EQ(shown(dialog, "arrangeSolvable"), "可解：最少 116 步（整子移动 81 步）");
@@ -78,9 +78,9 @@ TEST_F(Workshop, TheDialogStartsFromTheBoardAndFollowsThePresses) {
     EXPECT_TRUE(boxes.seen.back().text.startsWith("这不是有效的分享码"));
     EXPECT_EQ(dialog->editor().corners(), before);
     // Nothing of the game changed while the dialog was open.
-    EXPECT_EQ(window->game().board, onBoard);
-    EXPECT_EQ(window->game().currentMap, "横刀立马");
-    EXPECT_EQ(window->game().stepCount, 0);
+    EXPECT_EQ(inside(*window).game().board, onBoard);
+    EXPECT_EQ(inside(*window).game().currentMap, "横刀立马");
+    EXPECT_EQ(inside(*window).game().stepCount, 0);
 }
 
 TEST_F(Workshop, ASavedLayoutIsWrittenListedLastAndSetUp) {
@@ -96,9 +96,9 @@ TEST_F(Workshop, ASavedLayoutIsWrittenListedLastAndSetUp) {
     ASSERT_EQ(chooser->count(), 3);
     EXPECT_EQ(chooser->itemText(2), "我的阵");
     EXPECT_EQ(chooser->currentIndex(), 2);
-    EXPECT_EQ(window->game().currentMap, "我的阵");
-    EXPECT_EQ(window->game().history.size(), 1u);
-    EXPECT_EQ(window->game().board, arrangement);
+    EXPECT_EQ(inside(*window).game().currentMap, "我的阵");
+    EXPECT_EQ(inside(*window).game().history.size(), 1u);
+    EXPECT_EQ(inside(*window).game().board, arrangement);
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return !window->findChild<ArrangeDialog*>("arrangeDialog"); }));
 }
@@ -134,7 +134,7 @@ TEST_F(Workshop, AFailedWriteIsSaidAndLeavesTheFolderAsItWas) {
     EXPECT_TRUE(boxes.seen.back().text.startsWith("阵型文件写不进 map 文件夹"));
     EXPECT_EQ(mapFolder(), before);
     EXPECT_EQ(Combo1(*window)->count(), 2);
-    EXPECT_EQ(window->game().currentMap, "横刀立马");
+    EXPECT_EQ(inside(*window).game().currentMap, "横刀立马");
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(dialog->editor().board());
 }
@@ -148,7 +148,7 @@ TEST_F(Workshop, EscapeClosesTheDialogWhereverTheFocusIs) {
     QTest::keyClick(take, Qt::Key_Escape);
     EXPECT_TRUE(
         QTest::qWaitFor([&] { return !window->findChild<ArrangeDialog*>("arrangeDialog"); }, 1000));
-    EXPECT_EQ(window->game().currentMap, "横刀立马") << "nothing changed, as after 关闭";
+    EXPECT_EQ(inside(*window).game().currentMap, "横刀立马") << "nothing changed, as after 关闭";
 }
 
 // 保存 pressed while a random draw is still running saves the board the
@@ -179,25 +179,25 @@ TEST_F(Workshop, ATrialIsPlayedWithoutAFileAndItsWinRecordsNothing) {
     dialog->readCode(QString::fromStdString(*shareCodeOf(boardFrom(kNearlySolved))));
     dialog->trial();
     QComboBox* chooser = Combo1(*window);
-    EXPECT_TRUE(window->game().trial);
+    EXPECT_TRUE(inside(*window).game().trial);
     // The chooser says 试玩 as long as the trial lasts, also once the
     // coach's figures of the arrangement have come.
-    ASSERT_TRUE(window->findChild<CoachPanel*>("coach")->figures());
+    ASSERT_TRUE(inside(*window).coach()->figures());
     QCoreApplication::processEvents();
     EXPECT_EQ(chooser->currentText(), "试玩");
     EXPECT_EQ(chooser->count(), 2);
-    EXPECT_EQ(window->game().currentMap, "横刀立马");
+    EXPECT_EQ(inside(*window).game().currentMap, "横刀立马");
     EXPECT_EQ(Label(*window, 5)->text(), "无记录");
 
     // The window is active again once the dialog is gone, as for the player.
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     const std::size_t seen = boxes.seen.size();
-    const DistanceMap map(window->game().board);
-    const auto path = fewestStepsPath(map, window->game().board);
+    const DistanceMap map(inside(*window).game().board);
+    const auto path = fewestStepsPath(map, inside(*window).game().board);
     ASSERT_EQ(path.size(), 1u);
     playStep(*window, path[0]);
-    ASSERT_TRUE(isSolved(window->game().board));
+    ASSERT_TRUE(isSolved(inside(*window).game().board));
     EXPECT_TRUE(QTest::qWaitFor([&] { return boxes.seen.size() == seen + 1; }));
     EXPECT_EQ(boxes.seen.back().text, "恭喜过关~\n试玩的阵型没有记录，成绩不保存。");
     EXPECT_FALSE(anyInputBoxAfter(seen));
@@ -208,9 +208,9 @@ TEST_F(Workshop, ATrialIsPlayedWithoutAFileAndItsWinRecordsNothing) {
 
     // A pick from the list afterwards sets its layout up as usual.
     pickFromList(*window, 0);
-    EXPECT_FALSE(window->game().trial);
-    EXPECT_EQ(window->game().stepCount, 0);
-    EXPECT_EQ(window->game().currentMap, chooser->itemData(0).toByteArray().toStdString());
+    EXPECT_FALSE(inside(*window).game().trial);
+    EXPECT_EQ(inside(*window).game().stepCount, 0);
+    EXPECT_EQ(inside(*window).game().currentMap, chooser->itemData(0).toByteArray().toStdString());
 }
 
 }  // namespace
