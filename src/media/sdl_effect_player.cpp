@@ -41,6 +41,10 @@ void SdlEffectPlayer::start(const std::string& path) {
     if (chunk) Mix_PlayChannel(AudioDevice::kEffectChannel, chunk, 0);
 }
 
+void SdlEffectPlayer::releaseFinished() {
+    if (!isPlaying()) dropCurrent();
+}
+
 bool SdlEffectPlayer::isPlaying() const {
     AudioDevice::finishPreparation();
     return AudioDevice::isAwake() && Mix_Playing(AudioDevice::kEffectChannel) != 0;
