@@ -7,11 +7,14 @@
 #include <fstream>
 #include <vector>
 
+#if defined(__linux__)
 #include <unistd.h>
+#endif
 
 namespace quellan::platform {
 namespace {
 
+#if defined(__linux__)
 // The process's resident bytes, as the system counts them.
 long residentBytes() {
     std::ifstream statm("/proc/self/statm");
@@ -20,6 +23,7 @@ long residentBytes() {
     statm >> size >> resident;
     return resident * sysconf(_SC_PAGESIZE);
 }
+#endif
 
 TEST(FreeMemory, FreedBlocksBelowOneStillInUseGoBackToTheSystem) {
 #if !defined(__linux__) || !defined(__GLIBC__)
