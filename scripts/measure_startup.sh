@@ -51,6 +51,11 @@ done
 unset DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 
 work=$(mktemp -d)
+# A desktop session's runtime folder (/run/user/UID) is a memory file system,
+# so what a program keeps there (the game's one-copy lock, written and synced
+# at start-up) costs no disk write; so is this one where /dev/shm is there.
+runtime_root=$work
+[[ -d /dev/shm && -w /dev/shm ]] && runtime_root=$(mktemp -d /dev/shm/measure-startup.XXXXXX)
 pids=()
 cleanup() {
     # Newest first: the accessibility launcher before its session bus, the
@@ -60,7 +65,7 @@ cleanup() {
     for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
         for _ in $(seq 100); do kill -0 "${pids[i]}" 2>/dev/null || break; sleep 0.05; done
     done
-    rm -rf "$work"
+    rm -rf "$work" "$runtime_root"
 }
 trap cleanup EXIT
 
@@ -74,7 +79,7 @@ declare -A display bus runtime
 # Starts the X server (and for "session" the buses) of session "$1".
 start_session() {
     local mode=$1 fd
-    runtime[$mode]=$work/run-$mode
+    runtime[$mode]=$runtime_root/run-$mode
     mkdir -p "${runtime[$mode]}"
     chmod 700 "${runtime[$mode]}"
     # Xvfb picks a free display itself and writes its number once it is ready.

@@ -9,6 +9,7 @@
 #include "media/audio_device.h"
 #include "platform/built_in_picture.h"
 #include "platform/dialogs.h"
+#include "platform/free_memory.h"
 #include "platform/qt_text.h"
 #include "platform/single_instance.h"
 #include "platform/start_up_steps.h"
@@ -16,6 +17,7 @@
 #include "xpbutton/chinese_fonts.h"
 
 int main(int argc, char** argv) {
+    quellan::platform::keepAllocatorLean();
     // The sound output gets ready while the window is being built.
     quellan::AudioDevice::prepareInBackground();
     // So are the system's font rules, while Qt connects to the display.

@@ -10,6 +10,9 @@ class EffectPlayer {
     virtual ~EffectPlayer() = default;
     // Starts the WAV file at `path` and returns at once.
     virtual void play(const std::string& path) = 0;
+    // Called once the output has gone to sleep, nothing sounding: lets go
+    // of the sound an effect that has ended still holds.
+    virtual void releaseFinished() {}
 };
 
 }  // namespace quellan

@@ -22,7 +22,11 @@ GameAudio::GameAudio(const QString& appPath, std::unique_ptr<EffectPlayer> effec
     m_sleepCheck.setInterval(kSleepCheckMs);
     connect(&m_sleepCheck, &QTimer::timeout, this, [this] {
         // Music or a long effect still sounding: look again later.
-        if (!m_device.sleepIfSilent()) m_sleepCheck.start();
+        if (m_device.sleepIfSilent()) {
+            m_effects->releaseFinished();
+        } else {
+            m_sleepCheck.start();
+        }
     });
     // An output opened by the start-up preparation sleeps too when nothing
     // comes to sound on it.

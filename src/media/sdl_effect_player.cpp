@@ -4,6 +4,7 @@
 #include <SDL_mixer.h>
 
 #include "media/default_sound.h"
+#include "media/fitted_wav.h"
 
 namespace quellan {
 
@@ -26,18 +27,22 @@ void SdlEffectPlayer::play(const std::string& path) {
 void SdlEffectPlayer::start(const std::string& path) {
     Mix_HaltChannel(AudioDevice::kEffectChannel);
     dropCurrent();
-    m_current = Mix_LoadWAV(path.c_str());
+    m_current = loadFittedWav(SDL_RWFromFile(path.c_str(), "rb"), true);
     m_lastWasDefault = m_current == nullptr;
     Mix_Chunk* chunk = m_current;
     if (!chunk) {
         if (!m_default) {
             const auto wav = defaultSoundWav();
             m_default =
-                Mix_LoadWAV_RW(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), 1);
+                loadFittedWav(SDL_RWFromConstMem(wav.data(), static_cast<int>(wav.size())), true);
         }
         chunk = m_default;
     }
     if (chunk) Mix_PlayChannel(AudioDevice::kEffectChannel, chunk, 0);
+}
+
+void SdlEffectPlayer::releaseFinished() {
+    if (!isPlaying()) dropCurrent();
 }
 
 bool SdlEffectPlayer::isPlaying() const {

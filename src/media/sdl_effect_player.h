@@ -19,6 +19,7 @@ class SdlEffectPlayer : public EffectPlayer {
     SdlEffectPlayer& operator=(const SdlEffectPlayer&) = delete;
 
     void play(const std::string& path) override;
+    void releaseFinished() override;
 
     // Whether an effect is still sounding on the effect channel.
     bool isPlaying() const;

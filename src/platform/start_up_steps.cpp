@@ -8,7 +8,6 @@
 #endif
 #if defined(QUELLAN_HAVE_DBUS)
 #include <QDBusConnection>
-#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QDBusPendingReply>
@@ -31,12 +30,20 @@ const QString kA11yPath = QStringLiteral("/org/a11y/bus");
 // up by this name, so one made ahead under it is the one it uses.
 const QString kA11yConnectionName = QStringLiteral("a11y");
 
+// A question to the accessibility bus launcher. Where none runs, the session
+// bus answers at once that there is none, instead of starting one: the
+// launcher is the desktop's to start, not the game's.
+QDBusPendingCall askLauncher(const QDBusConnection& bus, const QString& interface,
+                             const QString& method, const QVariantList& arguments = {}) {
+    QDBusMessage call = QDBusMessage::createMethodCall(kA11yService, kA11yPath, interface, method);
+    call.setArguments(arguments);
+    call.setAutoStartService(false);
+    return bus.asyncCall(call);
+}
+
 QDBusPendingCall askStatus(const QDBusConnection& bus, const QString& property) {
-    QDBusMessage get = QDBusMessage::createMethodCall(
-        kA11yService, kA11yPath, QStringLiteral("org.freedesktop.DBus.Properties"),
-        QStringLiteral("Get"));
-    get << QStringLiteral("org.a11y.Status") << property;
-    return bus.asyncCall(get);
+    return askLauncher(bus, QStringLiteral("org.freedesktop.DBus.Properties"),
+                       QStringLiteral("Get"), {QStringLiteral("org.a11y.Status"), property});
 }
 
 bool statusIsOn(QDBusPendingCall call) {
@@ -53,10 +60,8 @@ bool statusIsOn(QDBusPendingCall call) {
 // window once the game waits for input, and it finds this connection made.
 void prepareAccessibilityBus(const QDBusConnection& bus) {
     if (qEnvironmentVariableIsSet("AT_SPI_BUS_ADDRESS")) return;  // Qt uses that bus as it stands
-    if (!bus.interface()->isServiceRegistered(kA11yService)) return;
     // The three questions travel together.
-    QDBusPendingCall address = bus.asyncCall(QDBusMessage::createMethodCall(
-        kA11yService, kA11yPath, kA11yService, QStringLiteral("GetAddress")));
+    QDBusPendingCall address = askLauncher(bus, kA11yService, QStringLiteral("GetAddress"));
     QDBusPendingCall screenReader = askStatus(bus, QStringLiteral("ScreenReaderEnabled"));
     QDBusPendingCall enabled = askStatus(bus, QStringLiteral("IsEnabled"));
     QDBusPendingReply<QString> addressReply(address);

@@ -20,6 +20,7 @@ class RecordingEffects : public EffectPlayer {
   public:
     explicit RecordingEffects(Log& log) : m_log(log) {}
     void play(const std::string& path) override { m_log.push_back("effect " + path); }
+    void releaseFinished() override { m_log.push_back("released"); }
 
   private:
     Log& m_log;
@@ -172,6 +173,20 @@ TEST(GameAudioOutput, AnOutputPreparedAtStartUpSleepsWhenNothingComesToSound) {
     audio.attach(nullptr, &effectsOff);
     audio.PlayEffect(effects::kInit);
     EXPECT_TRUE(QTest::qWaitFor([] { return !AudioDevice::isAwake(); }, 20000));
+}
+
+TEST(GameAudioOutput, TheEffectsLetGoOfTheirSoundOnceTheOutputSleeps) {
+    Log log;
+    QCheckBox effectsOn;
+    effectsOn.setChecked(true);
+    AudioDevice::prepareInBackground();
+    GameAudio audio(QStringLiteral("/games/quellan"), std::make_unique<RecordingEffects>(log),
+                    std::make_unique<FakeMusicDevice>(log));
+    audio.attach(nullptr, &effectsOn);
+    audio.PlayEffect(effects::kInit);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !AudioDevice::isAwake(); }, 20000));
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "released");
 }
 
 }  // namespace
