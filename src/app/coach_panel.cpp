@@ -8,7 +8,6 @@
 #include "app/game_panel_layout.h"
 #include "app/hint_mark.h"
 #include "coach/coach_rules.h"
-#include "coach/piece_moves.h"
 #include "common/texts.h"
 #include "platform/qt_text.h"
 #include "xpbutton/xpbutton.h"
@@ -151,13 +150,8 @@ void CoachPanel::layoutSetUp() {
 
 void CoachPanel::startFigures() {
     const Board setUp = m_setUpBoard;
-    m_build.start([setUp] {
-        auto figures = std::make_shared<LayoutFigures>();
-        figures->map = DistanceMap(setUp);
-        figures->fewestSteps = figures->map.stepsToSolve(setUp);
-        figures->fewestPieceMoves = fewestPieceMoves(setUp);
-        return Figures(std::move(figures));
-    });
+    m_build.start(
+        [setUp] { return Figures(std::make_shared<LayoutFigures>(layoutFiguresOf(setUp))); });
 }
 
 void CoachPanel::figuresReady(Figures figures) {
@@ -177,9 +171,10 @@ const LayoutFigures* CoachPanel::figures() {
 }
 
 void CoachPanel::showFewestSteps() {
-    m_fewestValue->setText(
-        m_figures ? toQString(fewestStepsText(m_figures->fewestSteps, m_figures->fewestPieceMoves))
-                  : QStringLiteral("…"));
+    m_fewestValue->setText(m_figures
+                               ? toQString(fewestStepsText(m_figures->figures.fewestSteps,
+                                                           m_figures->figures.fewestPieceMoves))
+                               : QStringLiteral("…"));
     m_fewestValue->adjustSize();
 }
 

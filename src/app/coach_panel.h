@@ -12,8 +12,8 @@
 
 #include "app/background_figures.h"
 #include "app/game_session.h"
+#include "coach/arrangement_figures.h"
 #include "coach/coach_rules.h"
-#include "coach/distance_map.h"
 
 class QLabel;
 
@@ -21,13 +21,6 @@ namespace quellan {
 
 class HintMark;
 class XPButton;
-
-// What the coach knows about one layout, worked out off the UI thread.
-struct LayoutFigures {
-    DistanceMap map;
-    std::optional<int> fewestSteps;
-    std::optional<int> fewestPieceMoves;
-};
 
 class CoachPanel : public QObject {
     Q_OBJECT

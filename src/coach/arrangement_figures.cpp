@@ -1,20 +1,21 @@
 #include "coach/arrangement_figures.h"
 
-#include "coach/distance_map.h"
 #include "coach/piece_moves.h"
 #include "coach/share_code.h"
 
 namespace quellan {
 
-ArrangementFigures figuresOf(const Board& board) {
-    ArrangementFigures figures;
-    const DistanceMap map(board);
-    figures.fewestSteps = map.stepsToSolve(board);
-    figures.reachable = map.positionCount();
+LayoutFigures layoutFiguresOf(const Board& board) {
+    LayoutFigures known{DistanceMap(board), {}};
+    ArrangementFigures& figures = known.figures;
+    figures.fewestSteps = known.map.stepsToSolve(board);
+    figures.reachable = known.map.positionCount();
     if (figures.fewestSteps) figures.fewestPieceMoves = fewestPieceMoves(board);
     figures.shareCode = shareCodeOf(board).value_or(std::string());
-    return figures;
+    return known;
 }
+
+ArrangementFigures figuresOf(const Board& board) { return layoutFiguresOf(board).figures; }
 
 std::string solvabilityText(const ArrangementFigures& figures) {
     if (!figures.fewestSteps) return "无解：曹操到不了出口";

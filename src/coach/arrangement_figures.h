@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "coach/distance_map.h"
 #include "setup/board.h"
 
 namespace quellan {
@@ -21,6 +22,14 @@ struct ArrangementFigures {
 // The figures of a proper arrangement (a few milliseconds: one distance map
 // and one whole-piece search).
 ArrangementFigures figuresOf(const Board& board);
+
+// The same figures with the distance map they were read from, which the
+// coach keeps for its hints and the steps to go.
+struct LayoutFigures {
+    DistanceMap map;
+    ArrangementFigures figures;
+};
+LayoutFigures layoutFiguresOf(const Board& board);
 
 // "可解：最少 116 步（整子移动 81 步）" or "无解：曹操到不了出口".
 std::string solvabilityText(const ArrangementFigures& figures);

@@ -57,9 +57,19 @@ def check(faults):
     return not bad
 
 
-def run(command, log):
+# The core tests take seconds; a fault that makes one loop for ever is caught
+# as surely as one that makes it fail.
+TEST_TIME_LIMIT = 120
+
+
+def run(command, log, timeout=None):
     with open(log, "ab") as out:
-        return subprocess.run(command, cwd=ROOT, stdout=out, stderr=subprocess.STDOUT).returncode
+        try:
+            return subprocess.run(command, cwd=ROOT, stdout=out, stderr=subprocess.STDOUT,
+                                  timeout=timeout).returncode
+        except subprocess.TimeoutExpired:
+            out.write(f"\n--- stopped after {timeout} s\n".encode())
+            return -1
 
 
 def main():
@@ -113,7 +123,7 @@ def main():
             if run(build_command, log) != 0:
                 verdict = "does not build"
                 stillborn.append((number, path, why))
-            elif run([str(binary), "--gtest_brief=1"], log) != 0:
+            elif run([str(binary), "--gtest_brief=1"], log, TEST_TIME_LIMIT) != 0:
                 verdict = "caught"
                 caught += 1
             else:
