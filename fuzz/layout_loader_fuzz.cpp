@@ -42,7 +42,8 @@ class CountingHost : public GameHost {
 struct GameFolder {
     GameFolder()
         : paths{std::filesystem::temp_directory_path() /
-                ("quellan-fuzz-" + std::to_string(::getpid()))} {
+                    ("quellan-fuzz-" + std::to_string(::getpid())),
+                {}} {  // portable: the player's files beside the layouts
         std::filesystem::create_directories(paths.mapDir());
         std::filesystem::create_directories(paths.logDir());
     }
