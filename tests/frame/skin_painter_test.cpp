@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 
 #include "frame/frame_pictures.h"
 #include "frame/skin_painter.h"
@@ -17,9 +18,11 @@ class PaintedFrame : public ::testing::Test {
         icon.fill(QColor(0, 255, 0));
         // A Latin face that every test machine has (the run under Wine brings
         // it along), not whatever the platform's default happens to be.
-        surface =
-            paintFrame(QSize(464, 411), 1.0, pictures.skin, icon, QStringLiteral("Quellan 1.0.2"),
-                       QFont(QStringLiteral("DejaVu Sans"), 9));
+        surface = QImage(464, 411, QImage::Format_ARGB32_Premultiplied);
+        surface.fill(Qt::transparent);
+        QPainter p(&surface);
+        paintFrame(p, surface.size(), pictures.skin, icon, QStringLiteral("Quellan 1.0.2"),
+                   QFont(QStringLiteral("DejaVu Sans"), 9));
     }
     QRgb skinAt(int x, int y) const { return pictures.skin.pixel(x, y) | 0xFF000000u; }
     QRgb at(int x, int y) const { return surface.pixel(x, y) | 0xFF000000u; }
