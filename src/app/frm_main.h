@@ -2,7 +2,6 @@
 // The main window of the game. It shows the game session and turns the
 // player's presses and choices into calls of the session; it never decides
 // a rule itself.
-#include <QPainter>
 #include <QString>
 #include <QWidget>
 #include <array>
@@ -18,6 +17,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPainter;
 
 namespace quellan {
 

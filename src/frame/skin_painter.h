@@ -3,11 +3,12 @@
 // shapes into the window's region.
 #include <QFont>
 #include <QImage>
-#include <QPainter>
 #include <QRegion>
 #include <QString>
 
 #include "frame_model/frame_geometry.h"
+
+class QPainter;
 
 namespace quellan {
 

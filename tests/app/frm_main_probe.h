@@ -3,6 +3,8 @@
 // session behind them, the frame as painted, the caption buttons' looks,
 // the help file, the music and the remembered position. The controls
 // themselves carry their names as object names (window_parts.h).
+#include <QPainter>
+
 #include "app/coach_panel.h"
 #include "app/frm_main.h"
 
