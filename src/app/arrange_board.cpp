@@ -21,7 +21,10 @@ const QPoint kFirstCell(twipsToPixels(kBoardLeft), twipsToPixels(kBoardTop));
 
 ArrangeBoard::ArrangeBoard(const ArrangementEditor& editor, const PictureStore& pictures,
                            QWidget* parent)
-    : QWidget(parent), m_editor(editor), m_pictures(pictures) {
+    : QWidget(parent),
+      m_editor(editor),
+      m_pictures(pictures),
+      m_boardPicture(QPixmap::fromImage(pictures.board())) {
     setObjectName("arrangeBoard");
     setFixedSize(kBoardPicture.size());
     setMouseTracking(true);
@@ -54,8 +57,8 @@ QRect ArrangeBoard::pieceRect(int corner, PieceKind kind) const {
 
 void ArrangeBoard::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    const QPixmap& board = m_pictures.board();
-    p.drawPixmap(QRectF(rect()), board, pictureArea(kBoardPicture, board.devicePixelRatio()));
+    p.drawPixmap(QRectF(rect()), m_boardPicture,
+                 pictureArea(kBoardPicture, m_boardPicture.devicePixelRatio()));
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     // Each piece shows the picture it will have on the game board.
     const std::array<int, kCellCount> numbers = pieceNumbers(m_editor.corners());

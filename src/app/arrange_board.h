@@ -21,6 +21,8 @@ class ArrangeBoard : public QWidget {
 
     // The piece a press would place (None: no outline).
     void setPreview(PieceKind kind);
+    // The board picture as this board paints it, for the dialog's panel.
+    const QPixmap& boardPicture() const { return m_boardPicture; }
     // The pixel rectangle of cell 0..19, for tests and tools.
     static QRect cellRect(int cell);
 
@@ -39,6 +41,8 @@ class ArrangeBoard : public QWidget {
 
     const ArrangementEditor& m_editor;
     const PictureStore& m_pictures;
+    // Stretched in parts here, so a pixmap while the dialog is open.
+    const QPixmap m_boardPicture;
     PieceKind m_preview = PieceKind::None;
     int m_hoverCell = -1;
 };

@@ -87,7 +87,7 @@ void ArrangeDialog::buildControls(const PictureStore& pictures) {
     connect(m_board, &ArrangeBoard::cellPressed, this,
             [this](int cell, Qt::MouseButton button) { pressCell(cell, button); });
 
-    auto* panel = new Parchment(pictures.board(), this);
+    auto* panel = new Parchment(m_board->boardPicture(), this);
     auto* grid = new QGridLayout(panel);
     grid->setContentsMargins(16, 14, 16, 14);
     grid->setVerticalSpacing(6);

@@ -16,7 +16,7 @@ BoardPanel::BoardPanel(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void BoardPanel::setBackground(const QPixmap& picture) {
+void BoardPanel::setBackground(const QImage& picture) {
     m_background = picture;
     update();
 }
@@ -25,7 +25,7 @@ void BoardPanel::startWindowDrag() { ::quellan::startWindowDrag(this, m_pressedA
 
 void BoardPanel::paintEvent(QPaintEvent*) {
     QPainter p(this);
-    if (!m_background.isNull()) p.drawPixmap(0, 0, m_background);
+    if (!m_background.isNull()) p.drawImage(0, 0, m_background);
 }
 
 void BoardPanel::mousePressEvent(QMouseEvent* e) {

@@ -2,7 +2,7 @@
 // The game panel Picture1: the board picture with every control of the game
 // on it. It reports presses and moves in twips; a press on its margin drags
 // the window like a press on the frame.
-#include <QPixmap>
+#include <QImage>
 #include <QPoint>
 #include <QWidget>
 
@@ -13,7 +13,7 @@ class BoardPanel : public QWidget {
 
   public:
     explicit BoardPanel(QWidget* parent = nullptr);
-    void setBackground(const QPixmap& picture);
+    void setBackground(const QImage& picture);
 
     // Moves the window with the mouse from the last press, as a press on
     // the title bar would.
@@ -29,7 +29,7 @@ class BoardPanel : public QWidget {
     void mouseMoveEvent(QMouseEvent*) override;
 
   private:
-    QPixmap m_background;
+    QImage m_background;
     QPoint m_pressedAt;  // on the screen
 };
 

@@ -17,6 +17,7 @@
 
 class QCheckBox;
 class QLabel;
+class QPainter;
 
 namespace quellan {
 
@@ -73,6 +74,7 @@ class frmMain : public QWidget, public GameHost {
     // The window frame (frm_main_frame.cpp): its layout on every resize,
     // the outline, dragging and the two caption buttons.
     void Form_Resize();
+    void paintFrameOn(QPainter& p) const;
     void Form_MouseDown(int button, int shift, QPoint globalPos);
     void Form_MouseMove();
     void IMBar_MouseDown(int button, int shift, QPoint globalPos);
@@ -158,7 +160,6 @@ class frmMain : public QWidget, public GameHost {
     ClickLabel* m_LbBR = nullptr;
     FramePictures m_framePictures;
     QImage m_windowIcon16;  // Imico
-    QImage m_frameSurface;
     ImageControl* m_IMBar = nullptr;
     ImageControl* m_Immin = nullptr;
     ImageControl* m_Imclose = nullptr;

@@ -86,11 +86,6 @@ void frmMain::Form_Resize() {
     m_Immin->setGeometry(QRect(toPixels(f.minimise), button));
     m_Imclose->setGeometry(QRect(toPixels(f.close), button));
 
-    // Painted once here and kept: every later repaint shows this picture.
-    QFont captionFont = font();
-    captionFont.setBold(true);
-    m_frameSurface = paintFrame(size(), devicePixelRatioF(), m_framePictures.skin, m_windowIcon16,
-                                windowTitle(), captionFont);
     update();
 
     RMe();
@@ -115,7 +110,16 @@ void frmMain::RMe() {
 void frmMain::paintEvent(QPaintEvent*) {
     QPainter p(this);
     p.fillRect(rect(), palette().color(QPalette::Window));
-    p.drawImage(0, 0, m_frameSurface);
+    paintFrameOn(p);
+}
+
+void frmMain::paintFrameOn(QPainter& p) const {
+    // Painted straight from the skin on every repaint rather than kept as
+    // a window-sized picture: the few stretched copies cost less than a
+    // millisecond, a kept picture three quarters of a megabyte.
+    QFont captionFont = font();
+    captionFont.setBold(true);
+    paintFrame(p, size(), m_framePictures.skin, m_windowIcon16, windowTitle(), captionFont);
 }
 
 void frmMain::mousePressEvent(QMouseEvent* e) {

@@ -19,7 +19,10 @@ DecodedPictures decodeAll(double ratio) {
     auto decode = [ratio](const QString& name) {
         return builtInPicture(QStringLiteral(":/pictures/") + name, ratio);
     };
-    DecodedPictures d{decode("board.png"),
+    // The board has no transparency: its pixels fit in three bytes each.
+    QImage board = decode("board.png");
+    if (!board.hasAlphaChannel()) board.convertTo(QImage::Format_RGB888);
+    DecodedPictures d{std::move(board),
                       decode("commander.png"),
                       decode("soldier.png"),
                       decode("cursor.png"),
@@ -48,7 +51,7 @@ void PictureStore::decodeInBackground() {
 PictureStore::PictureStore() {
     std::future<DecodedPictures>& pending = decodingInBackground();
     DecodedPictures d = pending.valid() ? pending.get() : decodeAll(pictureRatio());
-    m_board = QPixmap::fromImage(std::move(d.board));
+    m_board = std::move(d.board);
     m_commander = QPixmap::fromImage(std::move(d.commander));
     m_soldier = QPixmap::fromImage(std::move(d.soldier));
     m_hand = QPixmap::fromImage(std::move(d.hand));

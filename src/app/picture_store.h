@@ -2,6 +2,7 @@
 // The pictures of the game, built into the program: the board, the piece
 // tiles (Image1..Image7), the board's hand cursor (Image99), the undo icon.
 #include <QCursor>
+#include <QImage>
 #include <QPixmap>
 
 #include "setup/board.h"
@@ -18,7 +19,10 @@ class PictureStore {
     // next store made takes them.
     static void decodeInBackground();
 
-    const QPixmap& board() const { return m_board; }
+    // The board is kept as a picture with three bytes a pixel (a pixmap has
+    // four): the game panel paints it as it is; what stretches parts of it
+    // makes a pixmap of its own.
+    const QImage& board() const { return m_board; }
     // The picture a piece shows for `ref`; a null pixmap for "no picture".
     QPixmap piece(PictureRef ref) const;
     const QPixmap& handCursorPicture() const { return m_hand; }
@@ -28,7 +32,8 @@ class PictureStore {
     const QPixmap& windowIcon() const { return m_icon; }
 
   private:
-    QPixmap m_board, m_commander, m_soldier, m_hand, m_undo, m_icon;
+    QImage m_board;
+    QPixmap m_commander, m_soldier, m_hand, m_undo, m_icon;
     QPixmap m_upright[5], m_lying[5];  // generals 2..6
 };
 

@@ -14,17 +14,10 @@ QRect toRect(const frame::Box& twips) {
 
 }  // namespace
 
-QImage paintFrame(QSize pixels, double ratio, const QImage& skin, const QImage& icon,
-                  const QString& caption, const QFont& font) {
-    // On a scaled display the surface has the display's pixels, so the
-    // frame is as sharp as the rest of the window.
-    QImage surface(ratio == 1.0 ? pixels : (QSizeF(pixels) * ratio).toSize(),
-                   QImage::Format_ARGB32_Premultiplied);
-    surface.setDevicePixelRatio(ratio);
-    surface.fill(Qt::transparent);
+void paintFrame(QPainter& p, QSize pixels, const QImage& skin, const QImage& icon,
+                const QString& caption, const QFont& font) {
     const int W = pixelsToTwips(pixels.width());
     const int H = pixelsToTwips(pixels.height());
-    QPainter p(&surface);
     // Stretched without smoothing, as a plain stretching copy does: the
     // edge strips keep their crisp lines.
     for (const frame::SkinCopy& copy : frame::skinCopies(W, H)) {
@@ -38,7 +31,6 @@ QImage paintFrame(QSize pixels, double ratio, const QImage& skin, const QImage& 
     p.setPen(QColor(255, 255, 255));
     const QPoint at(twipsToPixels(layout.caption.x), twipsToPixels(layout.caption.y));
     p.drawText(at + QPoint(0, QFontMetrics(font).ascent()), caption);
-    return surface;
 }
 
 QRegion toRegion(const std::array<frame::RegionShape, 6>& shapes) {

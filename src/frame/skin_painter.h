@@ -8,14 +8,17 @@
 
 #include "frame_model/frame_geometry.h"
 
+class QPainter;
+
 namespace quellan {
 
-// The frame of a window of `pixels` size: the nine stretched copies of the
-// skin and the icon, then the caption in white at the caption position.
-// Everything the copies do not reach is transparent. The surface has
-// `ratio` device pixels per window pixel and carries that ratio.
-QImage paintFrame(QSize pixels, double ratio, const QImage& skin, const QImage& icon,
-                  const QString& caption, const QFont& font);
+// Paints the frame of a window of `pixels` size with `p`: the nine
+// stretched copies of the skin and the icon, then the caption in white at
+// the caption position. What the copies do not reach is left as it was.
+// On a scaled display the painter's device has the display's pixels, so
+// the frame is as sharp as the rest of the window.
+void paintFrame(QPainter& p, QSize pixels, const QImage& skin, const QImage& icon,
+                const QString& caption, const QFont& font);
 
 QRegion toRegion(const std::array<frame::RegionShape, 6>& shapes);
 

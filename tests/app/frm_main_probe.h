@@ -3,6 +3,8 @@
 // session behind them, the frame as painted, the caption buttons' looks,
 // the help file, the music and the remembered position. The controls
 // themselves carry their names as object names (window_parts.h).
+#include <QPainter>
+
 #include "app/coach_panel.h"
 #include "app/frm_main.h"
 
@@ -19,8 +21,15 @@ class FrmMainProbe {
     const frame::CaptionButtonState& imminState() const { return w.m_imminState; }
     const frame::CaptionButtonState& imcloseState() const { return w.m_imcloseState; }
     const FramePictures& framePictures() const { return w.m_framePictures; }
-    // The frame as painted by the last resize; the window's background.
-    const QImage& frameSurface() const { return w.m_frameSurface; }
+    // The frame as the window paints it, on a transparent picture of the
+    // window's size: the window's background.
+    QImage frameSurface() const {
+        QImage surface(w.size(), QImage::Format_ARGB32_Premultiplied);
+        surface.fill(Qt::transparent);
+        QPainter p(&surface);
+        w.paintFrameOn(p);
+        return surface;
+    }
     HelpFile& helpFile() const { return w.m_helpFile; }
     GameAudio* audio() const { return w.m_audio.get(); }
     // The remembered window position in twips.

@@ -14,9 +14,8 @@ QImage file(const QString& name) {
         .convertToFormat(QImage::Format_ARGB32);
 }
 
-QImage shown(const QPixmap& picture) {
-    return picture.toImage().convertToFormat(QImage::Format_ARGB32);
-}
+QImage shown(const QImage& picture) { return picture.convertToFormat(QImage::Format_ARGB32); }
+QImage shown(const QPixmap& picture) { return shown(picture.toImage()); }
 
 TEST(PictureStore, PicturesDecodedInTheBackgroundAreTheGamesPictureFiles) {
     PictureStore::decodeInBackground();

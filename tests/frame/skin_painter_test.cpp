@@ -3,9 +3,11 @@
 
 #include <QFont>
 #include <QImage>
+#include <QPainter>
 
 #include "frame/frame_pictures.h"
 #include "frame/skin_painter.h"
+#include "platform/built_in_picture.h"
 
 namespace quellan {
 namespace {
@@ -17,9 +19,15 @@ class PaintedFrame : public ::testing::Test {
         icon.fill(QColor(0, 255, 0));
         // A Latin face that every test machine has (the run under Wine brings
         // it along), not whatever the platform's default happens to be.
-        surface =
-            paintFrame(QSize(464, 411), 1.0, pictures.skin, icon, QStringLiteral("Quellan 1.0.2"),
-                       QFont(QStringLiteral("DejaVu Sans"), 9));
+        surface = painted(QSize(464, 411), pictures.skin);
+    }
+    QImage painted(QSize size, const QImage& skin) const {
+        QImage frame(size, QImage::Format_ARGB32_Premultiplied);
+        frame.fill(Qt::transparent);
+        QPainter p(&frame);
+        paintFrame(p, size, skin, icon, QStringLiteral("Quellan 1.0.2"),
+                   QFont(QStringLiteral("DejaVu Sans"), 9));
+        return frame;
     }
     QRgb skinAt(int x, int y) const { return pictures.skin.pixel(x, y) | 0xFF000000u; }
     QRgb at(int x, int y) const { return surface.pixel(x, y) | 0xFF000000u; }
@@ -37,6 +45,16 @@ TEST_F(PaintedFrame, TheSkinIsTheGamesOwnPicture) {
     EXPECT_EQ(pictures.help.size(), QSize(16, 16));
     EXPECT_EQ(pictures.about.size(), QSize(16, 16));
     EXPECT_EQ(pictures.web.size(), QSize(31, 31));
+}
+
+TEST_F(PaintedFrame, TheSkinAsKeptPaintsWhatTheFullColourSkinPaints) {
+    // At 100 % the skin is kept as a colour table and a byte a pixel.
+    ASSERT_EQ(pictures.skin.format(), QImage::Format_Indexed8);
+    const QImage fullColour = pictures.skin.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(fullColour, builtInPicture(QStringLiteral(":/frame/skin.png"))
+                              .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    for (QSize size : {QSize(464, 411), QSize(301, 250), QSize(640, 533)})
+        EXPECT_EQ(painted(size, pictures.skin), painted(size, fullColour)) << size.width();
 }
 
 TEST_F(PaintedFrame, CornersAreCopiedUnstretched) {
