@@ -169,7 +169,7 @@ run_tests() {
   # printed GoogleTest's closing line and is still there a minute later is
   # ended, and judged by what it printed.
   while kill -0 "$pid" 2>/dev/null; do
-    if [ -z "$summary_at" ] && grep -q '^\[==========\] .* ran' "$log"; then
+    if [ -z "$summary_at" ] && grep -qs '^\[==========\] .* ran' "$log"; then
       summary_at=$SECONDS
     elif [ -n "$summary_at" ] && [ $((SECONDS - summary_at)) -ge 60 ]; then
       echo "windows: $program printed its results but its process had not ended a minute later; ended it"
