@@ -51,6 +51,7 @@ main() {
   local t0=$SECONDS rc=0
   DISPLAY='' "$WINE" "$(wine_path "$setup")" /S || rc=$?
   [ "$rc" -eq 0 ] || fail "the silent install ended with exit code $rc"
+  timeout 300 "$WINESERVER" -w || fail "the installer did not end within 300 s"
   echo "setup: silent install in $((SECONDS - t0)) s"
   local appdata localappdata profile
   appdata=$(windows_folder APPDATA)
@@ -126,7 +127,14 @@ windows_folder() {
   [[ $value == [A-Z]:\\* ]] || fail "%$1% is \"$value\""
   echo "$value"
 }
-unix_path() { DISPLAY='' "$WINE" winepath -u "$1" 2>/dev/null | tr -d '\r'; }
+# The Unix form of a path on the prefix's drive C:, worked out here rather
+# than by winepath: a Wine program started while the installer's last
+# processes end may fail and print its error where the path should be.
+unix_path() {
+  [[ $1 == [Cc]:\\* ]] || fail "\"$1\" is not on drive C:"
+  local rest=${1:3}
+  echo "$WINEPREFIX/drive_c/${rest//\\//}"
+}
 
 # Every file of the game folder is in the installed one, as it is; the
 # uninstaller and the shortcuts are there.
