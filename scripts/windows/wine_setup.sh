@@ -121,9 +121,15 @@ fail() {
 }
 
 # A folder of the user's profile, by the name of its environment variable.
+# Asked up to three times: a Wine program that cannot be started prints its
+# error on the output instead.
 windows_folder() {
-  local value
-  value=$(DISPLAY='' "$WINE" cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')
+  local value _
+  for _ in 1 2 3; do
+    value=$(DISPLAY='' "$WINE" cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')
+    [[ $value == [A-Z]:\\* ]] && break
+    sleep 1
+  done
   [[ $value == [A-Z]:\\* ]] || fail "%$1% is \"$value\""
   echo "$value"
 }
