@@ -1,7 +1,8 @@
 #include "common/text_file.h"
 
+#include <cstdio>
 #include <fstream>
-#include <iterator>
+#include <memory>
 #include <system_error>
 
 #include "common/text_codec.h"
@@ -39,12 +40,34 @@ std::vector<std::string> splitLines(std::string_view bytes) {
     return lines;
 }
 
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+
+std::FILE* openForReading(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return _wfopen(path.c_str(), L"rb");
+#else
+    return std::fopen(path.c_str(), "rb");
+#endif
+}
+
+}  // namespace
+
+// Read through the C library: a C++ stream would first set up the whole
+// locale machinery of the C++ library, which nothing else the game does at
+// start-up needs.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     if (!isRegularFile(path)) return std::nullopt;
-    std::ifstream in(path, std::ios::binary);
+    const std::unique_ptr<std::FILE, FileCloser> in(openForReading(path));
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) return std::nullopt;
+    std::string bytes;
+    char buffer[4096];
+    size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, in.get())) > 0) bytes.append(buffer, got);
+    if (std::ferror(in.get())) return std::nullopt;
     return bytes;
 }
 

@@ -37,6 +37,26 @@ bool pipeWireRuns(const SoundServerProbe& probe) {
                              under(probe, "XDG_RUNTIME_DIR", "/pipewire-0")});
 }
 
+// The ALSA library's default device is the machine's card unless a
+// configuration says otherwise.
+bool alsaCanPlay(const SoundServerProbe& probe) {
+    if (probe.hasPlaybackDevice() || isSet(probe, "ALSA_CONFIG_PATH")) return true;
+    const std::string home = under(probe, "HOME", "/.asoundrc");
+    const std::string config = isSet(probe, "XDG_CONFIG_HOME")
+                                   ? under(probe, "XDG_CONFIG_HOME", "/alsa/asoundrc")
+                                   : under(probe, "HOME", "/.config/alsa/asoundrc");
+    for (const std::string& path : {home, config, std::string("/etc/asound.conf")}) {
+        if (!path.empty() && probe.isFile(path)) return true;
+    }
+    return false;
+}
+
+// sndio plays through its server, or where none listens, straight on the
+// ALSA device.
+bool sndioCanPlay(const SoundServerProbe& probe) {
+    return isSet(probe, "AUDIODEVICE") || probe.isSocket("/tmp/sndio/sock0") || alsaCanPlay(probe);
+}
+
 }  // namespace
 
 SoundServerProbe systemSoundServerProbe() {
@@ -44,6 +64,20 @@ SoundServerProbe systemSoundServerProbe() {
             [](const std::string& path) {
                 std::error_code error;
                 return std::filesystem::is_socket(path, error);
+            },
+            [](const std::string& path) {
+                std::error_code error;
+                return std::filesystem::exists(path, error);
+            },
+            [] {
+                // ALSA's playback devices: /dev/snd/pcmC<card>D<device>p.
+                std::error_code error;
+                for (std::filesystem::directory_iterator it("/dev/snd", error), end;
+                     !error && it != end; it.increment(error)) {
+                    const std::string name = it->path().filename().string();
+                    if (name.rfind("pcmC", 0) == 0 && name.back() == 'p') return true;
+                }
+                return false;
             }};
 }
 
@@ -55,13 +89,16 @@ std::string soundDriversToTry(const std::vector<std::string>& compiledOrder,
     for (const std::string& driver : compiledOrder) {
         if (driver == "disk" || driver == "dummy") continue;
         if ((driver == "pulseaudio" && !pulseAudioRuns(probe)) ||
-            (driver == "pipewire" && !pipeWireRuns(probe))) {
+            (driver == "pipewire" && !pipeWireRuns(probe)) ||
+            (driver == "alsa" && !alsaCanPlay(probe)) ||
+            (driver == "sndio" && !sndioCanPlay(probe))) {
             skipped = true;
             continue;
         }
         drivers += (drivers.empty() ? "" : ",") + driver;
     }
-    return skipped && !drivers.empty() ? drivers : std::string();
+    if (!skipped) return {};
+    return drivers.empty() ? "dummy" : drivers;
 }
 
 }  // namespace quellan

@@ -14,7 +14,19 @@ struct Machine {
     std::map<std::string, std::string> environment;
     std::set<std::string> sockets;
     const char* drivers;  // what SDL is told to try; "" leaves SDL's own choice
+    bool card = true;
+    std::set<std::string> files = {};
 };
+
+SoundServerProbe probeOf(const Machine& machine) {
+    return {[&](const char* name) -> const char* {
+                const auto found = machine.environment.find(name);
+                return found == machine.environment.end() ? nullptr : found->second.c_str();
+            },
+            [&](const std::string& path) { return machine.sockets.count(path) == 1; },
+            [&](const std::string& path) { return machine.files.count(path) == 1; },
+            [&] { return machine.card; }};
+}
 
 TEST(SoundServers, OnlyTheServersThatRunAreTried) {
     const std::map<std::string, std::string> session{{"XDG_RUNTIME_DIR", "/run/user/1000"}};
@@ -33,25 +45,48 @@ TEST(SoundServers, OnlyTheServersThatRunAreTried) {
          {"/tmp/p/native"},
          "pulseaudio,alsa,sndio"},
         {"no session folder", {}, {"/pulse/native"}, "alsa,sndio"},
-        {"a driver the player chose", {{"SDL_AUDIODRIVER", "alsa"}}, {}, ""},
+        {"a driver the player chose", {{"SDL_AUDIODRIVER", "alsa"}}, {}, "", false},
+        {"no sound card", session, {}, "dummy", false},
+        {"no sound card, an sndio server", session, {"/tmp/sndio/sock0"}, "sndio", false},
+        {"no sound card, the player's own ALSA configuration",
+         {{"HOME", "/home/p"}},
+         {},
+         "alsa,sndio",
+         false,
+         {"/home/p/.asoundrc"}},
+        {"no sound card, ALSA's configuration in the config folder",
+         {{"HOME", "/home/p"}},
+         {},
+         "alsa,sndio",
+         false,
+         {"/home/p/.config/alsa/asoundrc"}},
+        {"no sound card, a system-wide ALSA configuration",
+         session,
+         {},
+         "alsa,sndio",
+         false,
+         {"/etc/asound.conf"}},
+        {"no sound card, an ALSA configuration named outright",
+         {{"ALSA_CONFIG_PATH", "/opt/a.conf"}},
+         {},
+         "alsa,sndio",
+         false},
+        {"no sound card, PulseAudio runs",
+         session,
+         {"/run/user/1000/pulse/native"},
+         "pulseaudio",
+         false},
     };
     const std::vector<std::string> sdlOrder{"pulseaudio", "alsa", "sndio",
                                             "pipewire",   "disk", "dummy"};
-    for (const Machine& machine : machines) {
-        const SoundServerProbe probe{
-            [&](const char* name) -> const char* {
-                const auto found = machine.environment.find(name);
-                return found == machine.environment.end() ? nullptr : found->second.c_str();
-            },
-            [&](const std::string& path) { return machine.sockets.count(path) == 1; }};
-        EXPECT_EQ(soundDriversToTry(sdlOrder, probe), machine.drivers) << machine.what;
-    }
+    for (const Machine& machine : machines)
+        EXPECT_EQ(soundDriversToTry(sdlOrder, probeOf(machine)), machine.drivers) << machine.what;
 }
 
-TEST(SoundServers, NothingLeftToTryLeavesSdlItsOwnChoice) {
-    const SoundServerProbe nothing{[](const char*) -> const char* { return nullptr; },
-                                   [](const std::string&) { return false; }};
-    EXPECT_EQ(soundDriversToTry({"pulseaudio", "dummy"}, nothing), "");
+// With nothing to play on, the silent driver keeps the game's timing.
+TEST(SoundServers, NothingLeftToTryPlaysSilently) {
+    const Machine bare{"nothing", {}, {}, "dummy", false};
+    EXPECT_EQ(soundDriversToTry({"pulseaudio", "alsa", "dummy"}, probeOf(bare)), "dummy");
 }
 
 }  // namespace
