@@ -24,7 +24,7 @@ ArrangeBoard::ArrangeBoard(const ArrangementEditor& editor, const PictureStore& 
     : QWidget(parent),
       m_editor(editor),
       m_pictures(pictures),
-      m_boardPicture(QPixmap::fromImage(pictures.board())) {
+      m_boardPicture(QPixmap::fromImage(pictures.board().toImage())) {
     setObjectName("arrangeBoard");
     setFixedSize(kBoardPicture.size());
     setMouseTracking(true);

@@ -1,8 +1,10 @@
 #include "app/board_panel.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
+#include "app/board_picture.h"
 #include "common/units_and_codes.h"
 #include "frame/window_drag.h"
 #include "platform/mouse_codes.h"
@@ -16,16 +18,16 @@ BoardPanel::BoardPanel(QWidget* parent) : QWidget(parent) {
     setFocusPolicy(Qt::NoFocus);
 }
 
-void BoardPanel::setBackground(const QImage& picture) {
+void BoardPanel::setBackground(const BoardPicture* picture) {
     m_background = picture;
     update();
 }
 
 void BoardPanel::startWindowDrag() { ::quellan::startWindowDrag(this, m_pressedAt); }
 
-void BoardPanel::paintEvent(QPaintEvent*) {
+void BoardPanel::paintEvent(QPaintEvent* event) {
     QPainter p(this);
-    if (!m_background.isNull()) p.drawImage(0, 0, m_background);
+    if (m_background) m_background->paint(p, event->rect());
 }
 
 void BoardPanel::mousePressEvent(QMouseEvent* e) {

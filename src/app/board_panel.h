@@ -2,18 +2,20 @@
 // The game panel Picture1: the board picture with every control of the game
 // on it. It reports presses and moves in twips; a press on its margin drags
 // the window like a press on the frame.
-#include <QImage>
 #include <QPoint>
 #include <QWidget>
 
 namespace quellan {
+
+class BoardPicture;
 
 class BoardPanel : public QWidget {
     Q_OBJECT
 
   public:
     explicit BoardPanel(QWidget* parent = nullptr);
-    void setBackground(const QImage& picture);
+    // The picture painted under the controls; it stays the caller's.
+    void setBackground(const BoardPicture* picture);
 
     // Moves the window with the mouse from the last press, as a press on
     // the title bar would.
@@ -29,7 +31,7 @@ class BoardPanel : public QWidget {
     void mouseMoveEvent(QMouseEvent*) override;
 
   private:
-    QImage m_background;
+    const BoardPicture* m_background = nullptr;
     QPoint m_pressedAt;  // on the screen
 };
 

@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
+#include <QTimer>
 
 #include "app/board_panel.h"
 #include "app/coach_panel.h"
@@ -105,7 +106,7 @@ void frmMain::buildControls() {
 
     m_Picture1 = new BoardPanel(this);
     m_Picture1->setObjectName("Picture1");
-    m_Picture1->setBackground(m_pictures.board());
+    m_Picture1->setBackground(&m_pictures.board());
     connect(m_Picture1, &BoardPanel::MouseDown, this, &frmMain::Picture1_MouseDown);
     connect(m_Picture1, &BoardPanel::MouseMove, this, &frmMain::Picture1_MouseMove);
 
@@ -229,6 +230,8 @@ bool frmMain::Form_Load() {
     // showing it then lays the frame out and moves it to FormX, FormY.
     moveToFormPosition();
     show();
+    // Once the window waits for input, the board is packed in the background.
+    QTimer::singleShot(0, this, [this] { m_pictures.board().pack(); });
     return true;
 }
 

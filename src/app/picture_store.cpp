@@ -51,7 +51,7 @@ void PictureStore::decodeInBackground() {
 PictureStore::PictureStore() {
     std::future<DecodedPictures>& pending = decodingInBackground();
     DecodedPictures d = pending.valid() ? pending.get() : decodeAll(pictureRatio());
-    m_board = std::move(d.board);
+    m_board.setPicture(std::move(d.board));
     m_commander = QPixmap::fromImage(std::move(d.commander));
     m_soldier = QPixmap::fromImage(std::move(d.soldier));
     m_hand = QPixmap::fromImage(std::move(d.hand));

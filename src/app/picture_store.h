@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QPixmap>
 
+#include "app/board_picture.h"
+
 #include "setup/board.h"
 
 namespace quellan {
@@ -19,10 +21,11 @@ class PictureStore {
     // next store made takes them.
     static void decodeInBackground();
 
-    // The board is kept as a picture with three bytes a pixel (a pixmap has
-    // four): the game panel paints it as it is; what stretches parts of it
-    // makes a pixmap of its own.
-    const QImage& board() const { return m_board; }
+    // The board, with three bytes a pixel (a pixmap has four), packed once
+    // the window is up (board_picture.h): the game panel paints it as it
+    // is; what stretches parts of it makes a pixmap of its own.
+    const BoardPicture& board() const { return m_board; }
+    BoardPicture& board() { return m_board; }
     // The picture a piece shows for `ref`; a null pixmap for "no picture".
     QPixmap piece(PictureRef ref) const;
     const QPixmap& handCursorPicture() const { return m_hand; }
@@ -32,7 +35,7 @@ class PictureStore {
     const QPixmap& windowIcon() const { return m_icon; }
 
   private:
-    QImage m_board;
+    BoardPicture m_board;
     QPixmap m_commander, m_soldier, m_hand, m_undo, m_icon;
     QPixmap m_upright[5], m_lying[5];  // generals 2..6
 };
