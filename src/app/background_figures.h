@@ -74,6 +74,9 @@ class BackgroundFigures {
         std::optional<Result> result;
         const QFuture<Result> done = m_watcher.future();
         if (m_running == m_asked && done.resultCount() > 0) result.emplace(done.result());
+        // The watcher lets the finished work go: the copy of the result kept
+        // there would hold its memory until the next piece of work.
+        m_watcher.setFuture(QFuture<Result>());
         if (m_next) runNext();
         if (result) m_ready(std::move(*result));
     }

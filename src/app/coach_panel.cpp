@@ -9,6 +9,7 @@
 #include "app/hint_mark.h"
 #include "coach/coach_rules.h"
 #include "common/texts.h"
+#include "platform/free_memory.h"
 #include "platform/qt_text.h"
 #include "xpbutton/xpbutton.h"
 
@@ -136,6 +137,8 @@ void CoachPanel::layoutSetUp() {
     m_lastStepsToGo.reset();
     m_stepsToGo->hide();
     m_figures.reset();
+    m_keepMap = false;
+    m_mapDropped = false;
     m_figuresStart.stop();
     m_build.drop();  // the figures of the layout before are no longer waited for
     showFewestSteps();
@@ -155,14 +158,25 @@ void CoachPanel::startFigures() {
 }
 
 void CoachPanel::figuresReady(Figures figures) {
-    m_figures = std::move(figures);
+    if (m_keepMap) {
+        m_figures = std::move(figures);
+    } else {
+        m_figures = std::make_shared<const LayoutFigures>(LayoutFigures{{}, figures->figures});
+        m_mapDropped = true;
+        figures.reset();
+        platform::returnFreedMemory();
+    }
     showFewestSteps();
     showRecordMarks();
     showStepsToGo();
 }
 
 const LayoutFigures* CoachPanel::figures() {
-    if (m_figuresStart.isActive()) {
+    m_keepMap = true;
+    if (m_mapDropped) {
+        m_mapDropped = false;
+        startFigures();
+    } else if (m_figuresStart.isActive()) {
         m_figuresStart.stop();
         startFigures();
     }

@@ -44,8 +44,8 @@ class CoachPanel : public QObject {
     // The pause between two steps of a demonstration or a replay.
     void setStepInterval(int ms) { m_timer.setInterval(ms); }
     bool isPlaying() const { return m_mode != Mode::Idle; }
-    // Waits for the current layout's figures and returns them; nullptr
-    // without a layout.
+    // Waits for the current layout's figures, its distance map included,
+    // and returns them; nullptr without a layout.
     const LayoutFigures* figures();
 
   signals:
@@ -87,9 +87,14 @@ class CoachPanel : public QObject {
     HintMark* m_hintMark = nullptr;
 
     Board m_setUpBoard;  // the layout as set up, for its figures
+    // The distance map is kept only once the coach is asked for help: until
+    // then only the figures shown stay (m_mapDropped), and the map is built
+    // again when asked for.
     Figures m_figures;
     BackgroundFigures<Figures> m_build;
     QTimer m_figuresStart;
+    bool m_keepMap = false;
+    bool m_mapDropped = false;
     bool m_hintUsed = false;
     std::optional<int> m_lastStepsToGo;
 
