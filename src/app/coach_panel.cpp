@@ -138,7 +138,6 @@ void CoachPanel::layoutSetUp() {
     m_stepsToGo->hide();
     m_figures.reset();
     m_keepMap = false;
-    m_mapDropped = false;
     m_figuresStart.stop();
     m_build.drop();  // the figures of the layout before are no longer waited for
     showFewestSteps();
@@ -162,7 +161,6 @@ void CoachPanel::figuresReady(Figures figures) {
         m_figures = std::move(figures);
     } else {
         m_figures = std::make_shared<const LayoutFigures>(LayoutFigures{{}, figures->figures});
-        m_mapDropped = true;
         figures.reset();
         platform::returnFreedMemory();
     }
@@ -172,11 +170,10 @@ void CoachPanel::figuresReady(Figures figures) {
 }
 
 const LayoutFigures* CoachPanel::figures() {
+    // Figures kept without their map have it built again.
+    const bool mapDropped = m_figures && !m_keepMap;
     m_keepMap = true;
-    if (m_mapDropped) {
-        m_mapDropped = false;
-        startFigures();
-    } else if (m_figuresStart.isActive()) {
+    if (mapDropped || m_figuresStart.isActive()) {
         m_figuresStart.stop();
         startFigures();
     }

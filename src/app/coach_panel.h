@@ -87,14 +87,13 @@ class CoachPanel : public QObject {
     HintMark* m_hintMark = nullptr;
 
     Board m_setUpBoard;  // the layout as set up, for its figures
-    // The distance map is kept only once the coach is asked for help: until
-    // then only the figures shown stay (m_mapDropped), and the map is built
-    // again when asked for.
+    // The distance map is kept only once the coach is asked for help
+    // (m_keepMap): until then only the figures shown stay, and the map is
+    // built again when asked for.
     Figures m_figures;
     BackgroundFigures<Figures> m_build;
     QTimer m_figuresStart;
     bool m_keepMap = false;
-    bool m_mapDropped = false;
     bool m_hintUsed = false;
     std::optional<int> m_lastStepsToGo;
 

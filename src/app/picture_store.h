@@ -6,7 +6,6 @@
 #include <QPixmap>
 
 #include "app/board_picture.h"
-
 #include "setup/board.h"
 
 namespace quellan {
