@@ -1,11 +1,15 @@
 #include "app/board_picture.h"
 
+#include "platform/free_memory.h"
+
 namespace quellan {
 
 BoardPicture::BoardPicture()
     : m_packing([this](PackedPicture packed) {
           m_packed = std::move(packed);
           m_decoded = QImage();
+          // The last of the start-up's work: what it freed goes back now.
+          platform::returnFreedMemory();
       }) {}
 
 void BoardPicture::setPicture(QImage picture) {

@@ -25,6 +25,7 @@
 #include "frame_model/help_texts.h"
 #include "media/game_audio.h"
 #include "media/music_check_box.h"
+#include "platform/built_in_picture.h"
 #include "platform/dialogs.h"
 #include "platform/qt_text.h"
 #include "platform/shell_open.h"
@@ -231,7 +232,10 @@ bool frmMain::Form_Load() {
     moveToFormPosition();
     show();
     // Once the window waits for input, the board is packed in the background.
-    QTimer::singleShot(0, this, [this] { m_pictures.board().pack(); });
+    QTimer::singleShot(0, this, [this] {
+        m_pictures.board().pack();
+        releasePictureFilePages();
+    });
     return true;
 }
 

@@ -34,9 +34,12 @@ class PictureStore {
     const QPixmap& windowIcon() const { return m_icon; }
 
   private:
+    double m_ratio;  // of the display the pictures are decoded for
     BoardPicture m_board;
     QPixmap m_commander, m_soldier, m_hand, m_undo, m_icon;
-    QPixmap m_upright[5], m_lying[5];  // generals 2..6
+    // Generals 2..6, each decoded the first time a piece shows it: a layout
+    // shows each general one way only, so most games never need the other.
+    mutable QPixmap m_upright[5], m_lying[5];
 };
 
 }  // namespace quellan

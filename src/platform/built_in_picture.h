@@ -40,4 +40,11 @@ void setLargePictureFolder(const QString& folder);
 // only report). False when the file cannot be read.
 bool registerLargePictures(const QString& folder);
 
+// Once the window's pictures are decoded, the picture files (built into the
+// program, or in the file of the larger ones) are not read again for the
+// most part: the pages holding them are handed back to the system, which
+// keeps them cached as the program's file. A later decoding reads them in
+// again. Does nothing where the system has no such call.
+void releasePictureFilePages();
+
 }  // namespace quellan

@@ -4,8 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QBuffer>
+#include <QDirIterator>
+#include <QFile>
+#include <QImageReader>
 #include <fstream>
 #include <string>
+
+#include "platform/plain_png.h"
 
 namespace quellan {
 namespace {
@@ -23,6 +29,52 @@ TEST(BuiltInPicture, DecodesThePngWithoutLoadingAnyImageFormatPlugin) {
     const QImage skin = builtInPicture(QStringLiteral(":/frame/skin.png"));
     EXPECT_EQ(skin.size(), QSize(271, 218));
     EXPECT_FALSE(anImageFormatPluginIsLoaded());
+}
+
+QByteArray fileBytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The game reads its own pictures itself: each gives what Qt's PNG reader
+// gives, in format, pixels and resolution.
+TEST(BuiltInPicture, ReadsEachOfTheGamesPicturesAsQtsReaderDoes) {
+    QDirIterator files(QStringLiteral(QUELLAN_ASSETS_DIR), {QStringLiteral("*.png")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    int pictures = 0;
+    while (files.hasNext()) {
+        const QString path = files.next();
+        QImageReader reader(path, "png");
+        const QImage expected = reader.read();
+        const QImage own = decodePlainPng(fileBytes(path));
+        ASSERT_FALSE(own.isNull()) << path.toStdString();
+        EXPECT_EQ(own.format(), expected.format()) << path.toStdString();
+        EXPECT_TRUE(own == expected) << path.toStdString();
+        EXPECT_EQ(own.dotsPerMeterX(), expected.dotsPerMeterX()) << path.toStdString();
+        EXPECT_EQ(own.dotsPerMeterY(), expected.dotsPerMeterY()) << path.toStdString();
+        ++pictures;
+    }
+    EXPECT_GT(pictures, 50);
+}
+
+// Any other PNG, or a damaged one, is left to Qt's reader.
+TEST(BuiltInPicture, LeavesOtherPngsToQtsReader) {
+    QImage indexed(7, 5, QImage::Format_Indexed8);
+    indexed.setColorTable({qRgb(10, 20, 30), qRgb(200, 100, 0)});
+    indexed.fill(1);
+    QByteArray palette;
+    QBuffer buffer(&palette);
+    buffer.open(QIODevice::WriteOnly);
+    ASSERT_TRUE(indexed.save(&buffer, "PNG"));
+    EXPECT_TRUE(decodePlainPng(palette).isNull());
+
+    const QByteArray board = fileBytes(QStringLiteral(QUELLAN_ASSETS_DIR "/pictures/board.png"));
+    ASSERT_FALSE(decodePlainPng(board).isNull());
+    EXPECT_TRUE(decodePlainPng(board.left(board.size() / 2)).isNull());
+    QByteArray damaged = board;
+    damaged[board.size() / 2] = char(damaged[board.size() / 2] ^ 0x55);
+    EXPECT_TRUE(decodePlainPng(damaged).isNull());
+    EXPECT_TRUE(decodePlainPng("not a picture").isNull());
 }
 
 TEST(BuiltInPicture, AMissingPictureIsANullImage) {
