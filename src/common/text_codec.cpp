@@ -5,11 +5,99 @@
 #else
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace quellan {
 namespace {
+
+struct WideTwoByteCode {
+    int index;
+    char32_t codePoint;
+};
+struct FourByteRun {
+    int first;
+    char32_t codePoint;
+    int count;
+};
+#include "common/gb18030_table.inc"
+
+constexpr char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
+constexpr int kTrailBytes = 190;                 // 0x40..0x7E, 0x80..0xFE
+// The four-byte codes from 0x90308130 on stand for U+10000 onwards, in order.
+constexpr char32_t kFirstBeyondBmp = 0x10000;
+constexpr char32_t kLastCodePoint = 0x10FFFF;
+
+bool inRange(unsigned char b, unsigned char low, unsigned char high) {
+    return b >= low && b <= high;
+}
+
+// The number of a four-byte code counted from 0x81308130.
+int fourByteNumber(const unsigned char* b) {
+    return (((b[0] - 0x81) * 10 + (b[1] - 0x30)) * 126 + (b[2] - 0x81)) * 10 + (b[3] - 0x30);
+}
+
+char32_t decodeTwoBytes(unsigned char lead, unsigned char trail) {
+    const int index = (lead - 0x81) * kTrailBytes + (trail < 0x7F ? trail - 0x40 : trail - 0x41);
+    if (const char16_t c = kTwoByteCodes[index]; c != 0) return c;
+    for (const WideTwoByteCode& wide : kWideTwoByteCodes)
+        if (wide.index == index) return wide.codePoint;
+    return 0;
+}
+
+char32_t decodeFourBytes(const unsigned char* b) {
+    if (b[0] <= 0x84) {
+        const int number = fourByteNumber(b);
+        const auto* run =
+            std::upper_bound(std::begin(kFourByteRuns), std::end(kFourByteRuns), number,
+                             [](int n, const FourByteRun& r) { return n < r.first; });
+        if (run == std::begin(kFourByteRuns)) return 0;
+        --run;
+        return number < run->first + run->count ? run->codePoint + char32_t(number - run->first)
+                                                : 0;
+    }
+    if (b[0] < 0x90 || b[0] > 0xE3) return 0;
+    static constexpr unsigned char kFirstBeyond[] = {0x90, 0x30, 0x81, 0x30};
+    const char32_t c = kFirstBeyondBmp + char32_t(fourByteNumber(b) - fourByteNumber(kFirstBeyond));
+    return c <= kLastCodePoint ? c : 0;
+}
+
+// The code point of the sequence at the start of `bytes` and its length;
+// length 0 when it is not a whole, assigned GB18030 sequence.
+std::pair<char32_t, size_t> decodeSequence(std::string_view bytes) {
+    const auto* b = reinterpret_cast<const unsigned char*>(bytes.data());
+    if (bytes.size() < 2 || !inRange(b[0], 0x81, 0xFE)) return {0, 0};
+    if (inRange(b[1], 0x40, 0x7E) || inRange(b[1], 0x80, 0xFE)) {
+        const char32_t c = decodeTwoBytes(b[0], b[1]);
+        return {c, c != 0 ? 2 : 0};
+    }
+    if (bytes.size() < 4 || !inRange(b[1], 0x30, 0x39) || !inRange(b[2], 0x81, 0xFE) ||
+        !inRange(b[3], 0x30, 0x39))
+        return {0, 0};
+    const char32_t c = decodeFourBytes(b);
+    return {c, c != 0 ? 4 : 0};
+}
+
+void appendUtf8(std::string& out, char32_t c) {
+    if (c < 0x80) {
+        out += char(c);
+    } else if (c < 0x800) {
+        out += char(0xC0 | (c >> 6));
+        out += char(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        out += char(0xE0 | (c >> 12));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    } else {
+        out += char(0xF0 | (c >> 18));
+        out += char(0x80 | ((c >> 12) & 0x3F));
+        out += char(0x80 | ((c >> 6) & 0x3F));
+        out += char(0x80 | (c & 0x3F));
+    }
+}
 
 // Runs one whole conversion with iconv; every input byte that cannot be
 // converted is replaced by `replacement`.
@@ -50,11 +138,31 @@ bool isAscii(std::string_view s) {
 
 }  // namespace
 
-// Plain ASCII is the same in all three encodings; most layout lines are
-// ASCII, so they skip the converter entirely.
+// Every start reads a layout and perhaps a record, so decoding works from
+// the game's own table (made from the C library's converter at build time)
+// and never loads the converter; writing a record or a layout, which is
+// rarer, asks the converter. Plain ASCII is the same in all three encodings
+// and is copied as it is.
 std::string gb18030ToUtf8(std::string_view bytes) {
     if (isAscii(bytes)) return std::string(bytes);
-    return convert("UTF-8", "GB18030", bytes, "\xEF\xBF\xBD");
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 2);
+    for (size_t i = 0; i < bytes.size();) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            out += bytes[i++];
+            continue;
+        }
+        const auto [codePoint, length] = decodeSequence(bytes.substr(i));
+        if (length == 0) {
+            // Only the first byte is given up, so the rest of the line survives.
+            out += kReplacement;
+            ++i;
+            continue;
+        }
+        appendUtf8(out, codePoint);
+        i += length;
+    }
+    return out;
 }
 
 std::string utf8ToGb18030(std::string_view text) {

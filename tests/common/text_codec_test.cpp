@@ -2,6 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#ifndef _WIN32
+#include <iconv.h>
+
+#include <cerrno>
+#include <vector>
+#endif
+
 namespace quellan {
 namespace {
 
@@ -29,6 +36,65 @@ TEST(TextCodec, DamagedBytesBecomeReplacementCharactersAndKeepTheRest) {
     EXPECT_NE(out.find("1"), std::string::npos);
     EXPECT_NE(out.find(",0,2"), std::string::npos);
 }
+
+#ifndef _WIN32
+// The C library's converter, giving up one byte where it refuses a
+// sequence: how the game read its files before it had its own table.
+std::string libraryDecode(iconv_t cd, std::string_view input) {
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    std::string out;
+    char* in = const_cast<char*>(input.data());
+    size_t inLeft = input.size();
+    while (inLeft > 0) {
+        char buffer[64];
+        char* outPtr = buffer;
+        size_t outLeft = sizeof buffer;
+        const size_t rc = iconv(cd, &in, &inLeft, &outPtr, &outLeft);
+        out.append(buffer, outPtr);
+        if (rc == static_cast<size_t>(-1) && errno != E2BIG) {
+            out += "\xEF\xBF\xBD";
+            ++in;
+            --inLeft;
+        }
+    }
+    return out;
+}
+
+// Every two-byte code, every four-byte code of the BMP part, a sample of
+// the rest, and the cut-off and damaged ones, between ASCII letters.
+TEST(TextCodec, DecodesEverySequenceAsTheCLibraryDoes) {
+    iconv_t cd = iconv_open("UTF-8", "GB18030");
+    ASSERT_NE(cd, reinterpret_cast<iconv_t>(-1));
+    std::vector<std::string> sequences;
+    for (int lead = 0x80; lead <= 0xFF; ++lead) {
+        sequences.push_back({char(lead)});
+        for (int trail = 0; trail <= 0xFF; ++trail) sequences.push_back({char(lead), char(trail)});
+    }
+    for (int b1 = 0x81; b1 <= 0x84; ++b1)
+        for (int b2 = 0x30; b2 <= 0x39; ++b2)
+            for (int b3 = 0x81; b3 <= 0xFE; ++b3)
+                for (int b4 = 0x30; b4 <= 0x39; ++b4)
+                    sequences.push_back({char(b1), char(b2), char(b3), char(b4)});
+    for (int b1 = 0x81; b1 <= 0xFF; ++b1)
+        for (int b2 : {0x2F, 0x30, 0x35, 0x39, 0x3A})
+            for (int b3 : {0x80, 0x81, 0xA0, 0xFE, 0xFF}) {
+                sequences.push_back({char(b1), char(b2), char(b3)});
+                for (int b4 : {0x2F, 0x30, 0x34, 0x39, 0x3A})
+                    sequences.push_back({char(b1), char(b2), char(b3), char(b4)});
+            }
+    int differing = 0;
+    for (const std::string& sequence : sequences) {
+        const std::string input = "a" + sequence + "z";
+        const std::string expected = libraryDecode(cd, input);
+        if (gb18030ToUtf8(input) != expected && ++differing <= 5)
+            ADD_FAILURE() << "bytes " << testing::PrintToString(sequence) << " -> "
+                          << testing::PrintToString(gb18030ToUtf8(input)) << ", library "
+                          << testing::PrintToString(expected);
+    }
+    EXPECT_EQ(differing, 0) << "of " << sequences.size();
+    iconv_close(cd);
+}
+#endif
 
 TEST(TextCodec, TellsWellFormedUtf8FromOtherBytes) {
     const struct {
