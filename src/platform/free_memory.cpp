@@ -19,9 +19,11 @@ constexpr int kOwnMappingFrom = 128 * 1024;
 // Free memory at the top of an allocation area beyond this goes back at
 // once; fixed for the same reason.
 constexpr int kKeepFreeAtTop = 128 * 1024;
-// The threads share this many allocation areas; the start-up threads seldom
-// allocate at the same moment, so they hardly ever wait for one another.
-constexpr int kAllocationAreas = 2;
+// All threads share one allocation area: a second one kept its own free
+// memory after the start-up threads were done (about 50 kB), and those
+// threads seldom allocate at the same moment, so they hardly ever wait for
+// one another.
+constexpr int kAllocationAreas = 1;
 }  // namespace
 
 void keepAllocatorLean() {

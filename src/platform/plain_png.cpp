@@ -1,7 +1,6 @@
 #include "platform/plain_png.h"
 
 #include <QtEndian>
-#include <cstdlib>
 #include <cstring>
 
 namespace quellan {
@@ -34,12 +33,9 @@ bool unfilter(quint8 filter, uchar* line, const uchar* previous, qsizetype bytes
             return true;
         case 4:
             for (qsizetype i = 0; i < bytes; ++i) {
-                const int a = i >= pixelBytes ? line[i - pixelBytes] : 0;
-                const int b = previous[i];
-                const int c = i >= pixelBytes ? previous[i - pixelBytes] : 0;
-                const int p = a + b - c;
-                const int pa = std::abs(p - a), pb = std::abs(p - b), pc = std::abs(p - c);
-                line[i] += static_cast<uchar>(pa <= pb && pa <= pc ? a : pb <= pc ? b : c);
+                const int left = i >= pixelBytes ? line[i - pixelBytes] : 0;
+                const int corner = i >= pixelBytes ? previous[i - pixelBytes] : 0;
+                line[i] += static_cast<uchar>(paethPredictor(left, previous[i], corner));
             }
             return true;
         default:
