@@ -119,7 +119,7 @@ void frmMain::paintFrameOn(QPainter& p) const {
     // millisecond, a kept picture three quarters of a megabyte.
     QFont captionFont = font();
     captionFont.setBold(true);
-    paintFrame(p, size(), m_framePictures.skin, m_windowIcon16, windowTitle(), captionFont);
+    paintFrame(p, size(), m_framePictures.skin(), m_windowIcon16, windowTitle(), captionFont);
 }
 
 void frmMain::mousePressEvent(QMouseEvent* e) {

@@ -1,6 +1,7 @@
 #include "frame/frame_pictures.h"
 
 #include <QList>
+#include <cstring>
 #include <unordered_map>
 
 #include "platform/built_in_picture.h"
@@ -42,13 +43,41 @@ QImage withColourTable(const QImage& picture) {
 }  // namespace
 
 FramePictures::FramePictures()
-    : skin(withColourTable(at("skin.png"))),
-      minimiseHover(pixmapAt("min_hover.png")),
+    : minimiseHover(pixmapAt("min_hover.png")),
       minimisePressed(pixmapAt("min_pressed.png")),
       closeHover(pixmapAt("close_hover.png")),
       closePressed(pixmapAt("close_pressed.png")),
       help(pixmapAt("help.png")),
       about(pixmapAt("about.png")),
-      web(pixmapAt("web.png")) {}
+      web(pixmapAt("web.png")) {
+    const QImage skin = withColourTable(at("skin.png"));
+    if (skin.format() != QImage::Format_Indexed8) {
+        m_fullColourSkin = skin;
+        return;
+    }
+    // Of its few colours the skin has long runs: its colour numbers pack to
+    // a small part of their size.
+    QByteArray indexes;
+    indexes.reserve(qsizetype(skin.width()) * skin.height());
+    for (int y = 0; y < skin.height(); ++y)
+        indexes.append(reinterpret_cast<const char*>(skin.constScanLine(y)), skin.width());
+    m_skinIndexes = qCompress(indexes);
+    m_skinPixels = skin.size();
+    m_skinRatio = skin.devicePixelRatio();
+    m_skinColours = skin.colorTable();
+}
+
+QImage FramePictures::skin() const {
+    if (m_skinIndexes.isEmpty()) return m_fullColourSkin;
+    const QByteArray indexes = qUncompress(m_skinIndexes);
+    QImage skin(m_skinPixels, QImage::Format_Indexed8);
+    skin.setColorTable(m_skinColours);
+    skin.setDevicePixelRatio(m_skinRatio);
+    const int width = m_skinPixels.width();
+    if (indexes.size() != qsizetype(width) * m_skinPixels.height()) return skin;
+    for (int y = 0; y < m_skinPixels.height(); ++y)
+        std::memcpy(skin.scanLine(y), indexes.constData() + qsizetype(y) * width, size_t(width));
+    return skin;
+}
 
 }  // namespace quellan

@@ -19,7 +19,7 @@ class PaintedFrame : public ::testing::Test {
         icon.fill(QColor(0, 255, 0));
         // A Latin face that every test machine has (the run under Wine brings
         // it along), not whatever the platform's default happens to be.
-        surface = painted(QSize(464, 411), pictures.skin);
+        surface = painted(QSize(464, 411), pictures.skin());
     }
     QImage painted(QSize size, const QImage& skin) const {
         QImage frame(size, QImage::Format_ARGB32_Premultiplied);
@@ -29,7 +29,7 @@ class PaintedFrame : public ::testing::Test {
                    QFont(QStringLiteral("DejaVu Sans"), 9));
         return frame;
     }
-    QRgb skinAt(int x, int y) const { return pictures.skin.pixel(x, y) | 0xFF000000u; }
+    QRgb skinAt(int x, int y) const { return pictures.skin().pixel(x, y) | 0xFF000000u; }
     QRgb at(int x, int y) const { return surface.pixel(x, y) | 0xFF000000u; }
 
     FramePictures pictures;
@@ -38,7 +38,7 @@ class PaintedFrame : public ::testing::Test {
 };
 
 TEST_F(PaintedFrame, TheSkinIsTheGamesOwnPicture) {
-    ASSERT_EQ(pictures.skin.size(), QSize(271, 218));
+    ASSERT_EQ(pictures.skin().size(), QSize(271, 218));
     for (const QPixmap* p : {&pictures.minimiseHover, &pictures.minimisePressed,
                              &pictures.closeHover, &pictures.closePressed})
         EXPECT_EQ(p->size(), QSize(17, 16));
@@ -49,12 +49,12 @@ TEST_F(PaintedFrame, TheSkinIsTheGamesOwnPicture) {
 
 TEST_F(PaintedFrame, TheSkinAsKeptPaintsWhatTheFullColourSkinPaints) {
     // At 100 % the skin is kept as a colour table and a byte a pixel.
-    ASSERT_EQ(pictures.skin.format(), QImage::Format_Indexed8);
-    const QImage fullColour = pictures.skin.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    ASSERT_EQ(pictures.skin().format(), QImage::Format_Indexed8);
+    const QImage fullColour = pictures.skin().convertToFormat(QImage::Format_ARGB32_Premultiplied);
     ASSERT_EQ(fullColour, builtInPicture(QStringLiteral(":/frame/skin.png"))
                               .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     for (QSize size : {QSize(464, 411), QSize(301, 250), QSize(640, 533)})
-        EXPECT_EQ(painted(size, pictures.skin), painted(size, fullColour)) << size.width();
+        EXPECT_EQ(painted(size, pictures.skin()), painted(size, fullColour)) << size.width();
 }
 
 TEST_F(PaintedFrame, CornersAreCopiedUnstretched) {
