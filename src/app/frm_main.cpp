@@ -231,9 +231,11 @@ bool frmMain::Form_Load() {
     // showing it then lays the frame out and moves it to FormX, FormY.
     moveToFormPosition();
     show();
-    // Once the window waits for input, the board is packed in the background.
+    // Once the window waits for input, the board is packed in the background
+    // and the frame's skin here, and the picture files are let go.
     QTimer::singleShot(0, this, [this] {
         m_pictures.board().pack();
+        m_framePictures.packSkin();
         releasePictureFilePages();
     });
     return true;

@@ -49,33 +49,33 @@ FramePictures::FramePictures()
       closePressed(pixmapAt("close_pressed.png")),
       help(pixmapAt("help.png")),
       about(pixmapAt("about.png")),
-      web(pixmapAt("web.png")) {
-    const QImage skin = withColourTable(at("skin.png"));
-    if (skin.format() != QImage::Format_Indexed8) {
-        m_fullColourSkin = skin;
-        return;
-    }
+      web(pixmapAt("web.png")),
+      m_skin(withColourTable(at("skin.png"))) {}
+
+void FramePictures::packSkin() {
     // Of its few colours the skin has long runs: its colour numbers pack to
-    // a small part of their size.
+    // a sixth of their size. A skin of many colours stays as it is.
+    if (m_skin.format() != QImage::Format_Indexed8) return;
     QByteArray indexes;
-    indexes.reserve(qsizetype(skin.width()) * skin.height());
-    for (int y = 0; y < skin.height(); ++y)
-        indexes.append(reinterpret_cast<const char*>(skin.constScanLine(y)), skin.width());
-    m_skinIndexes = qCompress(indexes);
-    m_skinPixels = skin.size();
-    m_skinRatio = skin.devicePixelRatio();
-    m_skinColours = skin.colorTable();
+    indexes.reserve(qsizetype(m_skin.width()) * m_skin.height());
+    for (int y = 0; y < m_skin.height(); ++y)
+        indexes.append(reinterpret_cast<const char*>(m_skin.constScanLine(y)), m_skin.width());
+    m_packedIndexes = qCompress(indexes);
+    m_packedPixels = m_skin.size();
+    m_packedRatio = m_skin.devicePixelRatio();
+    m_packedColours = m_skin.colorTable();
+    m_skin = QImage();
 }
 
 QImage FramePictures::skin() const {
-    if (m_skinIndexes.isEmpty()) return m_fullColourSkin;
-    const QByteArray indexes = qUncompress(m_skinIndexes);
-    QImage skin(m_skinPixels, QImage::Format_Indexed8);
-    skin.setColorTable(m_skinColours);
-    skin.setDevicePixelRatio(m_skinRatio);
-    const int width = m_skinPixels.width();
-    if (indexes.size() != qsizetype(width) * m_skinPixels.height()) return skin;
-    for (int y = 0; y < m_skinPixels.height(); ++y)
+    if (m_packedIndexes.isEmpty()) return m_skin;
+    const QByteArray indexes = qUncompress(m_packedIndexes);
+    QImage skin(m_packedPixels, QImage::Format_Indexed8);
+    skin.setColorTable(m_packedColours);
+    skin.setDevicePixelRatio(m_packedRatio);
+    const int width = m_packedPixels.width();
+    if (indexes.size() != qsizetype(width) * m_packedPixels.height()) return skin;
+    for (int y = 0; y < m_packedPixels.height(); ++y)
         std::memcpy(skin.scanLine(y), indexes.constData() + qsizetype(y) * width, size_t(width));
     return skin;
 }

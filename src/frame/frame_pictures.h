@@ -14,20 +14,23 @@ namespace quellan {
 struct FramePictures {
     FramePictures();
 
-    // The skin (271 x 218), unpacked for each repaint of the frame: between
-    // repaints it is kept as its colours and its packed pixels.
+    // The skin (271 x 218) as each repaint of the frame paints it.
     QImage skin() const;
+    // Packs the skin's pixels from now on (done once the window is up):
+    // between repaints it is kept as its colours and its packed colour
+    // numbers, and each repaint unpacks it.
+    void packSkin();
     QPixmap minimiseHover, minimisePressed;
     QPixmap closeHover, closePressed;
     QPixmap help, about;  // 16 x 16
     QPixmap web;          // 31 x 31
 
   private:
-    QSize m_skinPixels;
-    qreal m_skinRatio = 1.0;
-    QList<QRgb> m_skinColours;
-    QByteArray m_skinIndexes;  // its pixels' colour numbers, row by row, packed
-    QImage m_fullColourSkin;   // a skin with too many colours, kept as it is
+    QImage m_skin;  // as decoded, with a colour table where it has few colours
+    QSize m_packedPixels;
+    qreal m_packedRatio = 1.0;
+    QList<QRgb> m_packedColours;
+    QByteArray m_packedIndexes;  // colour numbers row by row, packed
 };
 
 }  // namespace quellan

@@ -55,6 +55,9 @@ TEST_F(PaintedFrame, TheSkinAsKeptPaintsWhatTheFullColourSkinPaints) {
                               .convertToFormat(QImage::Format_ARGB32_Premultiplied));
     for (QSize size : {QSize(464, 411), QSize(301, 250), QSize(640, 533)})
         EXPECT_EQ(painted(size, pictures.skin()), painted(size, fullColour)) << size.width();
+    // Packed once the window is up, it unpacks to the same picture.
+    pictures.packSkin();
+    EXPECT_EQ(pictures.skin().convertToFormat(QImage::Format_ARGB32_Premultiplied), fullColour);
 }
 
 TEST_F(PaintedFrame, CornersAreCopiedUnstretched) {
