@@ -58,20 +58,25 @@ void useDummyDriver() {
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
 }
 
-// Leaves out the sound servers that do not run here (sound_servers.h).
-void skipAbsentSoundServers() {
+// The drivers worth trying here (sound_servers.h): "" for SDL's own choice,
+// "dummy" when nothing here can play.
+std::string driversWorthTrying() {
     std::vector<std::string> compiledOrder;
     for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i)
         compiledOrder.emplace_back(SDL_GetAudioDriver(i));
-    const std::string drivers = soundDriversToTry(compiledOrder, systemSoundServerProbe());
-    if (!drivers.empty()) SDL_SetHint(SDL_HINT_AUDIODRIVER, drivers.c_str());
+    return soundDriversToTry(compiledOrder, systemSoundServerProbe());
 }
 
 bool setUpDriver() {
+    const std::string drivers = driversWorthTrying();
+    // Where nothing can play, SDL would only mix silence on a thread of its
+    // own, competing with the window for the processor while it comes up:
+    // the game stays silent without setting SDL's sound up.
+    if (drivers == "dummy") return false;
     // SDL must not take over SIGINT and SIGTERM from the game.
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_WasInit(0) == 0 && SDL_Init(0) != 0) return false;
-    skipAbsentSoundServers();
+    if (!drivers.empty()) SDL_SetHint(SDL_HINT_AUDIODRIVER, drivers.c_str());
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) return true;
     useDummyDriver();
     return SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;

@@ -1,7 +1,9 @@
 #pragma once
 // The shared SDL audio output. It tries the real device first and then
-// SDL's dummy driver, so a machine without a sound card or sound server runs
-// silently; it never fails and never shows a message. Every player holds one
+// SDL's dummy driver, so a machine whose sound cannot be opened runs
+// silently; where nothing can play at all (sound_servers.h) SDL's sound is
+// not set up, and the game is silent from the start. It never fails and
+// never shows a message. Every player holds one
 // AudioDevice; the output closes for good when the last one goes.
 //
 // An open output costs CPU even when it plays nothing: SDL's audio thread

@@ -57,6 +57,11 @@ bool sndioCanPlay(const SoundServerProbe& probe) {
     return isSet(probe, "AUDIODEVICE") || probe.isSocket("/tmp/sndio/sock0") || alsaCanPlay(probe);
 }
 
+// OSS plays on /dev/dsp, or on the device AUDIODEV names.
+bool ossCanPlay(const SoundServerProbe& probe) {
+    return isSet(probe, "AUDIODEV") || probe.isFile("/dev/dsp");
+}
+
 }  // namespace
 
 SoundServerProbe systemSoundServerProbe() {
@@ -91,7 +96,8 @@ std::string soundDriversToTry(const std::vector<std::string>& compiledOrder,
         if ((driver == "pulseaudio" && !pulseAudioRuns(probe)) ||
             (driver == "pipewire" && !pipeWireRuns(probe)) ||
             (driver == "alsa" && !alsaCanPlay(probe)) ||
-            (driver == "sndio" && !sndioCanPlay(probe))) {
+            (driver == "sndio" && !sndioCanPlay(probe)) ||
+            (driver == "dsp" && !ossCanPlay(probe))) {
             skipped = true;
             continue;
         }

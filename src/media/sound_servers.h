@@ -8,7 +8,8 @@
 // its library and reads its whole configuration before it finds that the
 // machine has no sound card; without a playback device or a configuration
 // of the player's own that could send the sound elsewhere, it is not tried,
-// nor is sndio, which then has only ALSA's device to play on.
+// nor is sndio, which then has only ALSA's device to play on; OSS is tried
+// only where its device is there.
 #include <functional>
 #include <string>
 #include <vector>
@@ -29,9 +30,10 @@ SoundServerProbe systemSoundServerProbe();
 
 // `compiledOrder` is SDL's own order of its drivers. Returns the same order
 // less the sound servers that do not run here ("pulseaudio", "pipewire",
-// "sndio") and ALSA where it has nothing to play on, comma-separated for SDL's
-// driver hint, and less the file and silent drivers, which SDL only uses
-// when named; "dummy" when nothing is left. Returns "" to leave SDL's own
+// "sndio"), and ALSA and OSS ("dsp") where they have nothing to play on,
+// comma-separated for SDL's driver hint, and less the file and silent
+// drivers, which SDL only uses when named; "dummy" when nothing is left:
+// nothing here can play. Returns "" to leave SDL's own
 // choice: when the player has chosen a driver (SDL_AUDIODRIVER), or when
 // nothing would be skipped.
 std::string soundDriversToTry(const std::vector<std::string>& compiledOrder,

@@ -12,8 +12,10 @@
 #include <future>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "media/sdl_effect_player.h"
+#include "media/sound_servers.h"
 
 namespace quellan {
 namespace {
@@ -21,10 +23,15 @@ namespace {
 // SDL's driver named for one test; the one before comes back afterwards.
 class ScopedAudioDriver {
   public:
+    // nullptr: no driver named, SDL's own choice.
     explicit ScopedAudioDriver(const char* driver)
         : m_wasSet(qEnvironmentVariableIsSet("SDL_AUDIODRIVER")),
           m_saved(qgetenv("SDL_AUDIODRIVER")) {
-        qputenv("SDL_AUDIODRIVER", driver);
+        if (driver) {
+            qputenv("SDL_AUDIODRIVER", driver);
+        } else {
+            qunsetenv("SDL_AUDIODRIVER");
+        }
     }
     ~ScopedAudioDriver() {
         if (m_wasSet) {
@@ -50,6 +57,21 @@ TEST(AudioDevice, FallsBackToTheDummyDriverWhenTheRealOneFails) {
     AudioDevice device;
     EXPECT_TRUE(device.isOpen());
     EXPECT_STREQ(AudioDevice::driverName(), "dummy");
+}
+
+// Where nothing can play and no driver is named, SDL's sound is not set up
+// at all: the game is silent from the start, with no thread mixing silence.
+TEST(AudioDevice, IsNotSetUpWhereNothingCanPlay) {
+    const ScopedAudioDriver none(nullptr);
+    std::vector<std::string> compiledOrder;
+    for (int i = 0; i < SDL_GetNumAudioDrivers(); ++i)
+        compiledOrder.emplace_back(SDL_GetAudioDriver(i));
+    if (soundDriversToTry(compiledOrder, systemSoundServerProbe()) != "dummy")
+        GTEST_SKIP() << "this machine has something to play on";
+    AudioDevice device;
+    EXPECT_FALSE(device.isOpen());
+    EXPECT_STREQ(AudioDevice::driverName(), "");
+    EXPECT_EQ(SDL_WasInit(SDL_INIT_AUDIO), 0u);
 }
 
 TEST(AudioDevice, LeavesTheTerminationSignalsToTheGame) {

@@ -34,7 +34,16 @@ TEST(SoundServers, OnlyTheServersThatRunAreTried) {
         {"no server at all", session, {}, "alsa,sndio"},
         {"PulseAudio only", session, {"/run/user/1000/pulse/native"}, "pulseaudio,alsa,sndio"},
         {"PipeWire only", session, {"/run/user/1000/pipewire-0"}, "alsa,sndio,pipewire"},
-        {"both servers", session, {"/run/user/1000/pulse/native", "/run/user/1000/pipewire-0"}, ""},
+        {"both servers",
+         session,
+         {"/run/user/1000/pulse/native", "/run/user/1000/pipewire-0"},
+         "pulseaudio,alsa,sndio,pipewire"},
+        {"both servers and an OSS device",
+         session,
+         {"/run/user/1000/pulse/native", "/run/user/1000/pipewire-0"},
+         "",
+         true,
+         {"/dev/dsp"}},
         {"a system-wide PulseAudio", session, {"/run/pulse/native"}, "pulseaudio,alsa,sndio"},
         {"a PulseAudio named outright",
          {{"PULSE_SERVER", "tcp:host"}},
@@ -48,6 +57,12 @@ TEST(SoundServers, OnlyTheServersThatRunAreTried) {
         {"a driver the player chose", {{"SDL_AUDIODRIVER", "alsa"}}, {}, "", false},
         {"no sound card", session, {}, "dummy", false},
         {"no sound card, an sndio server", session, {"/tmp/sndio/sock0"}, "sndio", false},
+        {"no sound card, an OSS device", session, {}, "dsp", false, {"/dev/dsp"}},
+        {"no sound card, an OSS device named outright",
+         {{"AUDIODEV", "/dev/dsp1"}},
+         {},
+         "dsp",
+         false},
         {"no sound card, the player's own ALSA configuration",
          {{"HOME", "/home/p"}},
          {},
@@ -77,16 +92,17 @@ TEST(SoundServers, OnlyTheServersThatRunAreTried) {
          "pulseaudio",
          false},
     };
-    const std::vector<std::string> sdlOrder{"pulseaudio", "alsa", "sndio",
+    const std::vector<std::string> sdlOrder{"pulseaudio", "alsa", "sndio", "dsp",
                                             "pipewire",   "disk", "dummy"};
     for (const Machine& machine : machines)
         EXPECT_EQ(soundDriversToTry(sdlOrder, probeOf(machine)), machine.drivers) << machine.what;
 }
 
-// With nothing to play on, the silent driver keeps the game's timing.
+// With nothing to play on, the answer says so (the game then leaves SDL's
+// sound alone).
 TEST(SoundServers, NothingLeftToTryPlaysSilently) {
     const Machine bare{"nothing", {}, {}, "dummy", false};
-    EXPECT_EQ(soundDriversToTry({"pulseaudio", "alsa", "dummy"}, probeOf(bare)), "dummy");
+    EXPECT_EQ(soundDriversToTry({"pulseaudio", "alsa", "dsp", "dummy"}, probeOf(bare)), "dummy");
 }
 
 }  // namespace
