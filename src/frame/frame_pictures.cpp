@@ -56,11 +56,7 @@ void FramePictures::packSkin() {
     // Of its few colours the skin has long runs: its colour numbers pack to
     // a sixth of their size. A skin of many colours stays as it is.
     if (m_skin.format() != QImage::Format_Indexed8) return;
-    QByteArray indexes;
-    indexes.reserve(qsizetype(m_skin.width()) * m_skin.height());
-    for (int y = 0; y < m_skin.height(); ++y)
-        indexes.append(reinterpret_cast<const char*>(m_skin.constScanLine(y)), m_skin.width());
-    m_packedIndexes = qCompress(indexes);
+    m_packedIndexes = qCompress(m_skin.constBits(), int(m_skin.sizeInBytes()));
     m_packedPixels = m_skin.size();
     m_packedRatio = m_skin.devicePixelRatio();
     m_packedColours = m_skin.colorTable();
@@ -69,14 +65,12 @@ void FramePictures::packSkin() {
 
 QImage FramePictures::skin() const {
     if (m_packedIndexes.isEmpty()) return m_skin;
-    const QByteArray indexes = qUncompress(m_packedIndexes);
     QImage skin(m_packedPixels, QImage::Format_Indexed8);
     skin.setColorTable(m_packedColours);
     skin.setDevicePixelRatio(m_packedRatio);
-    const int width = m_packedPixels.width();
-    if (indexes.size() != qsizetype(width) * m_packedPixels.height()) return skin;
-    for (int y = 0; y < m_packedPixels.height(); ++y)
-        std::memcpy(skin.scanLine(y), indexes.constData() + qsizetype(y) * width, size_t(width));
+    const QByteArray indexes = qUncompress(m_packedIndexes);
+    if (indexes.size() == skin.sizeInBytes())
+        std::memcpy(skin.bits(), indexes.constData(), size_t(indexes.size()));
     return skin;
 }
 

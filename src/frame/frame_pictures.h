@@ -30,7 +30,7 @@ struct FramePictures {
     QSize m_packedPixels;
     qreal m_packedRatio = 1.0;
     QList<QRgb> m_packedColours;
-    QByteArray m_packedIndexes;  // colour numbers row by row, packed
+    QByteArray m_packedIndexes;  // the colour numbers as the picture lays them out, packed
 };
 
 }  // namespace quellan
