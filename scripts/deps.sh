@@ -5,7 +5,7 @@ set -euo pipefail
 
 build_pkgs=(
   cmake g++ make pkg-config
-  qt6-base-dev qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-translations-l10n libgl-dev zlib1g-dev
   libsdl2-mixer-dev
   # The game's own lean SDL2 and SDL2_mixer (scripts/audio_libs.sh): Debian's
   # sources, the tool that makes the recipes' source changes

@@ -143,6 +143,9 @@ class frmMain : public QWidget, public GameHost {
 
     QString m_appPathText;
     GameSession* m_session = nullptr;
+    // The frame's pictures decode on this thread while the game's own finish
+    // decoding on theirs (PictureStore::decodeInBackground).
+    FramePictures m_framePictures;
     PictureStore m_pictures;
     SettingsStore m_settings;
     int m_formX = 0;
@@ -158,7 +161,6 @@ class frmMain : public QWidget, public GameHost {
     MusicCheckBox* m_Check1 = nullptr;
     QCheckBox* m_Check2 = nullptr;
     ClickLabel* m_LbBR = nullptr;
-    FramePictures m_framePictures;
     QImage m_windowIcon16;  // Imico
     ImageControl* m_IMBar = nullptr;
     ImageControl* m_Immin = nullptr;

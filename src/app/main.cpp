@@ -11,6 +11,7 @@
 #include "platform/built_in_picture.h"
 #include "platform/dialogs.h"
 #include "platform/free_memory.h"
+#include "platform/program_folder.h"
 #include "platform/qt_text.h"
 #include "platform/single_instance.h"
 #include "platform/start_up_steps.h"
@@ -25,8 +26,18 @@ int main(int argc, char** argv) {
     quellan::platform::keepAllocatorLean();
     // The sound output gets ready while the window is being built.
     quellan::AudioDevice::prepareInBackground();
-    // So are the system's font rules, while Qt connects to the display.
-    quellan::platform::BackgroundStep fontRules(quellan::platform::readFontRules);
+    // Where the files live is decided once: the portable game folder, or an
+    // installed copy with the player's files in the home folder.
+    const quellan::GamePaths paths = quellan::locateGameFiles(
+        quellan::platform::programFolder(argc > 0 ? argv[0] : nullptr),
+        qEnvironmentVariable("XDG_DATA_HOME").toStdString(), QDir::homePath().toStdString());
+    quellan::setLargePictureFolder(quellan::pathToQString(paths.appPath));
+    // The system's font rules, with the game's cut of the Ming face, get
+    // ready while Qt connects to the display.
+    std::filesystem::path songFace = paths.appPath;
+    songFace += quellan::kBundledSongFace;
+    quellan::platform::BackgroundStep fontRules(
+        [songFace] { quellan::platform::readFontRules(songFace); });
     QApplication app(argc, argv);
     // And the session bus, while the window is being built.
     quellan::platform::BackgroundStep sessionBus(quellan::platform::connectSessionBus);
@@ -40,17 +51,12 @@ int main(int argc, char** argv) {
     quellan::SingleInstance instance;
     if (!instance.acquire()) return 0;
 
-    // Where the files live is decided once: the portable game folder, or an
-    // installed copy with the player's files in the home folder.
-    const quellan::GamePaths paths = quellan::locateGameFiles(
-        quellan::pathFromUtf8(QCoreApplication::applicationDirPath().toStdString()),
-        qEnvironmentVariable("XDG_DATA_HOME").toStdString(), QDir::homePath().toStdString());
-    quellan::setLargePictureFolder(quellan::pathToQString(paths.appPath));
     // The pictures decode (Qt must be up for that) while the fonts load.
     quellan::PictureStore::decodeInBackground();
     quellan::installChineseTranslation();
     fontRules.wait();
-    quellan::installChineseFontSubstitutes(quellan::pathToQString(paths.appPath));
+    quellan::installChineseFontSubstitutes(quellan::pathToQString(paths.appPath),
+                                           quellan::platform::bundledFaceFamily());
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
     quellan::loadChineseFont(QApplication::font());
     sessionBus.wait();

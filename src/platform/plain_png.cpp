@@ -2,6 +2,11 @@
 
 #include <QtEndian>
 #include <cstring>
+#include <utility>
+
+#if defined(QUELLAN_HAVE_ZLIB)
+#include <zlib.h>
+#endif
 
 namespace quellan {
 namespace {
@@ -14,7 +19,9 @@ constexpr quint8 kMetre = 1;  // the pHYs unit Qt reads
 quint32 bigEndian32(const char* at) { return qFromBigEndian<quint32>(at); }
 
 // The five PNG filters, undone in place on one line of `bytes` bytes;
-// `previous` is the line above, already undone (zeros for the first).
+// `previous` is the line above, already undone (zeros for the first). The
+// first pixel of a line has nothing to its left; it is done on its own so
+// that the loops over the rest have no test in them.
 bool unfilter(quint8 filter, uchar* line, const uchar* previous, qsizetype bytes, int pixelBytes) {
     switch (filter) {
         case 0:
@@ -26,22 +33,113 @@ bool unfilter(quint8 filter, uchar* line, const uchar* previous, qsizetype bytes
             for (qsizetype i = 0; i < bytes; ++i) line[i] += previous[i];
             return true;
         case 3:
-            for (qsizetype i = 0; i < bytes; ++i) {
-                const int left = i >= pixelBytes ? line[i - pixelBytes] : 0;
-                line[i] += static_cast<uchar>((left + previous[i]) / 2);
-            }
+            for (qsizetype i = 0; i < pixelBytes; ++i) line[i] += previous[i] / 2;
+            for (qsizetype i = pixelBytes; i < bytes; ++i)
+                line[i] += static_cast<uchar>((line[i - pixelBytes] + previous[i]) / 2);
             return true;
         case 4:
-            for (qsizetype i = 0; i < bytes; ++i) {
-                const int left = i >= pixelBytes ? line[i - pixelBytes] : 0;
-                const int corner = i >= pixelBytes ? previous[i - pixelBytes] : 0;
-                line[i] += static_cast<uchar>(paethPredictor(left, previous[i], corner));
+            for (qsizetype i = 0; i < pixelBytes; ++i) line[i] += previous[i];
+            for (qsizetype i = pixelBytes; i < bytes; ++i) {
+                line[i] += static_cast<uchar>(
+                    paethPredictor(line[i - pixelBytes], previous[i], previous[i - pixelBytes]));
             }
             return true;
         default:
             return false;
     }
 }
+
+// One line of PNG pixels (R, G, B and, with four bytes a pixel, A) as Qt's
+// 32-bit pixels.
+void toPixels(const uchar* in, QRgb* out, quint32 width, int pixelBytes) {
+    if (pixelBytes == 4) {
+        for (quint32 x = 0; x < width; ++x, in += 4) out[x] = qRgba(in[0], in[1], in[2], in[3]);
+    } else {
+        for (quint32 x = 0; x < width; ++x, in += 3) out[x] = qRgb(in[0], in[1], in[2]);
+    }
+}
+
+#if defined(QUELLAN_HAVE_ZLIB)
+// The packed lines unpacked one at a time into a buffer of two lines, so
+// that the whole unpacked picture never stands in memory beside the image.
+class LineInflater {
+  public:
+    explicit LineInflater(const QByteArray& packed) {
+        m_stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.constData()));
+        m_stream.avail_in = uInt(packed.size());
+        m_ready = inflateInit(&m_stream) == Z_OK;
+    }
+    ~LineInflater() {
+        if (m_ready) inflateEnd(&m_stream);
+    }
+    LineInflater(const LineInflater&) = delete;
+    LineInflater& operator=(const LineInflater&) = delete;
+
+    // Fills `line` with the next `bytes` bytes; false when there are fewer.
+    bool next(uchar* line, qsizetype bytes) {
+        if (!m_ready) return false;
+        m_stream.next_out = line;
+        m_stream.avail_out = uInt(bytes);
+        while (m_stream.avail_out > 0) {
+            const int result = inflate(&m_stream, Z_NO_FLUSH);
+            if (result == Z_STREAM_END) return m_stream.avail_out == 0;
+            if (result != Z_OK) return false;
+        }
+        return true;
+    }
+    // True when the packed data ends here, its check sum right, and
+    // nothing is left over.
+    bool atEnd() {
+        if (!m_ready) return false;
+        uchar spare = 0;
+        m_stream.next_out = &spare;
+        m_stream.avail_out = 1;
+        return inflate(&m_stream, Z_FINISH) == Z_STREAM_END && m_stream.avail_out == 1;
+    }
+
+  private:
+    z_stream m_stream{};
+    bool m_ready = false;
+};
+
+bool unpackLines(const QByteArray& packed, QImage& image, int pixelBytes) {
+    const qsizetype lineBytes = qsizetype(image.width()) * pixelBytes;
+    // Each line is its filter's number and then the line's bytes.
+    QByteArray buffer(2 * (lineBytes + 1), '\0');
+    uchar* previous = reinterpret_cast<uchar*>(buffer.data());
+    uchar* line = previous + lineBytes + 1;
+    LineInflater lines(packed);
+    for (int y = 0; y < image.height(); ++y) {
+        if (!lines.next(line, lineBytes + 1) ||
+            !unfilter(line[0], line + 1, previous + 1, lineBytes, pixelBytes))
+            return false;
+        toPixels(line + 1, reinterpret_cast<QRgb*>(image.scanLine(y)), quint32(image.width()),
+                 pixelBytes);
+        std::swap(line, previous);
+    }
+    return lines.atEnd();
+}
+#else
+bool unpackLines(const QByteArray& packed, QImage& image, int pixelBytes) {
+    const qsizetype lineBytes = qsizetype(image.width()) * pixelBytes;
+    const qsizetype rawSize = (lineBytes + 1) * qsizetype(image.height());
+    // qUncompress wants the unpacked size in front, as qCompress writes it.
+    QByteArray sized(4, Qt::Uninitialized);
+    qToBigEndian<quint32>(quint32(rawSize), sized.data());
+    QByteArray raw = qUncompress(sized + packed);
+    if (raw.size() != rawSize) return false;
+    const QByteArray zeros(lineBytes, '\0');
+    const uchar* previous = reinterpret_cast<const uchar*>(zeros.constData());
+    uchar* line = reinterpret_cast<uchar*>(raw.data());
+    for (int y = 0; y < image.height(); ++y, line += lineBytes + 1) {
+        if (!unfilter(line[0], line + 1, previous, lineBytes, pixelBytes)) return false;
+        previous = line + 1;
+        toPixels(line + 1, reinterpret_cast<QRgb*>(image.scanLine(y)), quint32(image.width()),
+                 pixelBytes);
+    }
+    return true;
+}
+#endif
 
 }  // namespace
 
@@ -90,28 +188,9 @@ QImage decodePlainPng(const QByteArray& png) {
     }
     if (width == 0 || packed.isEmpty()) return {};
 
-    const qsizetype lineBytes = qsizetype(width) * pixelBytes;
-    const qsizetype rawSize = (lineBytes + 1) * qsizetype(height);
-    // qUncompress wants the unpacked size in front, as qCompress writes it.
-    QByteArray sized(4, Qt::Uninitialized);
-    qToBigEndian<quint32>(quint32(rawSize), sized.data());
-    QByteArray raw = qUncompress(sized + packed);
-    if (raw.size() != rawSize) return {};
-
     QImage image(int(width), int(height),
                  pixelBytes == 4 ? QImage::Format_ARGB32 : QImage::Format_RGB32);
-    if (image.isNull()) return {};
-    const QByteArray zeros(lineBytes, '\0');
-    const uchar* previous = reinterpret_cast<const uchar*>(zeros.constData());
-    uchar* line = reinterpret_cast<uchar*>(raw.data());
-    for (int y = 0; y < int(height); ++y, line += lineBytes + 1) {
-        if (!unfilter(line[0], line + 1, previous, lineBytes, pixelBytes)) return {};
-        previous = line + 1;
-        auto* out = reinterpret_cast<QRgb*>(image.scanLine(y));
-        const uchar* in = line + 1;
-        for (quint32 x = 0; x < width; ++x, in += pixelBytes)
-            out[x] = qRgba(in[0], in[1], in[2], pixelBytes == 4 ? in[3] : 0xff);
-    }
+    if (image.isNull() || !unpackLines(packed, image, pixelBytes)) return {};
     if (dotsPerMetreX > 0) image.setDotsPerMeterX(dotsPerMetreX);
     if (dotsPerMetreY > 0) image.setDotsPerMeterY(dotsPerMetreY);
     return image;

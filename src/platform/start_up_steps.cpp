@@ -22,6 +22,8 @@ namespace {
 // quick start of the accessibility support applies; empty otherwise.
 // Written by that step, read on the main thread after waiting for it.
 QByteArray g_readyAccessibilityBus;
+// The family readFontRules added; written by that step, read after it.
+QString g_bundledFaceFamily;
 
 #if defined(QUELLAN_HAVE_DBUS)
 const QString kA11yService = QStringLiteral("org.a11y.Bus");
@@ -83,11 +85,23 @@ void prepareAccessibilityBus(const QDBusConnection& bus) {
 
 }  // namespace
 
-void readFontRules() {
+void readFontRules(const std::filesystem::path& bundledFace) {
 #if defined(QUELLAN_HAVE_FONTCONFIG)
     FcInit();
+    const auto* file = reinterpret_cast<const FcChar8*>(bundledFace.c_str());
+    if (bundledFace.empty() || !FcConfigAppFontAddFile(nullptr, file)) return;
+    // The program's own faces are only this one: it is the last added.
+    const FcFontSet* own = FcConfigGetFonts(nullptr, FcSetApplication);
+    FcChar8* family = nullptr;
+    if (own != nullptr && own->nfont > 0 &&
+        FcPatternGetString(own->fonts[own->nfont - 1], FC_FAMILY, 0, &family) == FcResultMatch)
+        g_bundledFaceFamily = QString::fromUtf8(reinterpret_cast<const char*>(family));
+#else
+    static_cast<void>(bundledFace);
 #endif
 }
+
+QString bundledFaceFamily() { return g_bundledFaceFamily; }
 
 void connectSessionBus() {
 #if defined(QUELLAN_HAVE_DBUS)

@@ -4,14 +4,27 @@
 // the main thread goes on, and is waited for before the window needs it.
 // Where a step does not apply (Windows), it does nothing.
 
+#include <QString>
+#include <filesystem>
+#include <functional>
 #include <thread>
+#include <utility>
 
 namespace quellan::platform {
 
 // Reads the system's font rules (dozens of configuration files), the longest
 // single step before the first caption can be measured; the font database
-// later finds them loaded. Runs before the application object exists.
-void readFontRules();
+// later finds them loaded. Where the face file `bundledFace` (the game
+// folder's cut of the Ming face) is there, adds it to those rules as one of
+// the program's own faces, so that the font database finds it among the
+// others instead of reading it on the main thread (bundledFaceFamily).
+// Runs before the application object exists.
+void readFontRules(const std::filesystem::path& bundledFace);
+
+// The family of the face readFontRules added, once that step has ended;
+// empty where it added none (no such file, or no font rules of that kind on
+// this system), and the face is then for Qt's font database to add.
+QString bundledFaceFamily();
 
 // Connects to the session message bus, which the accessibility support asks
 // for when the first caption is set; where no bus runs, finding that out
@@ -33,7 +46,7 @@ void startAccessibilitySupport();
 // scope, waits for it.
 class BackgroundStep {
   public:
-    explicit BackgroundStep(void (*step)()) : m_thread(step) {}
+    explicit BackgroundStep(std::function<void()> step) : m_thread(std::move(step)) {}
     ~BackgroundStep() { wait(); }
     BackgroundStep(const BackgroundStep&) = delete;
     BackgroundStep& operator=(const BackgroundStep&) = delete;

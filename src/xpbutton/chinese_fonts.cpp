@@ -9,7 +9,7 @@
 
 namespace quellan {
 
-void installChineseFontSubstitutes(const QString& gameFolder) {
+void installChineseFontSubstitutes(const QString& gameFolder, const QString& addedFamily) {
     static bool installed = false;
     if (installed) return;
     installed = true;
@@ -18,7 +18,9 @@ void installChineseFontSubstitutes(const QString& gameFolder) {
                           QStringLiteral("Noto Serif CJK SC"),
                           QStringLiteral("Source Han Serif SC")};
     const QString bundled = gameFolder + QLatin1String(kBundledSongFace);
-    if (!gameFolder.isEmpty() && QFile::exists(bundled)) {
+    if (!addedFamily.isEmpty()) {
+        songFaces.prepend(addedFamily);
+    } else if (!gameFolder.isEmpty() && QFile::exists(bundled)) {
         const int id = QFontDatabase::addApplicationFont(bundled);
         const QStringList families = QFontDatabase::applicationFontFamilies(id);
         if (!families.isEmpty()) songFaces.prepend(families.first());

@@ -3,8 +3,9 @@
 // maps those names to the Song-style faces installed on the system, so that
 // captions keep their look where the Windows fonts are missing.
 
+#include <QString>
+
 class QFont;
-class QString;
 
 namespace quellan {
 
@@ -16,7 +17,9 @@ inline constexpr char kBundledSongFace[] = "/font/song.ttf";
 // Installs the font substitutions once per process; safe to call again. With
 // `gameFolder`, its cut of the Ming face (kBundledSongFace) comes first where
 // the folder has it; characters it lacks come from the installed faces.
-void installChineseFontSubstitutes(const QString& gameFolder);
+// `addedFamily` names that cut where it is among the system's faces already
+// (added to the font rules ahead of Qt); then it is not added again.
+void installChineseFontSubstitutes(const QString& gameFolder, const QString& addedFamily = {});
 void installChineseFontSubstitutes();
 
 // Finds and loads the face `font` resolves to for Chinese text now (the font

@@ -7,8 +7,10 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <string>
 
 #include "platform/shell_open.h"
+#include "platform/start_up_steps.h"
 #include "xpbutton/chinese_fonts.h"
 
 namespace {
@@ -34,13 +36,19 @@ int main(int argc, char** argv) {
     QTemporaryDir settingsDir;
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, settingsDir.path());
+#if !defined(Q_OS_WIN)
+    // The game's own cut of the Ming face joins the system's font rules
+    // before Qt starts, as in the game.
+    quellan::platform::readFontRules(QUELLAN_ASSETS_DIR + std::string(quellan::kBundledSongFace));
+#endif
     QApplication app(argc, argv);
 #if defined(Q_OS_WIN)
     // The Windows package leaves the cut Ming face out: Windows has 宋体.
     quellan::installChineseFontSubstitutes();
 #else
     // The game's own cut of the Ming face comes first, as in the game.
-    quellan::installChineseFontSubstitutes(QStringLiteral(QUELLAN_ASSETS_DIR));
+    quellan::installChineseFontSubstitutes(QStringLiteral(QUELLAN_ASSETS_DIR),
+                                           quellan::platform::bundledFaceFamily());
 #endif
     QApplication::setFont(QFont(QStringLiteral("宋体"), 9));
     // No test may start a web browser.

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/start_up_steps.h"
 #include "xpbutton/chinese_fonts.h"
 
 namespace quellan {
@@ -46,6 +47,19 @@ std::vector<std::string> familiesDrawing(const QString& text) {
         families.push_back(run.rawFont().familyName().toLower().toStdString());
     }
     return families;
+}
+
+// Off Windows the cut face is added to the system's font rules on a thread
+// of its own before Qt starts (see main.cpp), not read by Qt's font
+// database on the main thread.
+TEST(SongFace, JoinsTheSystemsFaceRulesBeforeQtStarts) {
+#if defined(Q_OS_WIN)
+    GTEST_SKIP() << "Windows has no font rules of that kind";
+#else
+    EXPECT_EQ(platform::bundledFaceFamily().toStdString(), kCutFamily.toStdString());
+    EXPECT_TRUE(QFontDatabase::families().contains(kCutFamily));
+    EXPECT_TRUE(QFontDatabase::applicationFontFamilies(0).isEmpty());  // none added through Qt
+#endif
 }
 
 TEST(SongFace, CaptionsComeFromTheCutAndOtherCharactersFromTheInstalledFace) {

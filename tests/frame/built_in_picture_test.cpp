@@ -8,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QImageReader>
+#include <QtEndian>
 #include <fstream>
 #include <string>
 
@@ -75,6 +76,40 @@ TEST(BuiltInPicture, LeavesOtherPngsToQtsReader) {
     damaged[board.size() / 2] = char(damaged[board.size() / 2] ^ 0x55);
     EXPECT_TRUE(decodePlainPng(damaged).isNull());
     EXPECT_TRUE(decodePlainPng("not a picture").isNull());
+}
+
+// A 2 x 2 RGB PNG whose packed pixels are `lines` (each line its filter's
+// number and six bytes). Only what the plain reader reads is written: no
+// check sums.
+QByteArray plainPng(const QByteArray& lines) {
+    auto chunk = [](const char* type, const QByteArray& data) {
+        QByteArray bytes(4, '\0');
+        qToBigEndian<quint32>(quint32(data.size()), bytes.data());
+        return bytes + type + data + QByteArray(4, '\0');
+    };
+    QByteArray header(13, '\0');
+    header[3] = 2;  // width
+    header[7] = 2;  // height
+    header[8] = 8;  // bits a channel
+    header[9] = 2;  // RGB
+    // qCompress writes the unpacked size, then the zlib stream PNG holds.
+    return QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) +
+           chunk("IDAT", qCompress(lines).mid(4)) + chunk("IEND", {});
+}
+
+// The packed pixels are exactly the picture's lines: fewer, or more, and the
+// file is damaged.
+TEST(BuiltInPicture, PackedPixelsMustFillThePictureExactly) {
+    const QByteArray lines(
+        "\0\1\2\3\4\5\6"
+        "\2\1\1\1\1\1\1",
+        14);
+    const QImage picture = decodePlainPng(plainPng(lines));
+    ASSERT_FALSE(picture.isNull());
+    EXPECT_EQ(picture.pixel(1, 0), qRgb(4, 5, 6));
+    EXPECT_EQ(picture.pixel(1, 1), qRgb(5, 6, 7));  // "up": the line above, plus one
+    EXPECT_TRUE(decodePlainPng(plainPng(lines.chopped(1))).isNull());
+    EXPECT_TRUE(decodePlainPng(plainPng(lines + '\0')).isNull());
 }
 
 TEST(BuiltInPicture, AMissingPictureIsANullImage) {
