@@ -60,20 +60,20 @@ void toPixels(const uchar* in, QRgb* out, quint32 width, int pixelBytes) {
 }
 
 #if defined(QUELLAN_HAVE_ZLIB)
-// The packed lines unpacked one at a time into a buffer of two lines, so
-// that the whole unpacked picture never stands in memory beside the image.
-class LineInflater {
+// The packed lines, unpacked one at a time as they are asked for, so that
+// the whole unpacked picture never stands in memory beside the image.
+class PackedLines {
   public:
-    explicit LineInflater(const QByteArray& packed) {
+    explicit PackedLines(const QByteArray& packed, qsizetype /*unpackedBytes*/) {
         m_stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(packed.constData()));
         m_stream.avail_in = uInt(packed.size());
         m_ready = inflateInit(&m_stream) == Z_OK;
     }
-    ~LineInflater() {
+    ~PackedLines() {
         if (m_ready) inflateEnd(&m_stream);
     }
-    LineInflater(const LineInflater&) = delete;
-    LineInflater& operator=(const LineInflater&) = delete;
+    PackedLines(const PackedLines&) = delete;
+    PackedLines& operator=(const PackedLines&) = delete;
 
     // Fills `line` with the next `bytes` bytes; false when there are fewer.
     bool next(uchar* line, qsizetype bytes) {
@@ -101,14 +101,40 @@ class LineInflater {
     z_stream m_stream{};
     bool m_ready = false;
 };
+#else
+// Where Qt keeps its zlib to itself, the packed lines are unpacked all at
+// once through Qt and handed out from there.
+class PackedLines {
+  public:
+    PackedLines(const QByteArray& packed, qsizetype unpackedBytes) {
+        // qUncompress wants the unpacked size in front, as qCompress writes it.
+        QByteArray sized(4, Qt::Uninitialized);
+        qToBigEndian<quint32>(quint32(unpackedBytes), sized.data());
+        m_unpacked = qUncompress(sized + packed);
+    }
+
+    bool next(uchar* line, qsizetype bytes) {
+        if (m_unpacked.size() - m_at < bytes) return false;
+        std::memcpy(line, m_unpacked.constData() + m_at, size_t(bytes));
+        m_at += bytes;
+        return true;
+    }
+    bool atEnd() const { return m_at == m_unpacked.size(); }
+
+  private:
+    QByteArray m_unpacked;
+    qsizetype m_at = 0;
+};
+#endif
 
 bool unpackLines(const QByteArray& packed, QImage& image, int pixelBytes) {
     const qsizetype lineBytes = qsizetype(image.width()) * pixelBytes;
-    // Each line is its filter's number and then the line's bytes.
+    // Each line is its filter's number and then the line's bytes; two are
+    // kept, the line and the one above it (zeros above the first).
     QByteArray buffer(2 * (lineBytes + 1), '\0');
     uchar* previous = reinterpret_cast<uchar*>(buffer.data());
     uchar* line = previous + lineBytes + 1;
-    LineInflater lines(packed);
+    PackedLines lines(packed, (lineBytes + 1) * qsizetype(image.height()));
     for (int y = 0; y < image.height(); ++y) {
         if (!lines.next(line, lineBytes + 1) ||
             !unfilter(line[0], line + 1, previous + 1, lineBytes, pixelBytes))
@@ -119,27 +145,6 @@ bool unpackLines(const QByteArray& packed, QImage& image, int pixelBytes) {
     }
     return lines.atEnd();
 }
-#else
-bool unpackLines(const QByteArray& packed, QImage& image, int pixelBytes) {
-    const qsizetype lineBytes = qsizetype(image.width()) * pixelBytes;
-    const qsizetype rawSize = (lineBytes + 1) * qsizetype(image.height());
-    // qUncompress wants the unpacked size in front, as qCompress writes it.
-    QByteArray sized(4, Qt::Uninitialized);
-    qToBigEndian<quint32>(quint32(rawSize), sized.data());
-    QByteArray raw = qUncompress(sized + packed);
-    if (raw.size() != rawSize) return false;
-    const QByteArray zeros(lineBytes, '\0');
-    const uchar* previous = reinterpret_cast<const uchar*>(zeros.constData());
-    uchar* line = reinterpret_cast<uchar*>(raw.data());
-    for (int y = 0; y < image.height(); ++y, line += lineBytes + 1) {
-        if (!unfilter(line[0], line + 1, previous, lineBytes, pixelBytes)) return false;
-        previous = line + 1;
-        toPixels(line + 1, reinterpret_cast<QRgb*>(image.scanLine(y)), quint32(image.width()),
-                 pixelBytes);
-    }
-    return true;
-}
-#endif
 
 }  // namespace
 
