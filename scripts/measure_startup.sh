@@ -23,18 +23,20 @@
 #
 #   bash scripts/measure_startup.sh [RUNS] [GAME_EXECUTABLE]
 #
-# RUNS defaults to 15, the game to build/game/quellan; KLOTSKI names another
-# Klotski executable, IDLE_RUNS the rounds with the idle count (0: none),
-# A11Y_LAUNCHER the accessibility bus launcher. Needs Xvfb, xev, xprop,
-# xdotool, dbus-daemon and gnome-klotski, and at-spi2-core for the
-# accessibility bus (apt-get install xvfb x11-utils xdotool dbus
-# at-spi2-core gnome-klotski).
+# RUNS defaults to 15, the game to build/game/quellan (scripts/
+# bare_qt_window.sh builds the least a Qt window takes, to measure in its
+# place); KLOTSKI names another Klotski executable, IDLE_RUNS the rounds with
+# the idle count (0: none), A11Y_LAUNCHER the accessibility bus launcher.
+# Needs Xvfb, xev, xprop, xdotool, dbus-daemon and gnome-klotski, and
+# at-spi2-core for the accessibility bus (apt-get install xvfb x11-utils
+# xdotool dbus at-spi2-core gnome-klotski).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 runs=${1:-15}
 idle_runs=${IDLE_RUNS:-1}
 game=$(realpath "${2:-build/game/quellan}")
+game_name=$(basename "$game")  # its row in the tables
 klotski=${KLOTSKI:-/usr/games/gnome-klotski}
 case ${BUS:-session} in
     session) modes=(session) ;;
@@ -191,14 +193,15 @@ report() {
     else
         echo "without a session bus: medians over $runs interleaved starts"
     fi
-    printf '%-8s %8s %14s %10s\n' "" "visible" "less CPU wait" "resident"
-    printf '%-8s %5s ms %11s ms %7.1f MB\n' quellan "${ms[game]}" "${busy[game]}" "$(ratio "${kb[game]}" 1024)"
-    printf '%-8s %5s ms %11s ms %7.1f MB\n' klotski "${ms[klotski]}" "${busy[klotski]}" \
+    local w=$((${#game_name} > 8 ? ${#game_name} : 8))  # the rows' names' width
+    printf '%-*s %8s %14s %10s\n' "$w" "" "visible" "less CPU wait" "resident"
+    printf '%-*s %5s ms %11s ms %7.1f MB\n' "$w" "$game_name" "${ms[game]}" "${busy[game]}" "$(ratio "${kb[game]}" 1024)"
+    printf '%-*s %5s ms %11s ms %7.1f MB\n' "$w" klotski "${ms[klotski]}" "${busy[klotski]}" \
         "$(ratio "${kb[klotski]}" 1024)"
-    printf '%-8s %8.2f %14.2f %10.2f   (quellan / klotski)\n' ratio "$(ratio "${ms[game]}" "${ms[klotski]}")" \
-        "$(ratio "${busy[game]}" "${busy[klotski]}")" "$(ratio "${kb[game]}" "${kb[klotski]}")"
+    printf '%-*s %8.2f %14.2f %10.2f   (%s / klotski)\n' "$w" ratio "$(ratio "${ms[game]}" "${ms[klotski]}")" \
+        "$(ratio "${busy[game]}" "${busy[klotski]}")" "$(ratio "${kb[game]}" "${kb[klotski]}")" "$game_name"
     if ((idle_runs > 0)); then
-        printf 'idle ticks over 20 s: quellan %s, klotski %s\n' \
+        printf 'idle ticks over 20 s: %s %s, klotski %s\n' "$game_name" \
             "$(awk '$4 != "-" {print $4}' "$work/$mode-game.txt" | paste -sd' ')" \
             "$(awk '$4 != "-" {print $4}' "$work/$mode-klotski.txt" | paste -sd' ')"
     fi
